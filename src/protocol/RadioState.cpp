@@ -1,0 +1,7 @@
+#include "protocol/RadioState.h"
+
+namespace tq::protocol {
+
+QString fitField(const QString& line, int width) { return line.left(width).leftJustified(width); }
+
+}  // namespace tq::protocol
