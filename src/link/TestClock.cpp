@@ -1,30 +1,47 @@
 #include "link/TestClock.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace tq::link {
 
-TestClock::TestClock(double startSecondsSinceMidnight)
-    : m_start(startSecondsSinceMidnight), m_absolute(startSecondsSinceMidnight) {}
+namespace {
 
-double TestClock::now() { return std::fmod(m_absolute, kSecondsPerDay); }
+constexpr std::int64_t kMicrosPerDay = 86400LL * 1000000LL;
+
+std::int64_t toMicros(double seconds) {
+    return std::llround(std::max(0.0, seconds) * 1e6);
+}
+
+}  // namespace
+
+TestClock::TestClock(double startSecondsSinceMidnight)
+    : m_start(toMicros(startSecondsSinceMidnight)), m_absolute(m_start) {}
+
+double TestClock::now() {
+    return static_cast<double>(m_absolute % kMicrosPerDay) * 1e-6;
+}
 
 void TestClock::waitForEvents(double maxSeconds) {
     ++m_waitCount;
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::processEvents();
     }
-    advance(std::max(0.0, maxSeconds));
+    advanceMicroseconds(std::max<std::int64_t>(1, toMicros(maxSeconds)));
 }
 
 void TestClock::sleep(double seconds) {
     ++m_waitCount;
-    advance(std::max(0.0, seconds));
+    advanceMicroseconds(std::max<std::int64_t>(1, toMicros(seconds)));
 }
 
 void TestClock::advance(double seconds) {
-    const double target = m_absolute + seconds;
+    advanceMicroseconds(toMicros(seconds));
+}
+
+void TestClock::advanceMicroseconds(std::int64_t micros) {
+    const std::int64_t target = m_absolute + micros;
     // Actions may schedule further actions; take them one at a time in order.
     while (!m_actions.empty() && m_actions.begin()->first <= target) {
         auto first = m_actions.begin();
@@ -37,8 +54,7 @@ void TestClock::advance(double seconds) {
 }
 
 void TestClock::schedule(double delaySeconds, std::function<void()> action) {
-    m_actions.emplace(m_absolute + std::max(0.0, delaySeconds), std::move(action));
+    m_actions.emplace(m_absolute + toMicros(delaySeconds), std::move(action));
 }
-
 
 }  // namespace tq::link

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 
@@ -11,8 +12,10 @@ namespace tq::link {
 ///
 /// waitForEvents and sleep jump straight to the end of the wait (or to the
 /// next scheduled action, which then runs), so a test of a 0.8 s timeout
-/// takes microseconds. Time is kept as an absolute count of seconds and
+/// takes microseconds. Time is kept as a whole number of microseconds and
 /// reported modulo one day, so tests can start at 23:59:59 and cross midnight.
+/// Every wait moves time on by at least one microsecond: a wait loop whose
+/// remaining time has shrunk to a rounding error still makes progress.
 class TestClock final : public Clock {
 public:
     explicit TestClock(double startSecondsSinceMidnight = 12 * 3600.0);
@@ -28,18 +31,19 @@ public:
     void schedule(double delaySeconds, std::function<void()> action);
 
     /// Seconds since this clock was made; unlike now() it never wraps.
-    double elapsedTotal() const { return m_absolute - m_start; }
+    double elapsedTotal() const { return static_cast<double>(m_absolute - m_start) * 1e-6; }
 
     /// Number of times a wait was asked for, so tests can tell a loop that
     /// waits from one that spins.
     long waitCount() const { return m_waitCount; }
 
 private:
+    void advanceMicroseconds(std::int64_t micros);
 
-    double m_start;
-    double m_absolute;
+    std::int64_t m_start;
+    std::int64_t m_absolute;
     long m_waitCount = 0;
-    std::multimap<double, std::function<void()>> m_actions;
+    std::multimap<std::int64_t, std::function<void()>> m_actions;
 };
 
 }  // namespace tq::link

@@ -2,6 +2,8 @@
 
 namespace tq::protocol {
 
-QString fitField(const QString& line, int width) { return line.left(width).leftJustified(width); }
+QString fitField(const QString& line, int width) {
+    return line.left(width).leftJustified(width);
+}
 
 }  // namespace tq::protocol

@@ -1,0 +1,139 @@
+#include "protocol/RadioLink.h"
+
+#include "link/Pause.h"
+#include "link/PortFailure.h"
+#include "protocol/DispatchRadioReplies.h"
+
+namespace tq::protocol {
+
+using link::elapsedSince;
+using link::Pause;
+using link::PortFailure;
+
+RadioLink::RadioLink(link::SerialPort& port, link::Clock& clock, Indicators& indicators,
+                     RadioState& state)
+    : m_port(port), m_clock(clock), m_indicators(indicators), m_state(state) {}
+
+void RadioLink::SendRadioCommand(const QString& text, bool terminate, double pauseSeconds) {
+    m_indicators.setLamp(Lamp::Sending);
+    // Each step goes on after a failed one, so a closed port costs only the
+    // pause: callers rely on the timing, not on the write.
+    int tries = 0;
+    try {
+        while (m_port.bytesToWrite() > 0 && tries < kDrainTries) {
+            ++tries;
+            Pause(m_clock, kDrainPause);
+        }
+    } catch (const PortFailure&) {
+    }
+    if (tries >= kDrainTries) {
+        return;  // the queue never drained: drop the command, lamp stays red
+    }
+    try {
+        m_port.write(terminate ? text + u'\n' : text);
+    } catch (const PortFailure&) {
+    }
+    if (pauseSeconds != 0) {
+        Pause(m_clock, pauseSeconds);
+    }
+    m_indicators.setLamp(Lamp::Idle);
+}
+
+void RadioLink::waitForFirstByte() {
+    double start = m_clock.now();
+    for (;;) {
+        const double elapsed = elapsedSince(m_clock, start);
+        if (elapsed >= kFirstByteTimeout || m_port.bytesToRead() > 0) {
+            return;
+        }
+        m_port.waitForReadyRead(kFirstByteTimeout - elapsed);
+    }
+}
+
+void RadioLink::collectUntilQuiet() {
+    // A radio that never pauses must not hold the program here for ever: once
+    // the receive buffer is full the batch ends, as the port would overflow.
+    const int bufferLimit = std::max(1, m_port.bufferOptions().receiveBufferSize);
+    int waiting = m_port.bytesToRead();
+    double lastGrowth = m_clock.now();
+    for (;;) {
+        const double quiet = elapsedSince(m_clock, lastGrowth);
+        if (quiet >= kQuietWindow || waiting >= bufferLimit) {
+            return;
+        }
+        m_port.waitForReadyRead(kQuietWindow - quiet);
+        const int now = m_port.bytesToRead();
+        if (now > waiting) {
+            waiting = now;
+            lastGrowth = m_clock.now();
+        }
+    }
+}
+
+void RadioLink::AwaitRadioReply() {
+    m_indicators.setLamp(Lamp::Awaiting);
+    RxBuffer.clear();
+    RxGotReply = false;
+    waitForFirstByte();
+    if (m_port.bytesToRead() > 0) {
+        collectUntilQuiet();
+        RxBuffer = m_port.readAll();
+        m_port.discardInput();
+        RxGotReply = true;
+        if (!RxBuffer.isEmpty()) {
+            m_indicators.setComStat(QStringLiteral("Com OK"));
+            m_state.HashSeen = false;
+            m_state.DotSeen = false;
+            DispatchRadioReplies(RxBuffer, m_state, m_indicators);
+            m_state.StatusComplete = m_state.HashSeen && m_state.DotSeen;
+        }
+    } else {
+        m_indicators.setComStat(QStringLiteral("No Com"));
+    }
+    m_indicators.setLamp(Lamp::Idle);
+}
+
+void RadioLink::DrainRadioInput() {
+    QString text = m_port.readAll();
+    m_port.discardInput();
+    if (!text.isEmpty()) {
+        DispatchRadioReplies(text, m_state, m_indicators);
+    }
+}
+
+void RadioLink::gSendSync(const QString& syncChar) {
+    m_indicators.setLamp(Lamp::Syncing);
+    try {
+        if (SyncTime == 0) {
+            SyncTime = m_clock.now();
+        }
+        if (LastSyncChar.isEmpty()) {
+            LastSyncChar = syncChar;
+        }
+        const double elapsed = m_clock.now() - SyncTime;
+        const bool changed = (syncChar == u"K" && LastSyncChar == u"U") ||
+                             (syncChar == u"U" && LastSyncChar == u"K");
+        if (elapsed > kSyncRepeatInterval || changed) {
+            SendRadioCommand(syncChar, false, kSyncPause);
+            LastSyncChar = syncChar;
+            SyncTime = m_clock.now();
+            ++SyncCount;
+            m_indicators.setSyncLabel(syncChar);
+        } else if (elapsed > kSyncBlinkTime) {
+            m_indicators.setSyncLabel(QString());
+        } else if (SyncTime > m_clock.now()) {
+            SyncTime -= link::Clock::kSecondsPerDay;
+        }
+    } catch (const PortFailure& failure) {
+        m_indicators.showErrorInfo(QStringLiteral("gSendSync: Err %1. %2")
+                                       .arg(failure.number())
+                                       .arg(failure.description()));
+    }
+    m_indicators.setLamp(Lamp::Idle);
+}
+
+void RadioLink::writeDirect(const QString& text) {
+    m_port.write(text);
+}
+
+}  // namespace tq::protocol

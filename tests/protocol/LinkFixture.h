@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "link/TestClock.h"
+#include "protocol/RadioCommands.h"
+#include "protocol/RadioLink.h"
+#include "support/RecordingIndicators.h"
+#include "support/ScriptedPort.h"
+
+namespace tq::test {
+
+/// A radio link over a scripted port in virtual time, opened and ready.
+struct LinkFixture : ::testing::Test {
+    explicit LinkFixture(double startTime = 12 * 3600.0) : clock(startTime) { port.open(); }
+
+    /// Makes the port answer the next write with text after a short delay.
+    void answerEachWriteWith(const QString& text, double delay = 0.02) {
+        port.onWrite = [this, text, delay](const QString&) { port.arriveAfter(delay, text); };
+    }
+
+    QStringList written() const {
+        QStringList texts;
+        for (const auto& write : port.writes)
+            texts << write.text;
+        return texts;
+    }
+
+    link::TestClock clock;
+    ScriptedPort port{clock};
+    RecordingIndicators shown;
+    protocol::RadioState state;
+    protocol::RadioLink link{port, clock, shown, state};
+    protocol::RadioCommands commands{link};
+};
+
+}  // namespace tq::test
