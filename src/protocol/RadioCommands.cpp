@@ -62,16 +62,14 @@ QString RadioCommands::modeKey(int firmwareType) {
 }
 
 QString RadioCommands::meterKey(int firmwareType) {
-    // The meter key is the other way round from AGC and mode: lower case on
-    // the oldest firmware, upper case on the v604 family (types 2 and 3).
+    // The meter key is the other way round from AGC and mode: upper case only
+    // on the v604 NonAdapt firmware. The Adapt firmware sets AGC and mode
+    // directly but still steps the meter with the key, as the v601 does.
     switch (firmwareType) {
         case 1:
-            return QStringLiteral("d");
-        case 2:
-        case 3:
-            return QStringLiteral("D");
-        default:
-            return {};
+        case 2: return QStringLiteral("d");
+        case 3: return QStringLiteral("D");
+        default: return {};
     }
 }
 

@@ -125,7 +125,7 @@ TEST_F(Commands, StepMeterUsesTheMeterKeyOfEachFirmware) {
         const char* sent;
     };
     const Case cases[] = {
-        {1, "D6", "D1", "d\n"},     {3, "D6", "D1", "D\n"},   {2, "D1", "D3", "DD\n"},
+        {1, "D6", "D1", "d\n"},     {3, "D6", "D1", "D\n"},   {2, "D1", "D3", "dd\n"},
         {1, "D1", "D6", "ddddd\n"}, {3, "D4", "D4", nullptr}, {0, "D1", "D2", nullptr},
     };
     for (const Case& c : cases) {
