@@ -33,9 +33,12 @@ PortSettings::Parity parityFromLetter(const QString& letter) {
 }
 
 PortSettings::StopBits stopBitsFromText(const QString& text) {
-    if (text == u"1") return PortSettings::StopBits::One;
-    if (text == u"1.5") return PortSettings::StopBits::OneAndHalf;
-    if (text == u"2") return PortSettings::StopBits::Two;
+    if (text == u"1")
+        return PortSettings::StopBits::One;
+    if (text == u"1.5")
+        return PortSettings::StopBits::OneAndHalf;
+    if (text == u"2")
+        return PortSettings::StopBits::Two;
     rejectSettings();
 }
 

@@ -2,15 +2,17 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTime>
 #include <QThread>
+#include <QTime>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace tq::link {
 
-double SystemClock::now() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double SystemClock::now() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
 
 void SystemClock::waitForEvents(double maxSeconds) {
     if (maxSeconds <= 0) {

@@ -1,0 +1,73 @@
+#include "link/PortMap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace tq::link {
+
+PortMap::PortMap(QString directory) : m_directory(std::move(directory)) {}
+
+QMap<int, QString> PortMap::parse(const QString& text) {
+    static const QRegularExpression entry(QStringLiteral("^(\\d+)\\s+(\\S.*)$"));
+    QMap<int, QString> entries;
+    for (const QString& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) {
+            continue;
+        }
+        const QRegularExpressionMatch match = entry.match(line);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        bool ok = false;
+        const int number = match.captured(1).toInt(&ok);
+        if (!ok || number < 1) {
+            continue;
+        }
+        entries.insert(number, match.captured(2).trimmed());
+    }
+    return entries;
+}
+
+QMap<int, QString> PortMap::mappedEntries() const {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const QString dir = m_directory.isEmpty() ? QDir::currentPath() : m_directory;
+    QFile file(QDir(dir).filePath(QString::fromLatin1(kFileName)));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return parse(QString::fromUtf8(file.readAll()));
+#endif
+}
+
+QString PortMap::devicePath(int number) const {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(number);
+#else
+    const QMap<int, QString> entries = mappedEntries();
+    const auto found = entries.constFind(number);
+    if (found != entries.constEnd()) {
+        // A bare device name means a device in /dev, as in Qt's own port names.
+        const QString& path = found.value();
+        return path.startsWith(u'/') ? path : QStringLiteral("/dev/") + path;
+    }
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
+
+QString PortMap::resolvedDevicePath(int number) const {
+    const QString path = devicePath(number);
+#ifdef Q_OS_WIN
+    return path;
+#else
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+#endif
+}
+
+}  // namespace tq::link

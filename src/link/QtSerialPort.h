@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+#include "link/ParityMarkDecoder.h"
+#include "link/PortMap.h"
+#include "link/SerialPort.h"
+
+QT_FORWARD_DECLARE_CLASS(QSerialPort)
+QT_FORWARD_DECLARE_CLASS(QTimer)
+
+namespace tq::link {
+
+class Clock;
+
+/// A real serial device behind the port seam, driven through QSerialPort.
+///
+/// Received bytes go through ParityMarkDecoder into a text buffer of our own,
+/// so reads are 7-bit text with NULs dropped and line errors replaced, which
+/// Qt cannot do by itself. Events (line errors, line changes, the receive
+/// threshold, a lost device) are posted to the event loop, so handlers run
+/// inside the program's event handling and never inside a read.
+///
+/// The buffer sizes of BufferOptions are not enforced: Qt's buffers and ours
+/// grow as needed, and nothing received is thrown away for want of room.
+///
+/// A device that goes away while open (adapter pulled, far end of a
+/// pseudo-terminal closed) is reported once as kConfigurationError, after the
+/// port has been closed; the program can open it again later.
+class QtSerialPort final : public SerialPort {
+public:
+    /// How often an open port checks for a hang-up and for DSR/CTS/CD changes;
+    /// Qt has no signal for either.
+    static constexpr int kLineCheckIntervalMs = 500;
+
+    /// The clock serves the waits that have no device to wait on (a lost line).
+    explicit QtSerialPort(Clock& clock, PortMap map = PortMap());
+    ~QtSerialPort() override;
+
+    QtSerialPort(const QtSerialPort&) = delete;
+    QtSerialPort& operator=(const QtSerialPort&) = delete;
+
+    bool isOpen() const override;
+
+    /// The device path the port was last opened on (links followed).
+    QString deviceName() const;
+
+protected:
+    void doOpen() override;
+    void doClose() override;
+    void applyLineSettings() override;
+    void applyControlLines() override;
+    int doBytesToRead() override;
+    void doDiscardInput() override;
+    QString doReadAll() override;
+    void doWrite(const QString& text) override;
+    int doBytesToWrite() override;
+    bool doDsr() override;
+    bool doCts() override;
+    bool doCd() override;
+    bool doWaitForReadyRead(double maxSeconds) override;
+
+private:
+    bool configureLine();
+    void markErrorsInStream();
+    void pull();
+    void postEvent(int code);
+    void checkReceiveThreshold();
+    void reportLineLost();
+    void checkLine();
+    int readLines();
+    void closeDevice();
+
+    Clock& m_clock;
+    PortMap m_map;
+    std::unique_ptr<QSerialPort> m_serial;
+    std::unique_ptr<QTimer> m_lineCheck;
+    QString m_deviceName;
+    ParityMarkDecoder m_decoder;
+    QString m_buffer;
+    /// Counts opens and closes, so that a deferred close meant for one
+    /// session of the port never closes the next.
+    quint64 m_session = 0;
+    bool m_lineLost = false;
+    /// A pseudo-terminal has no modem lines; after the first failed read the
+    /// lines count as off and are not asked again until the next open.
+    bool m_linesReadable = false;
+    int m_lines = 0;
+    bool m_thresholdPending = false;
+};
+
+}  // namespace tq::link

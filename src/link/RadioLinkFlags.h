@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tq::link {
+
+/// Flags the radio port's event handler raises for the main loop.
+struct RadioLinkFlags {
+    /// A break arrived on the radio line: the main loop restarts the link.
+    bool LinkRestartRequest = false;
+    /// The external PTT key as last seen: true while it is idle (not pressed).
+    bool ExtPttState = true;
+};
+
+}  // namespace tq::link

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "CoreApplication.h"
+#include "QStringPrinter.h"
+#include "link/Pause.h"
+#include "link/TestClock.h"
+
+namespace tq::link {
+namespace {
+
+constexpr double kNoon = 12 * 3600.0;
+
+TEST(LinkPause, ReturnsOnceTheDurationHasPassed) {
+    TestClock clock(kNoon);
+    Pause(clock, 1.5);
+    EXPECT_NEAR(clock.elapsedTotal(), 1.5, 1e-6);
+}
+
+TEST(LinkPause, HandlesEventsWhileWaiting) {
+    ensureCoreApplication();
+    TestClock clock(kNoon);
+    bool posted = false;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
+    double scheduledAt = -1;
+    clock.schedule(0.3, [&] { scheduledAt = clock.elapsedTotal(); });
+
+    Pause(clock, 0.5);
+
+    EXPECT_TRUE(posted) << "a posted event waits until after the pause";
+    EXPECT_NEAR(scheduledAt, 0.3, 1e-6);
+    EXPECT_NEAR(clock.elapsedTotal(), 0.5, 1e-6);
+}
+
+TEST(LinkPause, ZeroOrNegativeReturnsAtOnceWithoutHandlingEvents) {
+    ensureCoreApplication();
+    for (const double seconds : {0.0, -1.0, -0.001}) {
+        TestClock clock(kNoon);
+        bool posted = false;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
+
+        Pause(clock, seconds);
+
+        EXPECT_FALSE(posted) << seconds;
+        EXPECT_EQ(clock.waitCount(), 0) << seconds;
+        EXPECT_EQ(clock.elapsedTotal(), 0.0) << seconds;
+        QCoreApplication::processEvents();  // leave nothing behind for the next case
+    }
+}
+
+TEST(LinkPause, EndsOnTimeAcrossMidnight) {
+    TestClock clock(86399.8);  // 23:59:59.8
+    Pause(clock, 0.5);
+    EXPECT_NEAR(clock.now(), 0.3, 0.01);  // 00:00:00.3
+    EXPECT_NEAR(clock.elapsedTotal(), 0.5, 0.01);
+}
+
+}  // namespace
+}  // namespace tq::link

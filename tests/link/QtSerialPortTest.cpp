@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+#include <termios.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "CoreApplication.h"
+#include "PtyPair.h"
+#include "QStringPrinter.h"
+#include "link/PortFailure.h"
+#include "link/QtSerialPort.h"
+#include "link/TestClock.h"
+
+namespace tq::link {
+namespace {
+
+// Upper bound for things that happen within milliseconds; only keeps a
+// broken build from hanging, never a statement about speed.
+constexpr int kGuardMs = 5000;
+
+/// The program's port on the slave end of a pseudo-terminal, mapped as port 1
+/// through a SerialPorts.txt, with the radio's end in the test's hands.
+class LinkQtSerialPort : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureCoreApplication();
+        ASSERT_TRUE(m_pty.ok());
+        ASSERT_TRUE(m_dir.isValid());
+        QFile map(m_dir.filePath(QStringLiteral("SerialPorts.txt")));
+        ASSERT_TRUE(map.open(QIODevice::WriteOnly));
+        map.write(QStringLiteral("1 %1\n2 /nonexistent/ttyUSB7\n").arg(m_pty.slaveName()).toUtf8());
+        map.close();
+        m_port = std::make_unique<QtSerialPort>(m_clock, PortMap(m_dir.path()));
+        m_port->setEventHandler([this](int code) {
+            EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+            m_events.push_back(code);
+        });
+    }
+
+    void TearDown() override {
+        m_port.reset();
+        QCoreApplication::processEvents();
+    }
+
+    void openRadioPort() {
+        m_port->setPortNumber(1);
+        m_port->setSettings(QStringLiteral("9600 ,O,7,1"));
+        m_port->setHandshaking(Handshaking::RtsCts);
+        m_port->setRts(true);
+        m_port->open();
+        ASSERT_TRUE(m_port->isOpen());
+    }
+
+    /// Reads until the text has the given length, waiting on the port
+    /// without an event loop, as the reply wait does.
+    QString readText(int length) {
+        QString text;
+        for (int i = 0; i < 50 && text.size() < length; ++i) {
+            if (m_port->bytesToRead() == 0) {
+                m_port->waitForReadyRead(0.2);
+            }
+            text += m_port->readAll();
+        }
+        return text;
+    }
+
+    /// Handles events for a while, as the main loop does between passes.
+    void runEventsFor(int ms) { QTest::qWait(ms); }
+
+    termios slaveAttributes() const {
+        termios attributes{};
+        tcgetattr(m_pty.slaveFd(), &attributes);
+        return attributes;
+    }
+
+    TestClock m_clock;
+    PtyPair m_pty;
+    QTemporaryDir m_dir;
+    std::unique_ptr<QtSerialPort> m_port;
+    std::vector<int> m_events;
+};
+
+TEST_F(LinkQtSerialPort, TextGoesOutAndComesBack) {
+    openRadioPort();
+    EXPECT_EQ(m_port->deviceName(), m_pty.slaveName());
+
+    m_port->write(QStringLiteral("?\n"));
+    // No event loop ran: write alone must have sent the bytes.
+    EXPECT_EQ(m_pty.receive(2), QByteArray("?\n"));
+    EXPECT_EQ(m_port->bytesToWrite(), 0);
+
+    m_pty.send("F1420000\r\nM1\r\n");
+    EXPECT_EQ(readText(14), QStringLiteral("F1420000\r\nM1\r\n"));
+    EXPECT_EQ(m_port->bytesToRead(), 0);
+    EXPECT_TRUE(m_events.empty());
+}
+
+TEST_F(LinkQtSerialPort, WritesLatin1Bytes) {
+    openRadioPort();
+    m_port->write(QString::fromLatin1("A\xE9\x7F"));
+    EXPECT_EQ(m_pty.receive(3), QByteArray("A\xE9\x7F"));
+}
+
+TEST_F(LinkQtSerialPort, ReceivedTextIsSevenBitWithoutNuls) {
+    openRadioPort();
+    // 0xFF reaches the port doubled (the kernel marks it as a literal), so a
+    // single 0x7F here also shows the line errors are being marked.
+    m_pty.send(QByteArray("\0R\xB1\0\r\xFF\x8A", 7));
+    EXPECT_EQ(readText(4), QString::fromLatin1("R1\r\x7F\n"));
+    EXPECT_TRUE(m_events.empty());
+}
+
+TEST_F(LinkQtSerialPort, TerminalIsAskedToMarkLineErrorsAfterOpenAndAfterNewSettings) {
+    openRadioPort();
+    auto expectMarking = [this](const char* when) {
+        const termios attributes = slaveAttributes();
+        EXPECT_EQ(attributes.c_iflag & (INPCK | PARMRK), tcflag_t(INPCK | PARMRK)) << when;
+        EXPECT_EQ(attributes.c_iflag & (IGNPAR | ISTRIP | IGNBRK | BRKINT), tcflag_t(0)) << when;
+    };
+    expectMarking("after open");
+    m_port->setSettings(QStringLiteral("4800,N,8,1"));
+    expectMarking("after a parity change");
+    m_port->setHandshaking(Handshaking::None);
+    expectMarking("after a handshaking change");
+}
+
+TEST_F(LinkQtSerialPort, WaitWakesWhenDataArrives) {
+    openRadioPort();
+    std::thread radio([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        m_pty.send("R1\r\n");
+    });
+    const bool arrived = m_port->waitForReadyRead(kGuardMs / 1000.0);
+    radio.join();
+    EXPECT_TRUE(arrived);
+    EXPECT_GT(m_port->bytesToRead(), 0);
+}
+
+TEST_F(LinkQtSerialPort, BytesTheEventLoopAlreadyFetchedAreWaitingNotNew) {
+    openRadioPort();
+    m_pty.send("AB");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 2; }, kGuardMs));
+    // Nothing new arrives: the wait times out instead of counting old bytes.
+    EXPECT_FALSE(m_port->waitForReadyRead(0.05));
+    EXPECT_EQ(m_port->readAll(), QStringLiteral("AB"));
+    runEventsFor(20);
+    EXPECT_TRUE(m_events.empty()) << "a timed-out wait is no error";
+}
+
+TEST_F(LinkQtSerialPort, DiscardInputDropsEverythingWaiting) {
+    openRadioPort();
+    m_pty.send("junk");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() > 0; }, kGuardMs));
+    m_pty.send("more");
+    m_port->discardInput();
+    EXPECT_EQ(m_port->bytesToRead(), 0);
+    m_pty.send("R0\r\n");
+    EXPECT_EQ(readText(4), QStringLiteral("R0\r\n"));
+}
+
+TEST_F(LinkQtSerialPort, ReadLengthLimitsEachRead) {
+    openRadioPort();
+    BufferOptions options;
+    options.readLength = 3;
+    m_port->setBufferOptions(options);
+    m_pty.send("FA00;");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 5; }, kGuardMs));
+    EXPECT_EQ(m_port->readAll(), QStringLiteral("FA0"));
+    EXPECT_EQ(m_port->readAll(), QStringLiteral("0;"));
+}
+
+TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
+    openRadioPort();
+    BufferOptions options;
+    options.receiveThreshold = 3;
+    m_port->setBufferOptions(options);
+
+    m_pty.send("F");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 1; }, kGuardMs));
+    runEventsFor(20);
+    EXPECT_TRUE(m_events.empty()) << "below the threshold";
+
+    m_pty.send("A;");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_events.empty(); }, kGuardMs));
+    runEventsFor(20);
+    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kReceiveThreshold});
+    EXPECT_EQ(m_port->lastEvent(), CommEvent::kReceiveThreshold);
+    EXPECT_EQ(m_port->readAll(), QStringLiteral("FA;"));
+}
+
+TEST_F(LinkQtSerialPort, PseudoTerminalModemLinesReadOffWithoutEvents) {
+    openRadioPort();
+    EXPECT_FALSE(m_port->dsr());
+    EXPECT_FALSE(m_port->cts());
+    EXPECT_FALSE(m_port->cd());
+    m_port->setDtr(true);  // no modem lines: ignored, not a failure
+    runEventsFor(QtSerialPort::kLineCheckIntervalMs * 2 + 100);
+    EXPECT_TRUE(m_events.empty());
+    EXPECT_TRUE(m_port->isOpen());
+}
+
+TEST_F(LinkQtSerialPort, HangUpGivesOneErrorEventAndClosesThePort) {
+    openRadioPort();
+    m_pty.closeMaster();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
+    // Long enough for a line check to run after the close.
+    runEventsFor(QtSerialPort::kLineCheckIntervalMs + 100);
+    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kConfigurationError});
+    EXPECT_FALSE(m_port->isOpen());
+    EXPECT_THROW(m_port->bytesToRead(), PortFailure);
+}
+
+TEST_F(LinkQtSerialPort, HangUpDuringAReplyWaitDoesNotSpin) {
+    openRadioPort();
+    m_pty.closeMaster();
+    // The reply wait runs without an event loop and asks again and again; a
+    // lost line must make each wait take its time instead of returning early.
+    const double before = m_clock.elapsedTotal();
+    int waits = 0;
+    for (; waits < 3; ++waits) {
+        EXPECT_FALSE(m_port->waitForReadyRead(0.8));
+        EXPECT_EQ(m_port->bytesToRead(), 0);
+    }
+    EXPECT_GT(m_clock.elapsedTotal() - before, 3 * 0.8 - 0.1)
+        << "later waits sleep in virtual time";
+    EXPECT_NO_THROW(m_port->write(QStringLiteral("?\n")));
+    EXPECT_TRUE(m_events.empty()) << "events are delivered by the event loop, never inside a wait";
+
+    // Once events run, the loss is reported once and the port closed.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
+    runEventsFor(20);
+    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kConfigurationError});
+}
+
+TEST_F(LinkQtSerialPort, PortCanBeOpenedAgainAfterClose) {
+    openRadioPort();
+    m_port->close();
+    EXPECT_FALSE(m_port->isOpen());
+    m_port->open();
+    m_pty.send("R1\r\n");
+    EXPECT_EQ(readText(4), QStringLiteral("R1\r\n"));
+}
+
+TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbers) {
+    auto failureNumber = [](SerialPort& port) {
+        try {
+            port.open();
+        } catch (const PortFailure& failure) {
+            EXPECT_FALSE(failure.description().isEmpty());
+            return failure.number();
+        }
+        return 0;
+    };
+
+    m_port->setPortNumber(2);  // mapped to a device that is not there
+    EXPECT_EQ(failureNumber(*m_port), PortFailure::kInvalidPortNumber);
+    EXPECT_FALSE(m_port->isOpen());
+
+    openRadioPort();
+    EXPECT_EQ(failureNumber(*m_port), PortFailure::kPortAlreadyOpen);
+
+    QtSerialPort second(m_clock, PortMap(m_dir.path()));
+    second.setPortNumber(1);
+    EXPECT_EQ(failureNumber(second), PortFailure::kHardwareNotAvailable) << "port is busy";
+    EXPECT_FALSE(second.isOpen());
+}
+
+TEST_F(LinkQtSerialPort, OperationsOnAClosedPortFail) {
+    EXPECT_FALSE(m_port->isOpen());
+    EXPECT_THROW(m_port->bytesToRead(), PortFailure);
+    EXPECT_THROW(m_port->write(QStringLiteral("?")), PortFailure);
+    EXPECT_THROW(m_port->waitForReadyRead(0.1), PortFailure);
+    EXPECT_NO_THROW(m_port->close());
+}
+
+}  // namespace
+}  // namespace tq::link
