@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <random>
+
+#include "sim/FaultOptions.h"
+
+namespace tq::sim {
+
+/// Turns a batch of reply lines into the bytes that reach the program,
+/// committing the configured faults on the way. Draws come from a seeded
+/// generator, and only for faults that are switched on, so a given seed and
+/// fault set always hits the same replies.
+class FaultInjector {
+public:
+    explicit FaultInjector(const FaultOptions& options);
+
+    /// Replaces the options and restarts the generator from their seed.
+    void setOptions(const FaultOptions& options);
+    const FaultOptions& options() const { return m_options; }
+
+    /// The lines, each followed by a line feed, after the faults.
+    QByteArray deliver(const QList<QByteArray>& lines);
+
+private:
+    bool chance(double probability);
+    int below(int count);
+    QByteArray garbled(QByteArray line);
+
+    FaultOptions m_options;
+    std::mt19937_64 m_random;
+};
+
+}  // namespace tq::sim

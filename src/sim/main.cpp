@@ -1,0 +1,80 @@
+// tq5820-sim: a TQ-5820 transceiver simulated on a pseudo-terminal.
+
+#include <QCoreApplication>
+#include <QHash>
+#include <csignal>
+#include <cstdio>
+#include <functional>
+
+#include "sim/PtyServer.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SimCommandLine.h"
+#include "sim/StdinReader.h"
+#include "sim/UnixSignalNotifier.h"
+
+using tq::sim::PtyServer;
+using tq::sim::RadioSimulator;
+using tq::sim::SimCommandLine;
+using tq::sim::StdinReader;
+using tq::sim::UnixSignalNotifier;
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const SimCommandLine options = SimCommandLine::parse(app.arguments().mid(1));
+    if (!options.ok()) {
+        std::fprintf(stderr, "tq5820-sim: %s\n\n%s", qPrintable(options.error()),
+                     qPrintable(SimCommandLine::helpText()));
+        return 2;
+    }
+    if (options.showHelp) {
+        std::fputs(qPrintable(SimCommandLine::helpText()), stdout);
+        return 0;
+    }
+
+    RadioSimulator radio(options.radio);
+    PtyServer server(radio, options.replyDelayMs);
+
+    // Signals are caught before the link exists, so that an early SIGTERM
+    // still removes it.
+    const QHash<int, std::function<void()>> onSignal{
+        {SIGINT, [] { QCoreApplication::quit(); }},
+        {SIGTERM, [] { QCoreApplication::quit(); }},
+        {SIGUSR1, [&server] { server.toggleRemote(); }},
+    };
+    UnixSignalNotifier signalNotifier({SIGINT, SIGTERM, SIGUSR1});
+    if (!signalNotifier.isValid()) {
+        std::fprintf(stderr, "tq5820-sim: cannot install signal handlers\n");
+        return 1;
+    }
+    QObject::connect(&signalNotifier, &UnixSignalNotifier::received,
+                     [&onSignal](int signalNumber) { onSignal.value(signalNumber, [] {})(); });
+
+    QString error;
+    if (!server.start(options.linkPath, error)) {
+        std::fprintf(stderr, "tq5820-sim: %s\n", qPrintable(error));
+        return 1;
+    }
+    // Whoever started us reads the device path from the first line.
+    std::printf("%s\n", qPrintable(server.slavePath()));
+    std::fflush(stdout);
+
+    const QHash<QString, std::function<void()>> onCommand{
+        {QStringLiteral("local"), [&server] { server.setRemote(false); }},
+        {QStringLiteral("remote"), [&server] { server.setRemote(true); }},
+        {QStringLiteral("toggle"), [&server] { server.toggleRemote(); }},
+        {QStringLiteral("quit"), [] { QCoreApplication::quit(); }},
+    };
+    StdinReader console;
+    QObject::connect(&console, &StdinReader::lineReceived, [&onCommand](const QString& line) {
+        const auto command = onCommand.constFind(line);
+        if (command != onCommand.cend()) {
+            (*command)();
+        } else if (!line.isEmpty()) {
+            std::fprintf(stderr,
+                         "tq5820-sim: unknown command \"%s\" (local, remote, toggle, quit)\n",
+                         qPrintable(line));
+        }
+    });
+
+    return app.exec();
+}
