@@ -1,0 +1,26 @@
+#include "SimProcess.h"
+
+#include <QCoreApplication>
+
+namespace tq::bench {
+
+SimProcess::SimProcess(const QString& linkPath, const QStringList& extraArguments) {
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820-sim");
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(program, QStringList{QStringLiteral("--link"), linkPath} + extraArguments);
+    if (m_process.waitForStarted(5000) && m_process.waitForReadyRead(5000)) {
+        m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+}
+
+SimProcess::~SimProcess() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(1000);
+        }
+    }
+}
+
+}  // namespace tq::bench
