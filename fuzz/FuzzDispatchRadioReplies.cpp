@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The serial layer hands over 7-bit text; the dispatcher must cope with
     // anything it is given all the same, so the bytes go in unmasked.
-    QString batch = QString::fromLatin1(reinterpret_cast<const char*>(data),
-                                        static_cast<qsizetype>(size));
+    QString batch =
+        QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     tq::protocol::RadioState state;
     tq::fuzz::NullIndicators indicators;
     DispatchRadioReplies(batch, state, indicators);

@@ -7,8 +7,8 @@
 #include "link/PortSettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         const auto settings = tq::link::PortSettings::parse(text);
         if (settings.baudRate <= 0 || settings.dataBits < 5 || settings.dataBits > 8) {

@@ -67,9 +67,12 @@ QString RadioCommands::meterKey(int firmwareType) {
     // directly but still steps the meter with the key, as the v601 does.
     switch (firmwareType) {
         case 1:
-        case 2: return QStringLiteral("d");
-        case 3: return QStringLiteral("D");
-        default: return {};
+        case 2:
+            return QStringLiteral("d");
+        case 3:
+            return QStringLiteral("D");
+        default:
+            return {};
     }
 }
 
