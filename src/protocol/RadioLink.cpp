@@ -7,6 +7,14 @@
 namespace tq::protocol {
 
 using link::elapsedSince;
+
+namespace {
+
+// Clocks round: a wait that ends a microsecond short of its limit has
+// reached it, or the loop would ask the port for a wait too short to take.
+constexpr double kClockResolution = 1e-6;
+
+}  // namespace
 using link::Pause;
 using link::PortFailure;
 
@@ -43,7 +51,7 @@ void RadioLink::waitForFirstByte() {
     double start = m_clock.now();
     for (;;) {
         const double elapsed = elapsedSince(m_clock, start);
-        if (elapsed >= kFirstByteTimeout || m_port.bytesToRead() > 0) {
+        if (elapsed >= kFirstByteTimeout - kClockResolution || m_port.bytesToRead() > 0) {
             return;
         }
         m_port.waitForReadyRead(kFirstByteTimeout - elapsed);
@@ -58,7 +66,7 @@ void RadioLink::collectUntilQuiet() {
     double lastGrowth = m_clock.now();
     for (;;) {
         const double quiet = elapsedSince(m_clock, lastGrowth);
-        if (quiet >= kQuietWindow || waiting >= bufferLimit) {
+        if (quiet >= kQuietWindow - kClockResolution || waiting >= bufferLimit) {
             return;
         }
         m_port.waitForReadyRead(kQuietWindow - quiet);

@@ -125,7 +125,7 @@ bool SimulatedPort::doWaitForReadyRead(double maxSeconds) {
     pump();
     while (m_input.size() <= before) {
         const double remaining = maxSeconds - link::elapsedSince(m_clock, start);
-        if (remaining <= kTimeTolerance) {
+        if (remaining <= 0) {
             return false;
         }
         const double untilNext = timeToNextDelivery(m_radioTime);

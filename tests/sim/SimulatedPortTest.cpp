@@ -43,13 +43,13 @@ TEST_F(SimulatedPortTest, WaitJumpsTheClockToTheDelivery) {
     m_port.setReplyDelay(0.05);
     m_port.write(QStringLiteral("?\n"));
     EXPECT_TRUE(m_port.waitForReadyRead(0.8));
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.05, 1e-9);
+    EXPECT_NEAR(m_clock.elapsedTotal(), 0.05, 1e-5);
     EXPECT_TRUE(m_port.readAll().endsWith(QStringLiteral("#\n.\n")));
 }
 
 TEST_F(SimulatedPortTest, WaitWithNothingComingEndsAtItsLimit) {
     EXPECT_FALSE(m_port.waitForReadyRead(0.8));
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.8, 1e-9);
+    EXPECT_NEAR(m_clock.elapsedTotal(), 0.8, 1e-5);
     // Slept, not spun.
     EXPECT_LT(m_clock.waitCount(), 5);
 }
@@ -60,14 +60,14 @@ TEST_F(SimulatedPortTest, WaitCountsOnlyBytesNotYetSeen) {
     ASSERT_GT(m_port.bytesToRead(), 0);
     // Already waiting bytes are not news; the wait runs to its end.
     EXPECT_FALSE(m_port.waitForReadyRead(0.3));
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.4, 1e-9);
+    EXPECT_NEAR(m_clock.elapsedTotal(), 0.4, 1e-5);
 }
 
 TEST_F(SimulatedPortTest, DeliveredButUnlookedAtBytesEndTheWaitAtOnce) {
     m_port.write(QStringLiteral("K"));
     m_clock.advance(0.1);
     EXPECT_TRUE(m_port.waitForReadyRead(0.8));
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.1, 1e-9);
+    EXPECT_NEAR(m_clock.elapsedTotal(), 0.1, 1e-5);
 }
 
 TEST_F(SimulatedPortTest, AmplifierWarmUpArrivesInVirtualTime) {
