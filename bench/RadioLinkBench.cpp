@@ -13,31 +13,14 @@
 #include <ctime>
 #include <vector>
 
-#include "SimProcess.h"
 #include "link/PortMap.h"
 #include "link/QtSerialPort.h"
 #include "link/SystemClock.h"
-#include "protocol/Indicators.h"
 #include "protocol/RadioLink.h"
+#include "support/RecordingIndicators.h"
+#include "support/SimProcess.h"
 
 namespace {
-
-class SilentIndicators final : public tq::protocol::Indicators {
-public:
-    void setLamp(tq::protocol::Lamp) override {}
-    void setComStat(const QString&) override {}
-    void setSyncLabel(const QString&) override {}
-    bool rawDataShown() const override { return false; }
-    void setRawData(const QString&) override {}
-    void showErrorInfo(const QString&) override {}
-    void setFirmwareCaption(const QString&) override {}
-    void displayMeterData(const QString&) override {}
-    void greyMeterLabels() override {}
-    void showMode() override {}
-    void showSideTone() override {}
-    void showSource() override {}
-    void showPttEnable() override {}
-};
 
 double processCpuSeconds() {
     timespec ts{};
@@ -67,14 +50,14 @@ struct BenchLink {
 
     tq::link::SystemClock clock;
     tq::link::QtSerialPort port;
-    SilentIndicators indicators;
+    tq::test::RecordingIndicators indicators;
     tq::protocol::RadioState state;
     tq::protocol::RadioLink link;
 };
 
 int measureStatusExchange(const QTemporaryDir& dir, int rounds) {
     const QString linkPath = dir.filePath(QStringLiteral("radio"));
-    tq::bench::SimProcess sim(linkPath, {QStringLiteral("--reply-delay"), QStringLiteral("0")});
+    tq::test::SimProcess sim(linkPath, {QStringLiteral("--reply-delay"), QStringLiteral("0")});
     if (sim.devicePath().isEmpty()) {
         std::fprintf(stderr, "tq5820-sim did not start\n");
         return 1;
@@ -102,7 +85,7 @@ int measureStatusExchange(const QTemporaryDir& dir, int rounds) {
 
 int measureSilentWait(const QTemporaryDir& dir, int rounds) {
     const QString linkPath = dir.filePath(QStringLiteral("silent-radio"));
-    tq::bench::SimProcess sim(linkPath, {QStringLiteral("--silent")});
+    tq::test::SimProcess sim(linkPath, {QStringLiteral("--silent")});
     if (sim.devicePath().isEmpty()) {
         std::fprintf(stderr, "tq5820-sim did not start\n");
         return 1;

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "CoreApplication.h"
 #include "QStringPrinter.h"
 #include "link/Pause.h"
 #include "link/TestClock.h"
+#include "support/CoreApplication.h"
 
 namespace tq::link {
 namespace {
@@ -19,7 +19,7 @@ TEST(LinkPause, ReturnsOnceTheDurationHasPassed) {
 }
 
 TEST(LinkPause, HandlesEventsWhileWaiting) {
-    ensureCoreApplication();
+    tq::test::ensureCoreApplication();
     TestClock clock(kNoon);
     bool posted = false;
     QMetaObject::invokeMethod(
@@ -35,7 +35,7 @@ TEST(LinkPause, HandlesEventsWhileWaiting) {
 }
 
 TEST(LinkPause, ZeroOrNegativeReturnsAtOnceWithoutHandlingEvents) {
-    ensureCoreApplication();
+    tq::test::ensureCoreApplication();
     for (const double seconds : {0.0, -1.0, -0.001}) {
         TestClock clock(kNoon);
         bool posted = false;

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CoreApplication.h"
 #include "CurrentDirectory.h"
 #include "PtyPair.h"
 #include "QStringPrinter.h"
 #include "link/PortExists.h"
 #include "link/QtSerialPort.h"
 #include "link/TestClock.h"
+#include "support/CoreApplication.h"
 
 namespace tq::link {
 namespace {
@@ -78,7 +78,7 @@ TEST_F(LinkPortExists, PseudoTerminalNamedInTheMapExistsAndVanishesWithItsMaster
 }
 
 TEST_F(LinkPortExists, PortHeldOpenByThisProgramCountsAsAbsent) {
-    ensureCoreApplication();
+    tq::test::ensureCoreApplication();
     PtyPair pty;
     ASSERT_TRUE(pty.ok());
     const QString link = path(QStringLiteral("radio-link"));

@@ -10,12 +10,12 @@
 #include <thread>
 #include <vector>
 
-#include "CoreApplication.h"
 #include "PtyPair.h"
 #include "QStringPrinter.h"
 #include "link/PortFailure.h"
 #include "link/QtSerialPort.h"
 #include "link/TestClock.h"
+#include "support/CoreApplication.h"
 
 namespace tq::link {
 namespace {
@@ -29,7 +29,7 @@ constexpr int kGuardMs = 5000;
 class LinkQtSerialPort : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureCoreApplication();
+        tq::test::ensureCoreApplication();
         ASSERT_TRUE(m_pty.ok());
         ASSERT_TRUE(m_dir.isValid());
         QFile map(m_dir.filePath(QStringLiteral("SerialPorts.txt")));

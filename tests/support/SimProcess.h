@@ -4,10 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace tq::bench {
+namespace tq::test {
 
-/// tq5820-sim started as a child process, serving a pseudo-terminal at a
-/// link in a temporary directory; stopped when this object goes.
+/// tq5820-sim started as a child process from the directory of the running
+/// program, serving a pseudo-terminal at the given link; stopped (SIGTERM)
+/// when this object goes, or earlier with stop().
 class SimProcess {
 public:
     SimProcess(const QString& linkPath, const QStringList& extraArguments);
@@ -20,9 +21,12 @@ public:
     /// did not start.
     QString devicePath() const { return m_devicePath; }
 
+    /// Ends the simulator as SIGTERM does; true when it exited cleanly.
+    bool stop();
+
 private:
     QProcess m_process;
     QString m_devicePath;
 };
 
-}  // namespace tq::bench
+}  // namespace tq::test

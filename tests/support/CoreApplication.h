@@ -1,9 +1,9 @@
 #pragma once
 
-namespace tq::link {
+namespace tq::test {
 
 /// Makes sure the test process has a QCoreApplication, which serial ports and
 /// queued events need; created once and kept for the whole run.
 void ensureCoreApplication();
 
-}  // namespace tq::link
+}  // namespace tq::test

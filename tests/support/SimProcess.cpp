@@ -1,8 +1,8 @@
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include <QCoreApplication>
 
-namespace tq::bench {
+namespace tq::test {
 
 SimProcess::SimProcess(const QString& linkPath, const QStringList& extraArguments) {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820-sim");
@@ -14,13 +14,20 @@ SimProcess::SimProcess(const QString& linkPath, const QStringList& extraArgument
 }
 
 SimProcess::~SimProcess() {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000)) {
-            m_process.kill();
-            m_process.waitForFinished(1000);
-        }
-    }
+    stop();
 }
 
-}  // namespace tq::bench
+bool SimProcess::stop() {
+    if (m_process.state() == QProcess::NotRunning) {
+        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(1000);
+        return false;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+}
+
+}  // namespace tq::test
