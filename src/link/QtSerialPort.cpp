@@ -144,6 +144,7 @@ QString QtSerialPort::deviceName() const {
 void QtSerialPort::doOpen() {
     m_deviceName = m_map.resolvedDevicePath(portNumber());
     m_serial->setPortName(m_deviceName);
+    m_serial->setReadBufferSize(std::max(0, bufferOptions().receiveBufferSize));
     // Qt keeps these until open and applies them there; a value the device
     // refuses makes the open fail below.
     configureLine();
@@ -220,6 +221,15 @@ void QtSerialPort::pull() {
     m_decoder.setDiscardNull(options.discardNull);
     m_decoder.setParityReplacement(options.parityReplacement);
     ParityMarkDecoder::Output out = m_decoder.decode(bytes);
+    // A full receive buffer loses what comes next, as the port's own buffer
+    // would: a sender that never stops cannot make the program grow.
+    const qsizetype room = options.receiveBufferSize > 0
+                               ? std::max<qsizetype>(0, options.receiveBufferSize - m_buffer.size())
+                               : out.text.size();
+    if (out.text.size() > room) {
+        out.text.truncate(room);
+        out.events.push_back(CommEvent::kReceiveOverflow);
+    }
     m_buffer.append(out.text);
     for (const int code : out.events) {
         postEvent(code);

@@ -23,8 +23,9 @@ class Clock;
 /// threshold, a lost device) are posted to the event loop, so handlers run
 /// inside the program's event handling and never inside a read.
 ///
-/// The buffer sizes of BufferOptions are not enforced: Qt's buffers and ours
-/// grow as needed, and nothing received is thrown away for want of room.
+/// Text waiting to be read is held to the receive buffer size; what arrives
+/// beyond it is lost and reported as a receive overflow, as on the port's
+/// own hardware buffer. Qt's raw buffer is bounded the same way.
 ///
 /// A device that goes away while open (adapter pulled, far end of a
 /// pseudo-terminal closed) is reported once as kConfigurationError, after the

@@ -194,6 +194,24 @@ TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
     EXPECT_EQ(m_port->readAll(), QStringLiteral("FA;"));
 }
 
+TEST_F(LinkQtSerialPort, FullReceiveBufferLosesTheRestAndSaysSo) {
+    openRadioPort();
+    BufferOptions options;
+    options.receiveBufferSize = 64;
+    m_port->setBufferOptions(options);
+
+    m_pty.send(QByteArray(200, 'X'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 64; }, kGuardMs));
+    runEventsFor(50);
+    EXPECT_EQ(m_port->bytesToRead(), 64);
+    EXPECT_NE(std::find(m_events.begin(), m_events.end(), CommEvent::kReceiveOverflow),
+              m_events.end());
+    // Reading makes room again.
+    EXPECT_EQ(m_port->readAll(), QString(64, u'X'));
+    m_pty.send("F1420000\n");
+    EXPECT_TRUE(readText(9).endsWith(QStringLiteral("F1420000\n")));
+}
+
 TEST_F(LinkQtSerialPort, PseudoTerminalModemLinesReadOffWithoutEvents) {
     openRadioPort();
     EXPECT_FALSE(m_port->dsr());
