@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 
 #include "link/Pause.h"
 
@@ -39,41 +40,43 @@ int replyDigit(const QString& reply) {
 
 RadioCommands::RadioCommands(RadioLink& link) : m_link(link), m_state(link.state()) {}
 
+namespace {
+
+/// The letters of the radio's AGC, mode and meter keys in each dialect.
+/// The v604 Adapt firmware sets AGC and mode directly and still steps the
+/// meter with the v601 letter; only the v604 NonAdapt firmware changed the
+/// case of its letters, which is why the meter key is the other way round
+/// from the other two there. No letter is known before the dialect is.
+struct KeyLetters {
+    const char* agc;
+    const char* mode;
+    const char* meter;
+};
+
+constexpr std::array<KeyLetters, 4> kKeyLetters{{
+    {"", "", ""},     // undecided
+    {"A", "M", "d"},  // v601
+    {"", "", "d"},    // v604 Adapt
+    {"a", "m", "D"},  // v604 NonAdapt
+}};
+
+const KeyLetters& keyLetters(int firmwareType) {
+    const bool known = firmwareType > 0 && firmwareType < static_cast<int>(kKeyLetters.size());
+    return kKeyLetters[known ? firmwareType : 0];
+}
+
+}  // namespace
+
 QString RadioCommands::agcKey(int firmwareType) {
-    switch (firmwareType) {
-        case 1:
-            return QStringLiteral("A");
-        case 3:
-            return QStringLiteral("a");
-        default:
-            return {};
-    }
+    return QString::fromLatin1(keyLetters(firmwareType).agc);
 }
 
 QString RadioCommands::modeKey(int firmwareType) {
-    switch (firmwareType) {
-        case 1:
-            return QStringLiteral("M");
-        case 3:
-            return QStringLiteral("m");
-        default:
-            return {};
-    }
+    return QString::fromLatin1(keyLetters(firmwareType).mode);
 }
 
 QString RadioCommands::meterKey(int firmwareType) {
-    // The meter key is the other way round from AGC and mode: upper case only
-    // on the v604 NonAdapt firmware. The Adapt firmware sets AGC and mode
-    // directly but still steps the meter with the key, as the v601 does.
-    switch (firmwareType) {
-        case 1:
-        case 2:
-            return QStringLiteral("d");
-        case 3:
-            return QStringLiteral("D");
-        default:
-            return {};
-    }
+    return QString::fromLatin1(keyLetters(firmwareType).meter);
 }
 
 void RadioCommands::pressKey(const QString& key, int presses, double pauseSeconds) {

@@ -7,7 +7,31 @@ using tq::test::LinkFixture;
 
 namespace {
 
+/// One key-stepping case: from a reported setting to a target, and the one
+/// command expected on the wire (none when nothing should be sent).
+struct KeyCase {
+    int firmware;
+    const char* from;
+    const char* to;
+    const char* sent;
+};
+
 struct Commands : LinkFixture {
+    using Step = void (tq::protocol::RadioCommands::*)(const QString&);
+
+    void expectKeyPresses(QString tq::protocol::RadioState::*reported, Step step,
+                          std::initializer_list<KeyCase> cases) {
+        for (const KeyCase& c : cases) {
+            port.writes.clear();
+            state.FirmwareType = c.firmware;
+            state.*reported = QString::fromLatin1(c.from);
+            (commands.*step)(QString::fromLatin1(c.to));
+            const QStringList expected =
+                c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
+            EXPECT_EQ(written(), expected) << c.firmware << " " << c.from << "->" << c.to;
+        }
+    }
+
     Commands() {
         state.FreqReply = QStringLiteral("F1420000");
         state.AgcReply = QStringLiteral("A2");
@@ -29,26 +53,17 @@ TEST_F(Commands, SendFrequencyNeedsExactlySevenDigits) {
 }
 
 TEST_F(Commands, StepAgcPressesTheKeyRoundItsThreeStepCycle) {
-    struct Case {
-        int firmware;
-        const char* from;
-        const char* to;
-        const char* sent;
-    };
-    const Case cases[] = {
-        {1, "A4", "A2", "A\n"},   {1, "A3", "A4", "A\n"},   {1, "A2", "A4", "AA\n"},
-        {1, "A3", "A2", "AA\n"},  {3, "A4", "A2", "a\n"},   {3, "A2", "A3", "a\n"},
-        {3, "A3", "A3", nullptr}, {1, "A2", "A2", nullptr},
-    };
-    for (const Case& c : cases) {
-        port.writes.clear();
-        state.FirmwareType = c.firmware;
-        state.AgcReply = QString::fromLatin1(c.from);
-        commands.StepAgc(QString::fromLatin1(c.to));
-        const QStringList expected =
-            c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
-        EXPECT_EQ(written(), expected) << c.firmware << " " << c.from << "->" << c.to;
-    }
+    expectKeyPresses(&tq::protocol::RadioState::AgcReply, &tq::protocol::RadioCommands::StepAgc,
+                     {
+                         {1, "A4", "A2", "A\n"},
+                         {1, "A3", "A4", "A\n"},
+                         {1, "A2", "A4", "AA\n"},
+                         {1, "A3", "A2", "AA\n"},
+                         {3, "A4", "A2", "a\n"},
+                         {3, "A2", "A3", "a\n"},
+                         {3, "A3", "A3", nullptr},
+                         {1, "A2", "A2", nullptr},
+                     });
 }
 
 TEST_F(Commands, StepAgcSetsDirectlyAndResendsTheFrequencyOnAdaptFirmware) {
@@ -60,30 +75,16 @@ TEST_F(Commands, StepAgcSetsDirectlyAndResendsTheFrequencyOnAdaptFirmware) {
 }
 
 TEST_F(Commands, SelectModePressesTheModeKeyRoundItsFourStepCycle) {
-    struct Case {
-        int firmware;
-        const char* from;
-        const char* to;
-        const char* sent;
-    };
-    const Case cases[] = {
-        {3, "M4", "M1", "m\n"},
-        {3, "M1", "M4", "mmm\n"},
-        {1, "M2", "M1", "MMM\n"},
-        {1, "M1", "M2", "M\n"},
-        {3, "M3", "M3", nullptr},
-        // An unknown mode counts as USB.
-        {3, "M ", "M3", "mm\n"},
-    };
-    for (const Case& c : cases) {
-        port.writes.clear();
-        state.FirmwareType = c.firmware;
-        state.ModeReply = QString::fromLatin1(c.from);
-        commands.SelectMode(QString::fromLatin1(c.to));
-        const QStringList expected =
-            c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
-        EXPECT_EQ(written(), expected) << c.firmware << " " << c.from << "->" << c.to;
-    }
+    expectKeyPresses(&tq::protocol::RadioState::ModeReply, &tq::protocol::RadioCommands::SelectMode,
+                     {
+                         {3, "M4", "M1", "m\n"},
+                         {3, "M1", "M4", "mmm\n"},
+                         {1, "M2", "M1", "MMM\n"},
+                         {1, "M1", "M2", "M\n"},
+                         {3, "M3", "M3", nullptr},
+                         // An unknown mode counts as USB.
+                         {3, "M ", "M3", "mm\n"},
+                     });
 }
 
 TEST_F(Commands, SelectModePutsBackPttEnableThatTheOldFirmwareFlipped) {
@@ -118,27 +119,18 @@ TEST_F(Commands, SelectModeOnAdaptFirmwareWritesTheDirectSetStraightToThePort) {
 }
 
 TEST_F(Commands, StepMeterUsesTheMeterKeyOfEachFirmware) {
-    struct Case {
-        int firmware;
-        const char* from;
-        const char* to;
-        const char* sent;
-    };
-    const Case cases[] = {
-        {1, "D6", "D1", "d\n"},     {3, "D6", "D1", "D\n"},   {2, "D1", "D3", "dd\n"},
-        {1, "D1", "D6", "ddddd\n"}, {3, "D4", "D4", nullptr}, {0, "D1", "D2", nullptr},
-    };
-    for (const Case& c : cases) {
-        port.writes.clear();
-        shown.meterLabelsGreyed = 0;
-        state.FirmwareType = c.firmware;
-        state.MeterSelReply = QString::fromLatin1(c.from);
-        commands.StepMeter(QString::fromLatin1(c.to));
-        const QStringList expected =
-            c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
-        EXPECT_EQ(written(), expected) << c.firmware << " " << c.from << "->" << c.to;
-        EXPECT_EQ(shown.meterLabelsGreyed, 1);
-    }
+    expectKeyPresses(&tq::protocol::RadioState::MeterSelReply,
+                     &tq::protocol::RadioCommands::StepMeter,
+                     {
+                         {1, "D6", "D1", "d\n"},
+                         {3, "D6", "D1", "D\n"},
+                         {2, "D1", "D3", "dd\n"},
+                         {1, "D1", "D6", "ddddd\n"},
+                         {3, "D4", "D4", nullptr},
+                         {0, "D1", "D2", nullptr},
+                     });
+    // The meter labels go grey on every call, whether or not a key is pressed.
+    EXPECT_EQ(shown.meterLabelsGreyed, 6);
 }
 
 TEST_F(Commands, UndecidedFirmwareSendsNoKeyPresses) {
