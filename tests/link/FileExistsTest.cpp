@@ -44,14 +44,6 @@ TEST_F(LinkFileExists, ZeroByteFileExistsAndTheInfoBoxIsEmptiedAndShown) {
     EXPECT_EQ(m_indicators.shown(), QStringList{QString()});
 }
 
-TEST_F(LinkFileExists, SuccessWipesTheReportOfAnEarlierFailure) {
-    EXPECT_FALSE(fileExists(QStringLiteral("PortSetup.txt"), m_indicators));
-    EXPECT_FALSE(m_indicators.info().isEmpty());
-    createFile(QStringLiteral("PortSetup.txt"), "3\r\n9600 ,O,7,1\r\ncomNone\r\n0\r\n");
-    EXPECT_TRUE(fileExists(QStringLiteral("PortSetup.txt"), m_indicators));
-    EXPECT_EQ(m_indicators.info(), QString());
-}
-
 TEST_F(LinkFileExists, MissingFileIsReportedWithNumberAndDescription) {
     EXPECT_FALSE(fileExists(QStringLiteral("CATSetup.txt"), m_indicators));
     EXPECT_EQ(m_indicators.shown(),
@@ -67,14 +59,6 @@ TEST_F(LinkFileExists, DirectoryIsNoFile) {
     EXPECT_EQ(m_indicators.shown(),
               (QStringList{QString(),
                            QStringLiteral("fileExists(M20List.txt): Err 21. Is a directory")}));
-}
-
-TEST_F(LinkFileExists, NameIsReportedExactlyAsGiven) {
-    const QString name = QStringLiteral("sub dir/%1 list%2.txt");
-    EXPECT_FALSE(fileExists(name, m_indicators));
-    EXPECT_EQ(
-        m_indicators.info(),
-        QStringLiteral("fileExists(sub dir/%1 list%2.txt): Err 2. No such file or directory"));
 }
 
 TEST_F(LinkFileExists, UnreadableFileIsReported) {

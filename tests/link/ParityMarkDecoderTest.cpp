@@ -71,15 +71,6 @@ TEST(LinkParityMarkDecoder, MarksSplitAcrossReadsAreCompletedByTheNextRead) {
     EXPECT_TRUE(out.text.isEmpty());
 }
 
-TEST(LinkParityMarkDecoder, ResetForgetsAnUnfinishedMark) {
-    ParityMarkDecoder decoder;
-    decoder.decode(bytes({0xFF, 0x00}));
-    decoder.reset();
-    const auto out = decoder.decode("AB");
-    EXPECT_EQ(out.text, QStringLiteral("AB"));
-    EXPECT_TRUE(out.events.empty());
-}
-
 TEST(LinkParityMarkDecoder, NulBytesAreDroppedOnlyWhenDiscarding) {
     ParityMarkDecoder decoder;
     EXPECT_EQ(decoder.decode(bytes({0, 'F', 0, 0, 'A', 0})).text, QStringLiteral("FA"));
@@ -106,15 +97,6 @@ TEST(LinkParityMarkDecoder, UnmarkedStreamTakesFfAsAnOrdinaryByte) {
     EXPECT_EQ(out.text, QString::fromLatin1("\x7F"
                                             "A"));
     EXPECT_TRUE(out.events.empty());
-}
-
-TEST(LinkParityMarkDecoder, StrayByteAfterFfIsKept) {
-    // The kernel never writes FF followed by anything but FF or 00; if such a
-    // pair turns up, both bytes are kept rather than lost.
-    ParityMarkDecoder decoder;
-    const auto out = decoder.decode(bytes({0xFF, 'A', 'B'}));
-    EXPECT_EQ(out.text, QString::fromLatin1("\x7F"
-                                            "AB"));
 }
 
 }  // namespace

@@ -41,28 +41,5 @@ TEST(LinkPortSettings, MalformedTextsFailWithInvalidPropertyValue) {
     }
 }
 
-TEST(LinkHandshaking, NamesMapToTheCodesTheRadioIsDrivenWith) {
-    struct Case {
-        const char* name;
-        Handshaking expected;
-    };
-    const Case cases[] = {
-        {"comNone", Handshaking::None},
-        {"comRTS", Handshaking::RtsCts},
-        {"COMRTS", Handshaking::RtsCts},
-        // XON/XOFF is deliberately never given to the port.
-        {"comXonXoff", Handshaking::None},
-        {"COMXONXOFF", Handshaking::None},
-        {"comRTSXonXoff", Handshaking::RtsCts},
-        {"COMRTSXONXOFF", Handshaking::RtsCts},
-        {"comrtsxonxoff", Handshaking::RtsCts},
-        {"", Handshaking::None},
-        {"RTS", Handshaking::None},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(handshakingFromName(QString::fromLatin1(c.name)), c.expected) << c.name;
-    }
-}
-
 }  // namespace
 }  // namespace tq::link

@@ -101,12 +101,6 @@ TEST_F(LinkQtSerialPort, TextGoesOutAndComesBack) {
     EXPECT_TRUE(m_events.empty());
 }
 
-TEST_F(LinkQtSerialPort, WritesLatin1Bytes) {
-    openRadioPort();
-    m_port->write(QString::fromLatin1("A\xE9\x7F"));
-    EXPECT_EQ(m_pty.receive(3), QByteArray("A\xE9\x7F"));
-}
-
 TEST_F(LinkQtSerialPort, ReceivedTextIsSevenBitWithoutNuls) {
     openRadioPort();
     // 0xFF reaches the port doubled (the kernel marks it as a literal), so a
@@ -162,17 +156,6 @@ TEST_F(LinkQtSerialPort, DiscardInputDropsEverythingWaiting) {
     EXPECT_EQ(m_port->bytesToRead(), 0);
     m_pty.send("R0\r\n");
     EXPECT_EQ(readText(4), QStringLiteral("R0\r\n"));
-}
-
-TEST_F(LinkQtSerialPort, ReadLengthLimitsEachRead) {
-    openRadioPort();
-    BufferOptions options;
-    options.readLength = 3;
-    m_port->setBufferOptions(options);
-    m_pty.send("FA00;");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 5; }, kGuardMs));
-    EXPECT_EQ(m_port->readAll(), QStringLiteral("FA0"));
-    EXPECT_EQ(m_port->readAll(), QStringLiteral("0;"));
 }
 
 TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
@@ -256,15 +239,6 @@ TEST_F(LinkQtSerialPort, HangUpDuringAReplyWaitDoesNotSpin) {
     EXPECT_EQ(m_events, std::vector<int>{CommEvent::kConfigurationError});
 }
 
-TEST_F(LinkQtSerialPort, PortCanBeOpenedAgainAfterClose) {
-    openRadioPort();
-    m_port->close();
-    EXPECT_FALSE(m_port->isOpen());
-    m_port->open();
-    m_pty.send("R1\r\n");
-    EXPECT_EQ(readText(4), QStringLiteral("R1\r\n"));
-}
-
 TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbers) {
     auto failureNumber = [](SerialPort& port) {
         try {
@@ -287,14 +261,6 @@ TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbers) {
     second.setPortNumber(1);
     EXPECT_EQ(failureNumber(second), PortFailure::kHardwareNotAvailable) << "port is busy";
     EXPECT_FALSE(second.isOpen());
-}
-
-TEST_F(LinkQtSerialPort, OperationsOnAClosedPortFail) {
-    EXPECT_FALSE(m_port->isOpen());
-    EXPECT_THROW(m_port->bytesToRead(), PortFailure);
-    EXPECT_THROW(m_port->write(QStringLiteral("?")), PortFailure);
-    EXPECT_THROW(m_port->waitForReadyRead(0.1), PortFailure);
-    EXPECT_NO_THROW(m_port->close());
 }
 
 }  // namespace

@@ -57,14 +57,6 @@ TEST_F(LinkRadioPort, ReapplyingWhileOpenDiscardsInputClosesAndPausesBeforeReope
     EXPECT_NEAR(m_clock.elapsedTotal(), 0.5, 1e-6);
 }
 
-TEST_F(LinkRadioPort, ReapplyingWithNothingWaitingDoesNotRead) {
-    ASSERT_TRUE(m_radio.SetUpRadioPort());
-    m_port.clearLog();
-    EXPECT_TRUE(m_radio.SetUpRadioPort());
-    EXPECT_EQ(m_port.log().mid(0, 2),
-              (QStringList{QStringLiteral("bytesToRead"), QStringLiteral("close t=0.00")}));
-}
-
 TEST_F(LinkRadioPort, HandshakeNamesGiveTheirPortCodes) {
     const std::pair<const char*, Handshaking> cases[] = {
         {"comXonXoff", Handshaking::None}, {"COMRTSXONXOFF", Handshaking::RtsCts},
@@ -76,12 +68,6 @@ TEST_F(LinkRadioPort, HandshakeNamesGiveTheirPortCodes) {
         ASSERT_TRUE(m_radio.SetUpRadioPort()) << name;
         EXPECT_EQ(m_port.handshaking(), expected) << name;
     }
-}
-
-TEST_F(LinkRadioPort, PortNumberIsTheIntegerValueOfTheSavedText) {
-    m_setup.RadioPortNumber = QStringLiteral("12 ");
-    ASSERT_TRUE(m_radio.SetUpRadioPort());
-    EXPECT_EQ(m_port.portNumber(), 12);
 }
 
 TEST_F(LinkRadioPort, PortThatStaysClosedIsReportedAsNotOpened) {
@@ -129,17 +115,6 @@ TEST_F(LinkRadioPort, LineErrorsShowComError) {
         EXPECT_EQ(m_indicators.comStat(), QStringLiteral("Com Error")) << code;
     }
     EXPECT_FALSE(m_flags.LinkRestartRequest);
-}
-
-TEST_F(LinkRadioPort, OtherEventsChangeNothing) {
-    m_indicators.setComStat(QStringLiteral("COM3"));
-    m_flags.ExtPttState = false;
-    for (const int code : {1, 2, 3, 5, 6, 7, 1002, 1003, 1005, 1007, 1012, 0}) {
-        m_port.fire(code);
-    }
-    EXPECT_EQ(m_indicators.comStat(), QStringLiteral("COM3"));
-    EXPECT_FALSE(m_flags.LinkRestartRequest);
-    EXPECT_FALSE(m_flags.ExtPttState);
 }
 
 TEST_F(LinkRadioPort, DsrChangeFollowsTheLineOnlyWhenExternalPttIsEnabled) {

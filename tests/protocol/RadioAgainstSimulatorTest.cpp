@@ -77,27 +77,6 @@ TEST_P(RadioAgainstSimulator, SelectModeReachesEveryModeFromEveryMode) {
     EXPECT_EQ(radio(Setting::Frequency), 1420000);
 }
 
-TEST_P(RadioAgainstSimulator, StepAgcReachesEachSettingTheKeyCycles) {
-    startUp();
-    for (int from = 2; from <= 4; ++from) {
-        for (int to = 2; to <= 4; ++to) {
-            commands->StepAgc(QStringLiteral("A%1").arg(from));
-            commands->StepAgc(QStringLiteral("A%1").arg(to));
-            EXPECT_EQ(radio(Setting::Agc), to) << from << "->" << to;
-            EXPECT_EQ(state.AgcReply, QStringLiteral("A%1").arg(to));
-        }
-    }
-}
-
-TEST_P(RadioAgainstSimulator, StepMeterReachesEveryMeter) {
-    startUp();
-    for (int to : {6, 1, 4, 3, 5, 2}) {
-        commands->StepMeter(QStringLiteral("D%1").arg(to));
-        EXPECT_EQ(radio(Setting::Meter), to);
-        EXPECT_EQ(state.MeterSelReply, QStringLiteral("D%1").arg(to));
-    }
-}
-
 TEST_P(RadioAgainstSimulator, StepModeOnceMovesOneStepRoundTheCycle) {
     startUp();
     for (int step = 0; step < 5; ++step) {
@@ -106,24 +85,6 @@ TEST_P(RadioAgainstSimulator, StepModeOnceMovesOneStepRoundTheCycle) {
         EXPECT_EQ(radio(Setting::Mode), before % 4 + 1);
         EXPECT_TRUE(shown.info.isEmpty()) << shown.info.toStdString();
     }
-}
-
-TEST_P(RadioAgainstSimulator, PttEnableTogglesBothWays) {
-    startUp();
-    const int before = radio(Setting::PttEnable);
-    commands->TogglePttEnable();
-    EXPECT_EQ(radio(Setting::PttEnable), 1 - before);
-    commands->TogglePttEnable();
-    EXPECT_EQ(radio(Setting::PttEnable), before);
-    EXPECT_EQ(state.PttEnReply, QStringLiteral("'%1").arg(before));
-}
-
-TEST_P(RadioAgainstSimulator, FrequencyIsSetAndReported) {
-    startUp();
-    commands->SendFrequency(QStringLiteral("0707400"));
-    EXPECT_EQ(radio(Setting::Frequency), 707400);
-    EXPECT_EQ(state.FreqReply, "F0707400");
-    EXPECT_TRUE(state.FreqReplyValid);
 }
 
 TEST_P(RadioAgainstSimulator, SyncCharactersKeyAndUnkeyTheTransmitter) {

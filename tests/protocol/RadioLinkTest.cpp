@@ -34,13 +34,6 @@ TEST_F(SendRadioCommand, QueueThatNeverDrainsDropsTheCommandAndLeavesLampRed) {
     EXPECT_NEAR(clock.elapsedTotal(), 0.1, 1e-5);
 }
 
-TEST_F(SendRadioCommand, QueueThatDrainsLetsTheCommandThrough) {
-    port.stuckOutgoingBytes = 3;
-    clock.schedule(0.035, [this] { port.stuckOutgoingBytes = 0; });
-    link.SendRadioCommand(QStringLiteral("A"), true, 0);
-    EXPECT_EQ(written(), QStringList({"A\n"}));
-}
-
 TEST_F(SendRadioCommand, ClosedPortIsIgnoredButThePauseStillHappens) {
     port.close();
     EXPECT_NO_THROW(link.SendRadioCommand(QStringLiteral("?"), true, 0.6));

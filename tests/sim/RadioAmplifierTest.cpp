@@ -26,15 +26,6 @@ TEST(SimAmplifier, WarmsUpThenReportsStandbyUnasked) {
     EXPECT_TRUE(radio.runUntil(60.0).isEmpty());
 }
 
-TEST(SimAmplifier, SwitchingOffDuringWarmUpCancelsIt) {
-    RadioDriver radio(ampOptions());
-    radio.send("O2\n");
-    radio.runUntil(1.0);
-    EXPECT_EQ(radio.send("O1\n"), QList<QByteArray>{"O1"});
-    EXPECT_TRUE(radio.runUntil(10.0).isEmpty());
-    EXPECT_EQ(radio.radio().settings().get(Setting::Amp), 1);
-}
-
 TEST(SimAmplifier, TuneCycleRunsWhileKeyed) {
     RadioDriver radio(ampOptions());
     radio.send("O2\n");
@@ -50,43 +41,6 @@ TEST(SimAmplifier, TuneCycleRunsWhileKeyed) {
     EXPECT_TRUE(radio.statusDump().contains("T4"));
 }
 
-TEST(SimAmplifier, CarrierDroppedBeforeTunedAsksAgain) {
-    RadioDriver radio(ampOptions());
-    radio.send("O2\n");
-    radio.runUntil(5.0);
-    radio.send("O4\n");
-    radio.runUntil(6.0);
-    radio.send("K");
-    radio.runUntil(7.0);
-    EXPECT_EQ(radio.send("U"), (QList<QByteArray>{"U", "J03", "T2"}));
-    EXPECT_TRUE(radio.runUntil(20.0).isEmpty());
-}
-
-TEST(SimAmplifier, AlreadyKeyedWhenAskingTunesAtOnce) {
-    RadioDriver radio(ampOptions());
-    radio.send("O2\n");
-    radio.runUntil(5.0);
-    radio.send("O4\n");
-    radio.send("K");
-    EXPECT_EQ(radio.runUntil(6.0), QList<QByteArray>{"T3"});
-    radio.send("K");
-    EXPECT_EQ(radio.runUntil(8.0), QList<QByteArray>{"T4"});
-}
-
-TEST(SimAmplifier, StandbyAndOffResetTheTune) {
-    RadioDriver radio(ampOptions());
-    radio.send("O2\n");
-    radio.runUntil(5.0);
-    radio.send("O4\n");
-    radio.runUntil(6.0);
-    EXPECT_EQ(radio.send("O3\n"), (QList<QByteArray>{"O3", "T1"}));
-    // Refused steps answer the unchanged state.
-    EXPECT_EQ(radio.send("O2\n"), QList<QByteArray>{"O3"});
-    EXPECT_EQ(radio.send("O5\n"), QList<QByteArray>{"O3"});
-    EXPECT_EQ(radio.send("O1\n"), QList<QByteArray>{"O1"});
-    EXPECT_EQ(radio.send("O3\n"), QList<QByteArray>{"O1"});
-}
-
 TEST(SimTransmitter, UnkeysItselfWhenTheKeepAliveStops) {
     RadioOptions options;
     options.keyHoldSeconds = 10.0;
@@ -97,15 +51,6 @@ TEST(SimTransmitter, UnkeysItselfWhenTheKeepAliveStops) {
     EXPECT_TRUE(radio.runUntil(17.9).isEmpty());
     EXPECT_EQ(radio.runUntil(18.0), QList<QByteArray>{"U"});
     EXPECT_FALSE(radio.radio().settings().keyed());
-}
-
-TEST(SimTransmitter, HoldTimeZeroKeepsTheKeyForEver) {
-    RadioOptions options;
-    options.keyHoldSeconds = 0.0;
-    RadioDriver radio(options);
-    radio.send("K");
-    EXPECT_TRUE(radio.runUntil(3600.0).isEmpty());
-    EXPECT_TRUE(radio.radio().settings().keyed());
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ TEST(SimFraming, SyncCharactersActWithoutLineFeed) {
     EXPECT_FALSE(radio.radio().settings().keyed());
 }
 
-TEST(SimFraming, SyncCharacterInsideALineActsAndLeavesTheLineWhole) {
-    RadioDriver radio;
-    EXPECT_EQ(radio.send("F07K00000\n"), (QList<QByteArray>{"K", "J12", "F0700000"}));
-}
-
 TEST(SimFraming, DialectOnePttToggleActsWithoutLineFeed) {
     RadioDriver radio(Firmware::V601);
     EXPECT_EQ(radio.send("'"), QList<QByteArray>{"'0"});
@@ -36,34 +31,6 @@ TEST(SimFraming, LineSplitAcrossWritesIsAnsweredOnceComplete) {
     EXPECT_TRUE(radio.send("000").isEmpty());
     EXPECT_EQ(radio.send("00\nG1"), QList<QByteArray>{"F0700000"});
     EXPECT_EQ(radio.send("2\n"), QList<QByteArray>{"G12"});
-}
-
-TEST(SimFraming, CarriageReturnMakesALineUnknown) {
-    RadioDriver radio;
-    EXPECT_TRUE(radio.send("F0700000\r\n").isEmpty());
-    EXPECT_TRUE(radio.send("?\r\n").isEmpty());
-    EXPECT_EQ(radio.send("\n\n?\n").last(), ".");
-}
-
-TEST(SimFraming, OverlongLineIsDroppedWholeAndTheNextLineWorks) {
-    RadioDriver radio;
-    const QByteArray longLine = "F" + QByteArray(CommandStream::kMaxLineLength * 4, '1');
-    EXPECT_TRUE(radio.send(longLine).isEmpty());
-    // Its tail, even if it looks like a command, belongs to the dropped line.
-    EXPECT_TRUE(radio.send("G10\n").isEmpty());
-    EXPECT_EQ(radio.send("G10\n"), QList<QByteArray>{"G10"});
-}
-
-TEST(SimFraming, LongestLegalKeyRunIsAccepted) {
-    RadioDriver radio;
-    // 63 presses of the VOX key: 63 = 0 mod 3, back to OFF.
-    EXPECT_EQ(radio.send(QByteArray(63, 'V') + "\n"), QList<QByteArray>{"V0"});
-}
-
-TEST(SimFraming, EighthBitIsIgnoredAsOnASevenBitLine) {
-    RadioDriver radio;
-    const QByteArray query{"\xBF\n"};  // '?' with the top bit set
-    EXPECT_EQ(radio.send(query).last(), ".");
 }
 
 TEST(SimFraming, RandomBytesNeverWedgeTheRadio) {

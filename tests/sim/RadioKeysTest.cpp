@@ -96,15 +96,6 @@ TEST(SimDirectSets, TakeTheValueAndAnswerTheResentFrequency) {
     EXPECT_EQ(radio.send("A\n"), QList<QByteArray>{"A2"});
 }
 
-TEST(SimDirectSets, OutOfRangeValueIsRefusedAndTheSettingReported) {
-    RadioDriver radio(Firmware::V604Adapt);
-    EXPECT_EQ(radio.send("A5\n"), QList<QByteArray>{"A2"});
-    EXPECT_EQ(radio.send("M0\n"), (QList<QByteArray>{"M1", "S0", "H1", "'1"}));
-    EXPECT_EQ(radio.send("G64\n"), QList<QByteArray>{"G00"});
-    EXPECT_EQ(radio.send("B201\n"), QList<QByteArray>{"B100"});
-    EXPECT_EQ(radio.send("'2\n"), QList<QByteArray>{"'1"});
-}
-
 TEST(SimFrequency, SetsWithinTheTuningRangeOnly) {
     RadioDriver radio;
     EXPECT_EQ(radio.send("F0160000\n"), QList<QByteArray>{"F0160000"});

@@ -31,22 +31,5 @@ TEST(SimMemoryChannels, WrittenEntryReadsBackAndRecalls) {
     EXPECT_TRUE(dump.contains("M4"));
 }
 
-TEST(SimMemoryChannels, EntryTheRadioCannotHoldIsRefused) {
-    RadioDriver radio;
-    radio.send("P0514200002\n");
-    // Frequency below 1.6 MHz, mode 5, mode 0: the channel keeps its entry.
-    EXPECT_EQ(radio.send("P0501000001\n"), QList<QByteArray>{"P0514200002"});
-    EXPECT_EQ(radio.send("P0514200005\n"), QList<QByteArray>{"P0514200002"});
-    EXPECT_EQ(radio.send("P0514200000\n"), QList<QByteArray>{"P0514200002"});
-}
-
-TEST(SimMemoryChannels, MalformedCommandsAreIgnored) {
-    RadioDriver radio;
-    for (const char* command : {"L7\n", "L100\n", "LA1\n", "C1\n", "C-1\n", "P121420000\n",
-                                "P12142000011\n", "L\n", "P\n"}) {
-        EXPECT_TRUE(radio.send(command).isEmpty()) << command;
-    }
-}
-
 }  // namespace
 }  // namespace tq::sim::test

@@ -52,22 +52,6 @@ INSTANTIATE_TEST_SUITE_P(AllDialects, SimStatusDumpByDialect,
                          ::testing::Values(Firmware::V601, Firmware::V604Adapt,
                                            Firmware::V604NonAdapt));
 
-TEST(SimStatusDump, ShowsSettingsAsChangedByCommands) {
-    RadioDriver radio(Firmware::V604NonAdapt);
-    radio.send("F0700000\n");
-    radio.send("aa\n");
-    radio.send("G17\n");
-    radio.send("B150\n");
-    radio.send("'0\n");
-    radio.send("K");
-
-    const QList<QByteArray> dump = radio.statusDump();
-    for (const char* line : {"F0700000", "A4", "G17", "B150", "'0", "K"}) {
-        EXPECT_TRUE(dump.contains(line)) << line;
-    }
-    EXPECT_FALSE(dump.contains("U"));
-}
-
 TEST(SimStatusDump, IsTheWholeAnswerToOneQuestionMarkAndNothingElse) {
     RadioDriver radio;
     EXPECT_TRUE(radio.send("? \n").isEmpty());

@@ -110,13 +110,4 @@ TEST_F(SimProgram, ControlSwitchesBySignalAndByCommandReachTheClient) {
     EXPECT_EQ(readUntil("R1\n"), "R1\n");
 }
 
-TEST_F(SimProgram, ClientMayCloseAndReopenTheDevice) {
-    openDevice(m_path);
-    send("G07\n");
-    EXPECT_EQ(readUntil("G07\n"), "G07\n");
-    openDevice(m_path);
-    send("'");  // dialect 1's bare PTT toggle
-    EXPECT_EQ(readUntil("'0\n"), "'0\n");
-}
-
 }  // namespace

@@ -63,13 +63,6 @@ TEST_F(SimulatedPortTest, WaitCountsOnlyBytesNotYetSeen) {
     EXPECT_NEAR(m_clock.elapsedTotal(), 0.4, 1e-5);
 }
 
-TEST_F(SimulatedPortTest, DeliveredButUnlookedAtBytesEndTheWaitAtOnce) {
-    m_port.write(QStringLiteral("K"));
-    m_clock.advance(0.1);
-    EXPECT_TRUE(m_port.waitForReadyRead(0.8));
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.1, 1e-5);
-}
-
 TEST_F(SimulatedPortTest, AmplifierWarmUpArrivesInVirtualTime) {
     m_port.write(QStringLiteral("O2\n"));
     ASSERT_TRUE(m_port.waitForReadyRead(1.0));
@@ -78,83 +71,6 @@ TEST_F(SimulatedPortTest, AmplifierWarmUpArrivesInVirtualTime) {
     EXPECT_EQ(m_port.readAll(), QStringLiteral("O3\n"));
     // Warm-up from the command, plus the reply delay.
     EXPECT_NEAR(m_clock.elapsedTotal(), 5.0 + SimulatedPort::kDefaultReplyDelay, 1e-6);
-}
-
-TEST_F(SimulatedPortTest, UnaskedControlSwitchIsDelivered) {
-    m_port.radio().setRemote(false);
-    ASSERT_TRUE(m_port.waitForReadyRead(0.8));
-    EXPECT_EQ(m_port.readAll(), QStringLiteral("R0\n"));
-}
-
-TEST_F(SimulatedPortTest, WrittenBytesAreRecorded) {
-    m_port.write(QStringLiteral("AA\n"));
-    m_port.write(QStringLiteral("U"));
-    EXPECT_EQ(m_port.written(), "AA\nU");
-    m_port.clearWritten();
-    EXPECT_TRUE(m_port.written().isEmpty());
-}
-
-TEST_F(SimulatedPortTest, InputLinesRaiseTheirEventsOnChangeOnly) {
-    m_port.setDsr(true);
-    m_port.setDsr(true);
-    EXPECT_TRUE(m_port.dsr());
-    m_port.setDsr(false);
-    EXPECT_EQ(m_events, (std::vector<int>{kDsrChanged, kDsrChanged}));
-    EXPECT_EQ(m_port.lastEvent(), kDsrChanged);
-    m_port.setCts(true);
-    m_port.setCd(true);
-    EXPECT_TRUE(m_port.cts());
-    EXPECT_TRUE(m_port.cd());
-}
-
-TEST_F(SimulatedPortTest, LineErrorAndStuckTransmitHooks) {
-    m_port.raiseLineError(kBreak);
-    EXPECT_EQ(m_port.lastEvent(), kBreak);
-    EXPECT_EQ(m_port.bytesToWrite(), 0);
-    m_port.setStuckTransmitBytes(3);
-    EXPECT_EQ(m_port.bytesToWrite(), 3);
-}
-
-TEST_F(SimulatedPortTest, InjectedBytesReadAsTheSerialLayerDeliversThem) {
-    // NULs are dropped, the eighth bit cleared.
-    m_port.injectBytes(
-        QByteArray("A\0"
-                   "3\xCA\n",
-                   5));
-    EXPECT_EQ(m_port.readAll(), QStringLiteral("A3J\n"));
-}
-
-TEST_F(SimulatedPortTest, ReceiveBufferOverflowDropsAndReports) {
-    link::BufferOptions small = m_port.bufferOptions();
-    small.receiveBufferSize = 8;
-    m_port.setBufferOptions(small);
-    m_port.injectBytes("0123456789");
-    EXPECT_EQ(m_port.bytesToRead(), 8);
-    EXPECT_EQ(m_port.lastEvent(), kReceiveOverflow);
-}
-
-TEST_F(SimulatedPortTest, DiscardAndCloseLoseWhatIsWaiting) {
-    m_port.write(QStringLiteral("?\n"));
-    m_clock.advance(0.1);
-    m_port.discardInput();
-    EXPECT_EQ(m_port.bytesToRead(), 0);
-
-    m_port.write(QStringLiteral("?\n"));
-    m_port.close();
-    m_clock.advance(1.0);
-    m_port.open();
-    EXPECT_FALSE(m_port.waitForReadyRead(0.5));
-}
-
-TEST(SimulatedPort, MissingDeviceFailsToOpen) {
-    link::TestClock clock;
-    SimulatedPort port(clock);
-    port.setMissing(true);
-    EXPECT_THROW(port.open(), link::PortFailure);
-    EXPECT_FALSE(port.isOpen());
-    port.setMissing(false);
-    port.open();
-    EXPECT_TRUE(port.isOpen());
 }
 
 class SimulatedPortAtMidnight : public SimulatedPortTest {
