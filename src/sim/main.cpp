@@ -10,13 +10,13 @@
 #include "sim/RadioSimulator.h"
 #include "sim/SimCommandLine.h"
 #include "sim/StdinReader.h"
-#include "sim/UnixSignalNotifier.h"
+#include "link/UnixSignalNotifier.h"
 
 using tq::sim::PtyServer;
 using tq::sim::RadioSimulator;
 using tq::sim::SimCommandLine;
 using tq::sim::StdinReader;
-using tq::sim::UnixSignalNotifier;
+using tq::link::UnixSignalNotifier;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -5,7 +5,7 @@
 
 class QSocketNotifier;
 
-namespace tq::sim {
+namespace tq::link {
 
 /// Turns POSIX signals into a Qt signal on the event loop (the self-pipe
 /// trick): the handler only writes the signal number into a socket pair, and
@@ -34,4 +34,4 @@ private:
     bool m_valid = false;
 };
 
-}  // namespace tq::sim
+}  // namespace tq::link

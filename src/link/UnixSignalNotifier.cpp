@@ -1,4 +1,4 @@
-#include "sim/UnixSignalNotifier.h"
+#include "link/UnixSignalNotifier.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <csignal>
 
-namespace tq::sim {
+namespace tq::link {
 
 namespace {
 
@@ -65,4 +65,4 @@ void UnixSignalNotifier::readSignals() {
     }
 }
 
-}  // namespace tq::sim
+}  // namespace tq::link
