@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRgb>
+#include <QString>
+
+namespace tq::ui {
+
+/// What the amplifier panel shows for one power/operate reply ("O1".."O4").
+struct AmpPowerRow {
+    const char* reply;
+    const char* powerCaption;
+    QRgb powerColour;
+    bool tuneEnabled;
+    /// Only an operating amplifier has a tune state: otherwise the tune
+    /// label is blanked, while operating it keeps its caption.
+    bool keepTunedCaption;
+    QRgb tunedColour;
+    const char* opStbyCaption;
+    QRgb opStbyColour;
+};
+
+/// What the tune label shows for one tune reply ("T1".."T4").
+struct AmpTuneRow {
+    const char* reply;
+    const char* caption;
+    QRgb colour;
+    /// A tune this program started owns the label until the amplifier
+    /// reports the result, so idle states do not overwrite it.
+    bool ignoredWhileTuneActive;
+    /// "Tuned" ends the tune: the transmitter keyed for it is released.
+    bool endsTune;
+};
+
+/// The row for a reply, or nullptr when the reply is none of them.
+const AmpPowerRow* ampPowerRow(const QString& reply);
+const AmpTuneRow* ampTuneRow(const QString& reply);
+
+/// The reply of an amplifier that is operating, the only state in which its
+/// tune replies mean anything.
+inline const QString kAmpOperating = QStringLiteral("O4");
+
+}  // namespace tq::ui

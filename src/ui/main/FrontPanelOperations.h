@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/main/frmTQ5820.h"
+
+namespace tq::ui {
+
+/// The front-panel operations that the main loop serves for controls whose
+/// radio work is not built yet: frequency entry and VFOs, transmit and tune,
+/// memory channels, the amplifier and the band lists. Each one clears its
+/// request, so a click is consumed rather than served again on every pass.
+class FrontPanelOperations {
+public:
+    explicit FrontPanelOperations(frmTQ5820& panel) : m_panel(panel) {}
+
+    void bandButtonCmd(PanelRequest band) { m_panel.requests().clear(band); }
+    void tuneCmd() { m_panel.requests().clear(PanelRequest::cmdTune); }
+    void xmitCmd() { m_panel.requests().clear(PanelRequest::cmdXmit); }
+    void ampPwrCmd() { m_panel.requests().clear(PanelRequest::cmdAmpPwr); }
+    void ampOprCmd() { m_panel.requests().clear(PanelRequest::cmdAmpOpr); }
+    void tuneAmpCmd() { m_panel.requests().clear(PanelRequest::cmdTuneAmp); }
+    void m2vCmd() { m_panel.requests().clear(PanelRequest::cmdM2V); }
+    void v2mCmd() { m_panel.requests().clear(PanelRequest::cmdV2M); }
+    void swapCmd() { m_panel.requests().clear(PanelRequest::cmdSwap); }
+    void a2bCmd() { m_panel.requests().clear(PanelRequest::cmdA2B); }
+    void splitCmd() { m_panel.requests().clear(PanelRequest::cmdSplit); }
+    void vmCmd() { m_panel.requests().clear(PanelRequest::cmdVM); }
+    /// The push-to-talk press, also run for the external PTT line.
+    void cmdPTT_MouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+
+private:
+    frmTQ5820& m_panel;
+};
+
+}  // namespace tq::ui

@@ -1,0 +1,37 @@
+#include "ui/main/RfGainFrame.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "ui/main/ControlFactory.h"
+#include "ui/main/SliderReadouts.h"
+#include "ui/main/frmTQ5820.h"
+
+namespace tq::ui {
+
+namespace {
+
+constexpr int kReadoutWidth = 48;
+constexpr int kSliderHeight = 120;
+
+}  // namespace
+
+QGroupBox* buildRfGainFrame(frmTQ5820& w) {
+    w.fraRF = makeFrame(QStringLiteral("fraRF"), QStringLiteral("RF Gain"));
+    w.vscRFG = makeVerticalSlider(QStringLiteral("vscRFG"), kRfgBottom, kRfgTop, kRfgTop);
+    w.vscRFG->setMinimumHeight(kSliderHeight);
+    w.txtRFG =
+        makeTextBox(QStringLiteral("txtRFG"), rfgReadout(kRfgTop), QStringLiteral("Set RF Gain"));
+    w.txtRFG->setFixedWidth(kReadoutWidth);
+    w.txtRFG->setAlignment(Qt::AlignRight);
+    w.txtRFG->setFocusProxy(w.vscRFG);
+
+    auto* layout = new QVBoxLayout(w.fraRF);
+    layout->addWidget(w.vscRFG, 1, Qt::AlignHCenter);
+    layout->addWidget(w.txtRFG, 0, Qt::AlignHCenter);
+    return w.fraRF;
+}
+
+}  // namespace tq::ui

@@ -1,0 +1,42 @@
+#include "ui/main/WidgetColours.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+namespace tq::ui {
+
+void setBackColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    // Labels paint Window, text boxes Base; setting both keeps one helper for
+    // every kind of indicator.
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+
+void setForeColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QColor foreColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QColor greyTextColour() {
+    return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+}
+
+QColor buttonTextColour() {
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+
+}  // namespace tq::ui
