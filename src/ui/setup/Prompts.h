@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tq::ui {
+
+/// The program's modal prompts (message boxes and file dialogs), behind one
+/// seam so that a test answers them in advance and never blocks on a window.
+/// Every window that prompts takes a Prompts& from its opener.
+class Prompts {
+public:
+    /// The symbol a message box shows beside its text.
+    enum class Icon { Information, Warning, Critical };
+
+    virtual ~Prompts();
+
+    /// A message with an OK button; returns once the operator has closed it.
+    virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+    /// A question with Yes and No buttons: true for Yes, false for No or when
+    /// the box is closed otherwise.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    /// An open-file dialog starting in directory and showing the files that
+    /// match filter ("Text files (*.txt)"): the chosen path, or an empty text
+    /// when the operator cancels.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& directory,
+                                 const QString& filter) = 0;
+    /// A save-file dialog, as openFileName.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
+                                 const QString& filter) = 0;
+};
+
+}  // namespace tq::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/setup/Prompts.h"
+
+namespace tq::ui {
+
+/// The prompts as Qt's message boxes and file dialogs, for the running
+/// program.
+class QtPrompts final : public Prompts {
+public:
+    void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& directory,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
+                         const QString& filter) override;
+};
+
+}  // namespace tq::ui
