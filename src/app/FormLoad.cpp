@@ -1,0 +1,476 @@
+#include "app/FormLoad.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include "app/AppTitle.h"
+#include "app/persist/IniFile.h"
+#include "app/persist/PersistedFile.h"
+#include "link/FileExists.h"
+#include "link/IntegerValue.h"
+#include "link/Pause.h"
+#include "link/PortFailure.h"
+#include "ui/main/PanelColours.h"
+#include "ui/main/StatusDisplay.h"
+#include "ui/main/StepButton.h"
+#include "ui/main/WidgetColours.h"
+
+namespace tq::app {
+
+using ui::PanelRequest;
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr double kStatusQueryPause = 0.6;
+
+/// The first lines of a settings file, padded with empty lines to count.
+QStringList leadingLines(const QString& name, int count) {
+    QStringList lines = persistedLines(readPersistedFile(name).value_or(QString()));
+    while (lines.size() < count) {
+        lines << QString();
+    }
+    return lines.mid(0, count);
+}
+
+bool hasBackColour(const QWidget* widget, QRgb colour) {
+    return ui::backColour(widget) == QColor(colour);
+}
+
+}  // namespace
+
+FormLoad::FormLoad(Program& program)
+    : m_program(program), m_setUps(program), m_table(program.window->requests(), program.flags) {
+    buildRequestTable();
+}
+
+bool FormLoad::stopping() const {
+    return m_program.ended() || (stopWhen && stopWhen());
+}
+
+void FormLoad::run() {
+    if (!m_started) {
+        m_started = true;
+        startUp();
+    }
+    while (m_stage != Stage::Ended && !stopping()) {
+        m_stage = runStage(m_stage);
+    }
+}
+
+Stage FormLoad::runStage(Stage stage) {
+    switch (stage) {
+        case Stage::PortStep:
+            return portStep();
+        case Stage::LinkStep:
+            return linkStep();
+        case Stage::RemoteSetUp:
+            return m_setUps.remoteSetUp(stopWhen);
+        case Stage::RemotePanelStep:
+            return m_setUps.remotePanelStep(stopWhen);
+        case Stage::LocalSetUp:
+            return m_setUps.localSetUp(stopWhen);
+        case Stage::MainLoopSetUp:
+            return mainLoopSetUp();
+        case Stage::MainLoop:
+            // Any failure inside the loop starts it again from its set-up;
+            // the panel and the radio state survive.
+            try {
+                return mainLoopPass();
+            } catch (const link::PortFailure&) {
+                return Stage::MainLoopSetUp;
+            } catch (const std::exception&) {
+                return Stage::MainLoopSetUp;
+            }
+        case Stage::Ended:
+            break;
+    }
+    return Stage::Ended;
+}
+
+void FormLoad::handleEvents(bool idle) {
+    m_program.clock.waitForEvents(idle ? kIdleTick : 0);
+}
+
+void FormLoad::statusQuery() {
+    m_program.link->SendRadioCommand(QStringLiteral("?"), true, kStatusQueryPause);
+}
+
+int FormLoad::bytesWaiting() {
+    try {
+        return m_program.radioPort.isOpen() ? m_program.radioPort.bytesToRead() : 0;
+    } catch (const link::PortFailure&) {
+        return 0;
+    }
+}
+
+void FormLoad::applyIniFile() {
+    ui::frmTQ5820& window = *m_program.window;
+    const auto remembered = loadIniFile(window);
+    if (!remembered) {
+        return;
+    }
+    window.move(static_cast<int>(remembered->left / kTwipsPerPixel),
+                static_cast<int>(remembered->top / kTwipsPerPixel));
+    if (remembered->vfoBDigits) {
+        for (int i = 0; i < ui::frmTQ5820::kDigits; ++i) {
+            window.cmdVFOB[i]->setText(remembered->vfoBDigits->at(i));
+        }
+    }
+    window.cmbVFOBMode->setCurrentText(remembered->vfoBMode);
+    window.lblSplit->setText(remembered->splitCaption);
+    window.cmbStepSize->setCurrentText(remembered->stepSize);
+}
+
+void FormLoad::readCatSetup() {
+    ui::frmTQ5820& window = *m_program.window;
+    const QString name = QStringLiteral("CATSetup.txt");
+    window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
+                            name + QStringLiteral(" File.. "));
+    if (!link::fileExists(name, window)) {
+        return;  // no CAT port; the information box keeps the report
+    }
+    window.txtInfo->setText(name + QStringLiteral(" Opened"));
+    const QStringList lines = leadingLines(name, 4);
+    m_program.CatPortNumber = lines[0];
+    m_program.CatPortSettings = lines[1];
+    m_program.CatPortHandshake = lines[2];
+    m_program.CatRigType = lines[3];
+    if (!m_program.portExists(link::integerValue(m_program.CatPortNumber))) {
+        window.txtInCat->setText(QStringLiteral("No CAT Port"));
+        window.txtOutCAT->setText(QStringLiteral("No CAT Port"));
+    }
+}
+
+void FormLoad::readPortSetup() {
+    ui::frmTQ5820& window = *m_program.window;
+    const QString name = QStringLiteral("PortSetup.txt");
+    window.txtInfo->show();
+    window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
+                            name + QStringLiteral(" File.. "));
+    if (link::fileExists(name, window)) {
+        window.txtInfo->setText(name + QStringLiteral(" File Opened"));
+        const QStringList lines = leadingLines(name, 4);
+        m_program.portSetup.RadioPortNumber = lines[0];
+        m_program.portSetup.RadioPortSettings = lines[1];
+        m_program.portSetup.RadioPortHandshake = lines[2];
+        m_program.ExtPttSetting = lines[3];
+        m_program.portSetup.ExtPttEnabled = m_program.ExtPttSetting == u"1";
+        window.txtInfo->clear();
+    } else {
+        // Without saved settings the operator chooses a port in the port
+        // setup dialog; until it exists the port step waits for new settings.
+        m_program.portSetup.ExtPttEnabled = false;
+    }
+}
+
+void FormLoad::startUp() {
+    ui::frmTQ5820& window = *m_program.window;
+    const QRect screen = QGuiApplication::primaryScreen() != nullptr
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1280, 800);
+    const QSize size = window.sizeHint().boundedTo(screen.size());
+    window.resize(size);
+    window.move(screen.x() + (screen.width() - size.width()) / 2,
+                screen.y() + (screen.height() - size.height()) / 3);
+    applyIniFile();
+    window.setWindowTitle(AppTitle);
+    window.lblInfo->clear();
+    window.txtInData->hide();
+    window.lblU->hide();
+
+    // From here on a failing step is skipped and start-up goes on.
+    const auto step = [](const auto& action) {
+        try {
+            action();
+        } catch (const std::exception&) {
+        }
+    };
+    link::Pause(m_program.clock, 0.5);
+    step([&] {
+        window.lblU->clear();
+        window.lblXMTRCV->setEnabled(false);
+        QFont bold = window.lblXMTRCV->font();
+        bold.setBold(true);
+        window.lblXMTRCV->setFont(bold);
+        window.lblXMTRCV->setText(QStringLiteral("Receive"));
+        ui::setBackColour(window.lblXMTRCV, QColor(ui::kGreen));
+        for (auto* digit : window.cmdF)
+            digit->setEnabled(true);
+        for (auto* digit : window.cmdM)
+            digit->setEnabled(true);
+        m_program.receiver->BfoOn = false;
+        m_program.receiver->BfoCode = QStringLiteral("100");
+        window.lblPorM->clear();
+        window.lblBFOOn->clear();
+        ui::setForeColour(window.lblREMOTE, QColor(ui::kRed));
+        window.lblREMOTE->setText(QStringLiteral("NoComm"));
+        window.lblComStat->setText(QStringLiteral("No Com"));
+        window.shaTrace->hide();
+    });
+    window.show();
+    step([&] {
+        window.lblAmpPwr->clear();
+        window.lblAmpOpStby->clear();
+        window.lblAmpTuned->clear();
+        window.cmdAmpPwr->setEnabled(false);
+        window.cmdAmpOpr->setEnabled(false);
+        window.cmdTuneAmp->setEnabled(false);
+        window.txtInData->show();
+        window.txtInfo->show();
+    });
+    step([&] { readCatSetup(); });
+    step([&] { readPortSetup(); });
+}
+
+Stage FormLoad::portStep() {
+    ui::frmTQ5820& window = *m_program.window;
+    for (;;) {
+        const int number = link::integerValue(m_program.portSetup.RadioPortNumber);
+        if (m_program.radioPort.portNumber() == number || m_program.portExists(number)) {
+            try {
+                if (m_program.radioPortControl->SetUpRadioPort()) {
+                    window.lblComStat->setText(QStringLiteral("COM") +
+                                               m_program.portSetup.RadioPortNumber);
+                    window.txtInfo->setText(QStringLiteral("Querying radio status"));
+                }
+            } catch (const link::PortFailure&) {
+                // Start-up goes on; the link step's queries then fail quietly.
+            }
+            m_program.flags.RadioPortChanged = false;
+            return Stage::LinkStep;
+        }
+        window.showErrorInfo(QStringLiteral("Port is not available. Use Setup menu or Exit."));
+        window.lblComStat->setText(QStringLiteral("No Port"));
+        window.lblREMOTE->clear();
+        m_program.flags.RadioPortChanged = false;
+        while (!m_program.flags.RadioPortChanged) {
+            if (stopping()) {
+                return Stage::PortStep;
+            }
+            handleEvents(true);
+        }
+    }
+}
+
+Stage FormLoad::afterStatus() {
+    ui::frmTQ5820& window = *m_program.window;
+    window.display().ShowRemote();
+    ui::setForeColour(window.lblREMOTE, QColor(ui::kWhite));
+    if (m_program.state.RemoteReply == u"R1")
+        return Stage::RemoteSetUp;
+    if (m_program.state.RemoteReply == u"R0")
+        return Stage::LocalSetUp;
+    return Stage::MainLoopSetUp;
+}
+
+Stage FormLoad::linkStep() {
+    protocol::RadioState& state = m_program.state;
+    m_program.flags.RadioPortChanged = false;
+    link::Pause(m_program.clock, 0.5);
+    state.RemoteReplyNew = false;
+    statusQuery();
+    if (bytesWaiting() > 0) {
+        m_program.link->AwaitRadioReply();
+        if (state.RemoteReplyNew) {
+            const Stage next = afterStatus();
+            if (next != Stage::MainLoopSetUp)
+                return next;
+        }
+    }
+    do {
+        if (stopping()) {
+            return Stage::LinkStep;
+        }
+        handleEvents(false);
+        if (m_program.flags.RadioPortChanged) {
+            m_program.flags.RadioPortChanged = false;
+            return Stage::PortStep;
+        }
+        statusQuery();
+        if (bytesWaiting() > 0) {
+            try {
+                m_program.link->DrainRadioInput();
+                statusQuery();
+                m_program.link->AwaitRadioReply();
+            } catch (const link::PortFailure&) {
+            }
+            if (state.StatusComplete) {
+                const Stage next = afterStatus();
+                if (next != Stage::MainLoopSetUp)
+                    return next;
+            }
+        } else if (m_program.radioPort.lastEvent() == link::CommEvent::kBreak) {
+            link::Pause(m_program.clock, 5.0);
+        }
+    } while (!state.StatusComplete);
+    return Stage::MainLoopSetUp;
+}
+
+Stage FormLoad::mainLoopSetUp() {
+    ui::frmTQ5820& window = *m_program.window;
+    m_program.linkFlags.LinkRestartRequest = false;
+    m_program.flags.ScanActive = false;
+    m_program.link->SyncCount = 0;
+    m_program.SyncLossRestart = false;
+    m_program.link->SyncChar = QStringLiteral("U");
+    try {
+        if (m_program.portSetup.ExtPttEnabled) {
+            const auto idle = [this] {
+                return m_program.radioPort.isOpen() && m_program.radioPort.dsr();
+            };
+            m_program.linkFlags.ExtPttState = idle();
+            if (m_program.linkFlags.ExtPttState) {
+                ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+            } else {
+                ui::setBackColour(window.lblExtPTT, QColor(ui::kRed));
+                m_program.prompts.message(&window, ui::Prompts::Icon::Warning, AppTitle,
+                                          QStringLiteral("Check for stuck Push-to-Talk key, then "
+                                                         "click OK."));
+                m_program.linkFlags.ExtPttState = idle();
+                ui::setBackColour(
+                    window.lblExtPTT,
+                    QColor(m_program.linkFlags.ExtPttState ? ui::kGreen : ui::kYellow));
+            }
+        } else {
+            m_program.linkFlags.ExtPttState = true;
+            ui::setBackColour(window.lblExtPTT, QColor(ui::kYellow));
+        }
+    } catch (const link::PortFailure&) {
+    }
+    if (window.lblSplit->text().isEmpty()) {
+        window.lblSplit->setText(QStringLiteral("Split Off"));
+    }
+    if (window.cmbStepSize->currentText().isEmpty()) {
+        window.cmbStepSize->setCurrentText(QStringLiteral("OFF"));
+    }
+    return Stage::MainLoop;
+}
+
+void FormLoad::ampTuneTimeout() {
+    ui::frmTQ5820& window = *m_program.window;
+    if (!window.AmpTuneActive) {
+        return;
+    }
+    const double now = m_program.clock.now();
+    if (static_cast<float>(now) < static_cast<float>(window.AmpTuneStarted)) {
+        window.AmpTuneStarted -= link::Clock::kSecondsPerDay;  // midnight has passed
+        return;
+    }
+    if (now - window.AmpTuneStarted > kAmpTuneTimeout) {
+        m_program.link->SyncChar = QStringLiteral("U");
+        window.AmpTuneActive = false;
+        window.txtInfo->setText(QStringLiteral("Timeout: Tune Cancelled"));
+        m_program.receiver->refreshCmd();
+    }
+}
+
+void FormLoad::externalPtt() {
+    ui::frmTQ5820& window = *m_program.window;
+    const bool enabled = m_program.portSetup.ExtPttEnabled;
+    const bool idle = m_program.linkFlags.ExtPttState;
+    if (window.lblPTTEn->text() == u"OFF" || !enabled) {
+        ui::setBackColour(window.lblExtPTT, QColor(ui::kYellow));
+    } else if (window.lblPTTEn->text() == u"ON" && hasBackColour(window.lblExtPTT, ui::kYellow) &&
+               idle) {
+        ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+    }
+    if (!enabled) {
+        return;
+    }
+    if (hasBackColour(window.lblExtPTT, ui::kGreen) && !idle && !window.XmitActive) {
+        ui::setBackColour(window.lblExtPTT, QColor(ui::kRed));
+        m_program.frontPanel->cmdPTT_MouseDown(0, 0, 0, 0);
+    }
+    if (hasBackColour(window.lblExtPTT, ui::kRed) && m_program.linkFlags.ExtPttState) {
+        ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+    }
+}
+
+Stage FormLoad::mainLoopPass() {
+    ui::frmTQ5820& window = *m_program.window;
+    const QString shownMode = window.lblREMOTE->text();
+    if (shownMode != m_program.ControlMode) {
+        if (m_program.ControlMode == u"REMOTE" && shownMode == u"LOCAL")
+            return Stage::LocalSetUp;
+        if (m_program.ControlMode == u"LOCAL" && shownMode == u"REMOTE")
+            return Stage::RemoteSetUp;
+        // A radio that never reports its control mode: keep the window
+        // responsive and the link served while waiting for it.
+    }
+    handleEvents(!m_table.anyRaised() && bytesWaiting() == 0);
+    if (m_program.linkFlags.LinkRestartRequest) {
+        return Stage::LinkStep;
+    }
+    window.gUpdateDisplay();
+    window.setLamp(protocol::Lamp::Idle);
+    if (m_program.ControlMode == u"REMOTE") {
+        ampTuneTimeout();
+        externalPtt();
+        m_program.transmit->RefreshTransmitState();
+        if (m_program.link->SyncCount > 5) {
+            window.txtInfo->setText(QStringLiteral("No Sync Response: Restarting..."));
+            m_program.SyncLossRestart = true;
+            return Stage::LinkStep;
+        }
+    }
+    if (const auto leave = m_table.serve()) {
+        return *leave;
+    }
+    if (bytesWaiting() > 0) {
+        m_program.link->AwaitRadioReply();
+    }
+    return Stage::MainLoop;
+}
+
+void FormLoad::buildRequestTable() {
+    ui::ReceiverControls& receiver = *m_program.receiver;
+    ui::TransmitControls& transmit = *m_program.transmit;
+    ui::FrontPanelOperations& front = *m_program.frontPanel;
+    const auto row = [this](PanelRequest request, RequestTable::Operation operation) {
+        m_table.addPanelRow(request, std::move(operation));
+    };
+    row(PanelRequest::cmbSource, [&] { receiver.sourceCmd(); });
+    row(PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
+    row(PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
+    row(PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
+    for (int band = static_cast<int>(PanelRequest::cmd160M);
+         band <= static_cast<int>(PanelRequest::cmdMARS); ++band) {
+        const auto request = static_cast<PanelRequest>(band);
+        row(request, [&front, request] { front.bandButtonCmd(request); });
+    }
+    row(PanelRequest::optMeter, [&] { receiver.meterCmd(); });
+    row(PanelRequest::cmbMode, [&] { receiver.modeCmd(); });
+    row(PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
+    row(PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
+    row(PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
+    row(PanelRequest::cmdTune, [&] { front.tuneCmd(); });
+    row(PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
+    row(PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
+    row(PanelRequest::cmdXmit, [&] { front.xmitCmd(); });
+    row(PanelRequest::cmdAmpPwr, [&] { front.ampPwrCmd(); });
+    row(PanelRequest::cmdAmpOpr, [&] { front.ampOprCmd(); });
+    row(PanelRequest::cmdTuneAmp, [&] { front.tuneAmpCmd(); });
+    row(PanelRequest::cmdM2V, [&] { front.m2vCmd(); });
+    row(PanelRequest::cmdV2M, [&] { front.v2mCmd(); });
+    row(PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
+    m_table.addPortChangedExit();
+    row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
+    row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
+    // The CAT bridge comes with its own port; until then a pending command
+    // is consumed unanswered.
+    m_table.addCatRow([this] { m_program.flags.CatCommandPending = false; });
+    row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
+    row(PanelRequest::cmdSwap, [&] { front.swapCmd(); });
+    row(PanelRequest::cmdA2B, [&] { front.a2bCmd(); });
+    row(PanelRequest::cmdSplit, [&] { front.splitCmd(); });
+    m_table.addPanelResetExit();
+    row(PanelRequest::cmdVM, [&] { front.vmCmd(); });
+}
+
+}  // namespace tq::app

@@ -1,0 +1,98 @@
+#include "app/Program.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/persist/IniFile.h"
+#include "link/Pause.h"
+#include "link/PortFailure.h"
+#include "ui/main/StepButton.h"
+#include "ui/setup/AudioSetupDialog.h"
+
+namespace tq::app {
+
+namespace {
+
+// Window positions are kept in twips, 1/1440 inch; the screen has 96 pixels
+// to the inch.
+constexpr double kTwipsPerPixel = 15.0;
+
+}  // namespace
+
+Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe portExists_,
+                 ui::Prompts& prompts_, EndProgram endProgram_)
+    : clock(clock_),
+      radioPort(radioPort_),
+      portExists(std::move(portExists_)),
+      prompts(prompts_),
+      endProgram(std::move(endProgram_)),
+      audio(PersistedAudioSettings::defaults()) {
+    window = std::make_unique<ui::frmTQ5820>(state, flags);
+    link = std::make_unique<protocol::RadioLink>(radioPort, clock, *window, state);
+    commands = std::make_unique<protocol::RadioCommands>(*link);
+    window->attachLink(*link, *commands);
+    radioPortControl =
+        std::make_unique<link::RadioPort>(radioPort, clock, *window, portSetup, linkFlags);
+    receiver = std::make_unique<ui::ReceiverControls>(*window, *link, *commands,
+                                                      audio.DigitalSource, audio.DigitalVox);
+    transmit = std::make_unique<ui::TransmitControls>(*window, *link);
+    frontPanel = std::make_unique<ui::FrontPanelOperations>(*window);
+
+    radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
+    QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
+    QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
+    QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
+}
+
+Program::~Program() {
+    radioPort.setEventHandler({});
+}
+
+void Program::Form_QueryUnload() {
+    if (m_ended) {
+        return;  // a second close while the first one pauses
+    }
+    m_ended = true;
+
+    PersistedState remembered;
+    remembered.left = window->x() * kTwipsPerPixel;
+    remembered.top = window->y() * kTwipsPerPixel;
+    QString digits;
+    for (const ui::StepButton* digit : window->cmdVFOB) {
+        digits += digit->text();
+    }
+    remembered.vfoBDigits = digits;
+    remembered.vfoBMode = window->cmbVFOBMode->currentText();
+    remembered.splitCaption = window->lblSplit->text();
+    remembered.stepSize = window->cmbStepSize->currentText();
+    if (const auto failure = saveIniFile(remembered)) {
+        window->showErrorInfo(failure->report(kIniFileName));
+    }
+
+    if (radioPort.isOpen()) {
+        try {
+            // Full RF gain, so the radio is left usable from its own panel.
+            link->writeDirect(QStringLiteral("G00\n"));
+            link::Pause(clock, 0.3);
+            if (radioPort.isOpen() && radioPort.bytesToRead() > 0) {
+                radioPort.readAll();
+            }
+        } catch (const link::PortFailure&) {
+            // The radio is gone; closing is all that is left to do.
+        }
+        radioPort.close();
+    }
+    endProgram();
+}
+
+void Program::openAudioSetup() {
+    ui::AudioSetupDialog dialog(audio, state, flags, *window);
+    window->setEnabled(false);
+    QObject::connect(&dialog, &ui::AudioSetupDialog::unloaded,
+                     [this] { window->setEnabled(true); });
+    dialog.exec();
+    window->setEnabled(true);
+}
+
+}  // namespace tq::app

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/persist/PersistedAudioSettings.h"
+#include "link/Clock.h"
+#include "link/RadioLinkFlags.h"
+#include "link/RadioPort.h"
+#include "link/RadioPortSetup.h"
+#include "link/SerialPort.h"
+#include "protocol/ProgramFlags.h"
+#include "protocol/RadioCommands.h"
+#include "protocol/RadioLink.h"
+#include "protocol/RadioState.h"
+#include "ui/main/FrontPanelOperations.h"
+#include "ui/main/ReceiverControls.h"
+#include "ui/main/TransmitControls.h"
+#include "ui/main/frmTQ5820.h"
+#include "ui/setup/Prompts.h"
+
+namespace tq::app {
+
+/// The program's long-lived objects, made once by main() and handed to the
+/// start-up, the main loop, the set-ups and the close handler: the radio
+/// port and its settings, the radio state and link, the main window with its
+/// operations, and the operator's saved audio settings.
+class Program {
+public:
+    /// What ends the process once the close handler has done its work.
+    using EndProgram = std::function<void()>;
+    /// Whether a serial port number is present on this machine.
+    using PortProbe = std::function<bool(int)>;
+
+    Program(link::Clock& clock, link::SerialPort& radioPort, PortProbe portExists,
+            ui::Prompts& prompts, EndProgram endProgram);
+    ~Program();
+
+    link::Clock& clock;
+    link::SerialPort& radioPort;
+    PortProbe portExists;
+    ui::Prompts& prompts;
+    EndProgram endProgram;
+
+    protocol::RadioState state;
+    protocol::ProgramFlags flags;
+    link::RadioPortSetup portSetup;
+    /// Line 4 of PortSetup.txt as read: only exactly "1" enables the
+    /// external PTT line.
+    QString ExtPttSetting;
+    link::RadioLinkFlags linkFlags;
+    PersistedAudioSettings audio;
+
+    // CAT port settings as read at start-up.
+    QString CatPortNumber;
+    QString CatPortSettings;
+    QString CatPortHandshake;
+    QString CatRigType;
+
+    /// "REMOTE" or "LOCAL": the mode the panel was last set up for.
+    QString ControlMode;
+    bool SyncLossRestart = false;
+    /// Local operation with the Adapt firmware may scan and tune.
+    bool ScanMenusEnabled = false;
+
+    std::unique_ptr<ui::frmTQ5820> window;
+    std::unique_ptr<protocol::RadioLink> link;
+    std::unique_ptr<protocol::RadioCommands> commands;
+    std::unique_ptr<link::RadioPort> radioPortControl;
+    std::unique_ptr<ui::ReceiverControls> receiver;
+    std::unique_ptr<ui::TransmitControls> transmit;
+    std::unique_ptr<ui::FrontPanelOperations> frontPanel;
+
+    /// Form_QueryUnload: remembers the window, says goodbye to the radio,
+    /// closes the ports and ends the program. Never cancels.
+    void Form_QueryUnload();
+    /// Opens the audio setup dialog modally, the main window disabled.
+    void openAudioSetup();
+    /// Whether the close handler has run.
+    bool ended() const { return m_ended; }
+
+private:
+    bool m_ended = false;
+};
+
+}  // namespace tq::app

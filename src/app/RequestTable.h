@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/Stage.h"
+#include "protocol/ProgramFlags.h"
+#include "ui/main/PanelRequest.h"
+
+namespace tq::app {
+
+/// The requests the main loop serves on each pass, in their fixed order,
+/// with the two places where a pass leaves the loop: new radio port settings
+/// (back to the port step) and new audio settings (the remote panel step).
+class RequestTable {
+public:
+    using Operation = std::function<void()>;
+
+    RequestTable(ui::PanelRequests& requests, protocol::ProgramFlags& flags);
+
+    void addPanelRow(ui::PanelRequest request, Operation operation);
+    void addCatRow(Operation operation);
+    void addPortChangedExit();
+    void addPanelResetExit();
+
+    /// Runs every raised request once, in table order. Returns the stage to
+    /// leave for when an exit was taken.
+    std::optional<Stage> serve();
+
+    /// Whether anything is waiting to be served.
+    bool anyRaised() const;
+
+private:
+    enum class Kind { Panel, Cat, PortChangedExit, PanelResetExit };
+    struct Row {
+        Kind kind;
+        ui::PanelRequest request;
+        Operation operation;
+    };
+
+    ui::PanelRequests& m_requests;
+    protocol::ProgramFlags& m_flags;
+    std::vector<Row> m_rows;
+};
+
+}  // namespace tq::app

@@ -1,0 +1,230 @@
+// The whole program against the simulated radio, offscreen and in virtual
+// time: start-up, the panel set-ups, the main loop and the close handler.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+#include "ProgramHarness.h"
+#include "app/AppTitle.h"
+#include "sim/RadioSettings.h"
+#include "ui/main/PanelColours.h"
+#include "ui/main/WidgetColours.h"
+
+using tq::sim::Firmware;
+using tq::sim::Setting;
+using tq::test::ProgramHarness;
+using tq::ui::PanelRequest;
+
+namespace {
+
+tq::sim::RadioOptions radioWith(Firmware firmware, bool remote = true) {
+    tq::sim::RadioOptions options;
+    options.firmware = firmware;
+    options.remote = remote;
+    return options;
+}
+
+bool inMainLoop(ProgramHarness& h, const char* mode) {
+    return h.program->ControlMode == QLatin1String(mode) &&
+           h.formLoad->stage() == tq::app::Stage::MainLoop;
+}
+
+class StartUp : public ::testing::TestWithParam<Firmware> {};
+
+TEST_P(StartUp, RemoteRadioGetsTheWholePanelAndItsFirmwareShown) {
+    ProgramHarness h(radioWith(GetParam()));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    const char* captions[] = {"", "F/W: v601", "F/W: v604 Adapt", "F/W: v604 NonAdapt"};
+    EXPECT_EQ(window.lblFWType->text(), captions[static_cast<int>(GetParam())]);
+    EXPECT_EQ(window.windowTitle(), tq::app::AppTitle);
+    EXPECT_EQ(window.lblREMOTE->text(), "REMOTE");
+    EXPECT_TRUE(window.cmdXmit->isEnabled());
+    EXPECT_TRUE(window.cmdAmpPwr->isEnabled());
+    EXPECT_FALSE(window.FrequencyLock);
+    EXPECT_TRUE(h.port.dtr()) << "DTR goes on at the end of the remote set-up";
+    EXPECT_EQ(window.lblSplit->text(), "Split Off");
+    EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
+    // Full RF gain was sent once the set-up was through.
+    h.runFor(1.0);
+    EXPECT_EQ(h.port.radio().settings().get(Setting::RfGain), 0);
+}
+
+TEST_P(StartUp, LocalRadioGetsAPanelThatOnlyShows) {
+    ProgramHarness h(radioWith(GetParam(), false));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "LOCAL"); }));
+    auto& window = *h.program->window;
+    const char* captions[] = {"", "F/W: v601C", "F/W: v604M Adapt", "F/W: v604M NonAdapt"};
+    EXPECT_EQ(window.lblFWType->text(), captions[static_cast<int>(GetParam())]);
+    EXPECT_FALSE(window.cmdXmit->isEnabled());
+    EXPECT_FALSE(window.cmdMute->isEnabled());
+    EXPECT_FALSE(window.vscRFG->isEnabled());
+    // Only the Adapt firmware lets the operator tune and scan in local.
+    const bool adapt = GetParam() == Firmware::V604Adapt;
+    EXPECT_EQ(window.mnuScanBands->isEnabled(), adapt);
+    EXPECT_EQ(window.FrequencyLock, !adapt);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFirmware, StartUp,
+                         ::testing::Values(Firmware::V601, Firmware::V604Adapt,
+                                           Firmware::V604NonAdapt));
+
+TEST(AudioRestore, SendsOnlyWhatDiffersFromTheSavedSettings) {
+    auto options = radioWith(Firmware::V604NonAdapt);
+    options.initial.set(Setting::Source, 3);
+    options.initial.set(Setting::Clip, 1);
+    ProgramHarness h(options);
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    const QString sent = h.takeWritten();
+    // PATCH to MIC is one press of the source key; clipping goes off.
+    EXPECT_TRUE(sent.contains(QStringLiteral("\nH\n"))) << sent.toStdString();
+    EXPECT_TRUE(sent.contains(QStringLiteral("\nI\n")));
+    // PTT enable, VOX and local audio already matched: not a single command.
+    EXPECT_FALSE(sent.contains(QStringLiteral("'0"))) << sent.toStdString();
+    EXPECT_FALSE(sent.contains(QStringLiteral("\nV\n")));
+    EXPECT_FALSE(sent.contains(QStringLiteral("\"0")));
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Source), 1);
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Clip), 0);
+}
+
+TEST(ControlSwitch, LocalAndBackRearrangeThePanel) {
+    ProgramHarness h(radioWith(Firmware::V604Adapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    h.port.radio().setRemote(false);
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "LOCAL"); }));
+    EXPECT_FALSE(h.program->window->cmdXmit->isEnabled());
+    h.port.radio().setRemote(true);
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    EXPECT_TRUE(h.program->window->cmdXmit->isEnabled());
+}
+
+TEST(LostSync, RestartsTheLinkWithoutRebuildingThePanel) {
+    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    window.vscRFG->setValue(30);  // the remote set-up would put it back to the top
+    auto faults = h.port.radio().faults();
+    faults.noSyncAnswer = true;
+    h.port.radio().setFaults(faults);
+    ASSERT_TRUE(h.runUntil([&] { return h.program->SyncLossRestart; }, 30.0));
+    EXPECT_EQ(window.txtInfo->text(), "No Sync Response: Restarting...");
+    faults.noSyncAnswer = false;
+    h.port.radio().setFaults(faults);
+    ASSERT_TRUE(h.runUntil([&] { return !h.program->SyncLossRestart && inMainLoop(h, "REMOTE"); }));
+    EXPECT_EQ(window.vscRFG->value(), 30);
+}
+
+TEST(AmplifierTune, TimesOutTwentySecondsAfterItBeganAcrossMidnight) {
+    ProgramHarness h(radioWith(Firmware::V604Adapt), 86300.0);
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    h.clock.advance(86390.0 - h.clock.now());  // 23:59:50
+    auto& window = *h.program->window;
+    window.AmpTuneActive = true;
+    window.AmpTuneStarted = h.clock.now();
+    const double began = h.clock.elapsedTotal();
+    ASSERT_TRUE(h.runUntil([&] { return !window.AmpTuneActive; }, 40.0));
+    EXPECT_EQ(window.txtInfo->text(), "Timeout: Tune Cancelled");
+    EXPECT_GT(h.clock.elapsedTotal() - began, 20.0);
+    EXPECT_LT(h.clock.elapsedTotal() - began, 21.0);
+}
+
+TEST(ExternalPtt, StaysOffUnlessTheSettingIsExactlyOne) {
+    for (const char* setting : {"0", " 1", ""}) {
+        ProgramHarness h(radioWith(Firmware::V604Adapt));
+        h.writeFile(QStringLiteral("PortSetup.txt"),
+                    QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n%1\r\n").arg(setting));
+        ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+        EXPECT_FALSE(h.program->portSetup.ExtPttEnabled) << setting;
+        EXPECT_EQ(tq::ui::backColour(h.program->window->lblExtPTT), QColor(tq::ui::kYellow));
+    }
+}
+
+TEST(PortStep, MissingPortWaitsForNewSettings) {
+    ProgramHarness h(radioWith(Firmware::V604Adapt));
+    h.writeFile(QStringLiteral("PortSetup.txt"),
+                QStringLiteral("5\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
+    ASSERT_FALSE(h.runUntil([] { return false; }, 3.0));
+    auto& window = *h.program->window;
+    EXPECT_EQ(window.txtInfo->text(), "Port is not available. Use Setup menu or Exit.");
+    EXPECT_EQ(window.lblComStat->text(), "No Port");
+    EXPECT_FALSE(h.port.isOpen());
+    // New settings applied by the port setup dialog bring the link up.
+    h.program->portSetup.RadioPortNumber = QStringLiteral("1");
+    h.program->flags.RadioPortChanged = true;
+    EXPECT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+}
+
+TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
+    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    h.takeWritten();
+    window.vscRFG->setValue(55);  // eight steps down from full gain
+    EXPECT_EQ(window.txtRFG->text(), "087");
+    h.runFor(0.5);
+    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("G08\n")));
+
+    window.requests().raise(PanelRequest::cmdBFO);  // BFO on
+    h.runFor(0.5);
+    EXPECT_EQ(window.cmdBFO->text(), "OFF");
+    EXPECT_TRUE(window.vscBFO->isEnabled());
+    window.vscBFO->setValue(0);
+    EXPECT_EQ(window.txtBFO->text(), "-1000");
+    h.runFor(0.5);
+    EXPECT_EQ(window.lblPorM->text(), "-");
+    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("B000\n")));
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Bfo), 0);
+}
+
+TEST(DigitalModes, SaveTheAudioSettingsAndRestoreThemAtOff) {
+    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    const auto& radio = h.port.radio().settings();
+    for (const char* mode : {"PSK", "RTTY"}) {
+        window.cmbDig->setCurrentText(QString::fromLatin1(mode));
+        window.requests().raise(PanelRequest::cmbDig);
+        h.runFor(3.0);
+        EXPECT_EQ(radio.get(Setting::Source), 3) << "the digital-mode source";
+        EXPECT_EQ(radio.get(Setting::Vox), 2) << "DATA VOX";
+    }
+    window.cmbDig->setCurrentText(QStringLiteral("OFF"));
+    window.requests().raise(PanelRequest::cmbDig);
+    h.runFor(3.0);
+    EXPECT_EQ(radio.get(Setting::Source), 1);
+    EXPECT_EQ(radio.get(Setting::Vox), 0);
+    EXPECT_TRUE(h.program->receiver->SavedSource.isEmpty());
+}
+
+TEST(CloseHandler, RemembersTheWindowAndLeavesTheRadioAtFullGain) {
+    ProgramHarness h(radioWith(Firmware::V604Adapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    h.takeWritten();
+    h.program->window->mnuFileExit->trigger();
+    EXPECT_TRUE(h.programEnded);
+    EXPECT_TRUE(h.takeWritten().startsWith(QStringLiteral("G00\n")));
+    EXPECT_FALSE(h.port.isOpen());
+    const QStringList lines =
+        h.readFile(QStringLiteral("TQ5820ini.txt")).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines[4], "Split Off");
+    EXPECT_EQ(lines[5], "OFF");
+}
+
+TEST(IniFile, TwoLineFileIsRepairedAtTheMainLoopSetUp) {
+    ProgramHarness h(radioWith(Firmware::V604Adapt));
+    h.writeFile(QStringLiteral("TQ5820ini.txt"), QStringLiteral(" 1500 \r\n-300 \r\n"));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    EXPECT_EQ(window.x(), 100);
+    EXPECT_LT(window.y(), 0) << "the window system may nudge a window partly off screen back";
+    EXPECT_EQ(window.lblSplit->text(), "Split Off");
+    EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
+}
+
+}  // namespace

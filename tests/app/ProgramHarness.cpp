@@ -1,0 +1,58 @@
+#include "ProgramHarness.h"
+
+#include "support/WidgetApplication.h"
+
+namespace tq::test {
+
+ProgramHarness::ProgramHarness(const sim::RadioOptions& radio, double startTime)
+    : clock(startTime), port(clock, radio), previousDir(QDir::currentPath()) {
+    ensureWidgetApplication();
+    QDir::setCurrent(dir.path());
+    writeFile(QStringLiteral("PortSetup.txt"),
+              QStringLiteral("%1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n").arg(kRadioPortNumber));
+}
+
+ProgramHarness::~ProgramHarness() {
+    QDir::setCurrent(previousDir);
+}
+
+void ProgramHarness::writeFile(const QString& name, const QString& text) {
+    QFile file(QDir(dir.path()).filePath(name));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.toLatin1());
+    }
+}
+
+QString ProgramHarness::readFile(const QString& name) const {
+    QFile file(QDir(dir.path()).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+bool ProgramHarness::runUntil(const std::function<bool()>& condition, double seconds) {
+    if (!program) {
+        program = std::make_unique<app::Program>(
+            clock, port, [](int number) { return number == kRadioPortNumber; }, prompts,
+            [this] { programEnded = true; });
+        formLoad = std::make_unique<app::FormLoad>(*program);
+    }
+    const double limit = clock.elapsedTotal() + seconds;
+    bool met = false;
+    formLoad->stopWhen = [&] {
+        met = condition();
+        return met || clock.elapsedTotal() > limit;
+    };
+    formLoad->run();
+    return met;
+}
+
+void ProgramHarness::runFor(double seconds) {
+    runUntil([] { return false; }, seconds);
+}
+
+QString ProgramHarness::takeWritten() {
+    const QString text = QString::fromLatin1(port.written());
+    port.clearWritten();
+    return text;
+}
+
+}  // namespace tq::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/FormLoad.h"
+#include "app/Program.h"
+#include "link/TestClock.h"
+#include "sim/SimulatedPort.h"
+#include "ui/setup/ScriptedPrompts.h"
+
+namespace tq::test {
+
+/// The whole program against the in-process simulated radio, offscreen, in
+/// virtual time, in a data directory of its own.
+class ProgramHarness {
+public:
+    static constexpr int kRadioPortNumber = 1;
+
+    explicit ProgramHarness(const sim::RadioOptions& radio = {}, double startTime = 10 * 3600.0);
+    ~ProgramHarness();
+
+    /// Writes a file into the data directory before start-up reads it.
+    void writeFile(const QString& name, const QString& text);
+    QString readFile(const QString& name) const;
+
+    /// Runs the program until the condition holds or the virtual time limit
+    /// passes; false on the limit.
+    bool runUntil(const std::function<bool()>& condition, double seconds = 60.0);
+    /// Runs the main loop for a stretch of virtual time.
+    void runFor(double seconds);
+
+    /// What the program has sent to the radio since the last call.
+    QString takeWritten();
+
+    link::TestClock clock;
+    sim::SimulatedPort port;
+    ui::ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    QString previousDir;
+    bool programEnded = false;
+    std::unique_ptr<app::Program> program;
+    std::unique_ptr<app::FormLoad> formLoad;
+};
+
+}  // namespace tq::test
