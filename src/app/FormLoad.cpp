@@ -349,6 +349,12 @@ Stage FormLoad::mainLoopSetUp() {
     if (window.cmbStepSize->currentText().isEmpty()) {
         window.cmbStepSize->setCurrentText(QStringLiteral("OFF"));
     }
+    if (m_program.announce) {
+        m_program.announce(
+            QStringLiteral("Main loop running: %1 %2")
+                .arg(m_program.ControlMode.isEmpty() ? QStringLiteral("-") : m_program.ControlMode,
+                     window.lblFWType->text()));
+    }
     return Stage::MainLoop;
 }
 

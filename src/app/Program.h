@@ -72,6 +72,10 @@ public:
     std::unique_ptr<ui::TransmitControls> transmit;
     std::unique_ptr<ui::FrontPanelOperations> frontPanel;
 
+    /// Tells whoever started the program, in a line on its output, that the
+    /// link is up and the main loop running; empty: nobody is told.
+    std::function<void(const QString&)> announce;
+
     /// Form_QueryUnload: remembers the window, says goodbye to the radio,
     /// closes the ports and ends the program. Never cancels.
     void Form_QueryUnload();

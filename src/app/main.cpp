@@ -98,6 +98,10 @@ int main(int argc, char** argv) {
         std::_Exit(0);
     };
     tq::app::Program program(clock, *radioPort, portExists, prompts, endProgram);
+    program.announce = [](const QString& line) {
+        std::printf("%s\n", qPrintable(line));
+        std::fflush(stdout);
+    };
 #ifdef Q_OS_UNIX
     tq::link::UnixSignalNotifier signalNotifier({SIGINT, SIGTERM});
     QObject::connect(&signalNotifier, &tq::link::UnixSignalNotifier::received,

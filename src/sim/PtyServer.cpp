@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -121,11 +122,29 @@ void PtyServer::removeLink() {
     m_linkPath.clear();
 }
 
+void PtyServer::logChunk(const QByteArray& bytes) {
+    QByteArray line = "rx ";
+    for (const char byte : bytes) {
+        if (byte == '\n') {
+            line += "\\n";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            line += byte;
+        } else {
+            line += "\\x" + QByteArray::number(static_cast<unsigned char>(byte), 16);
+        }
+    }
+    std::fprintf(stdout, "%s\n", line.constData());
+    std::fflush(stdout);
+}
+
 void PtyServer::readMaster() {
     char buffer[kReadChunk];
     for (;;) {
         const ssize_t count = ::read(m_master, buffer, sizeof buffer);
         if (count > 0) {
+            if (m_logReceived) {
+                logChunk(QByteArray(buffer, static_cast<qsizetype>(count)));
+            }
             m_radio.receive(QByteArrayView(buffer, count), radioTime());
             continue;
         }

@@ -37,6 +37,10 @@ public:
     /// The slave device, e.g. "/dev/pts/4"; empty before start().
     QString slavePath() const { return m_slavePath; }
 
+    /// Echo every chunk the client writes on standard output, so a test or a
+    /// curious operator can see exactly what reached the radio.
+    void setLogReceived(bool on) { m_logReceived = on; }
+
     /// The radio's remote/local switch; the change is reported to the client.
     void setRemote(bool remote);
     void toggleRemote() { setRemote(!m_radio.isRemote()); }
@@ -49,6 +53,7 @@ private:
 
     double radioTime() const { return static_cast<double>(m_elapsed.nsecsElapsed()) * 1e-9; }
     void readMaster();
+    void logChunk(const QByteArray& bytes);
     void runRadioEvents();
     void collectOutput();
     void deliverDue();
@@ -58,6 +63,7 @@ private:
 
     RadioSimulator& m_radio;
     int m_replyDelayMs;
+    bool m_logReceived = false;
     int m_master = -1;
     int m_slave = -1;
     QString m_slavePath;

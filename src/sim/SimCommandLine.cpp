@@ -95,6 +95,12 @@ const std::vector<Option>& options() {
              c.radio.warmUpSeconds = v.toDouble(&ok);
              return ok && c.radio.warmUpSeconds >= 0.0 && c.radio.warmUpSeconds <= 3600.0;
          }},
+        {"log-received", nullptr,
+         "Print every chunk the program sends, escaped, on standard output (\"rx ...\").",
+         [](SimCommandLine& c, const QString&) {
+             c.logReceived = true;
+             return true;
+         }},
         {"help", nullptr, "Show this text.",
          [](SimCommandLine& c, const QString&) {
              c.showHelp = true;

@@ -17,6 +17,7 @@ public:
     int replyDelayMs = kDefaultReplyDelayMs;
     QString linkPath;  // empty: no symbolic link
     bool showHelp = false;
+    bool logReceived = false;  // echo what the program sends on standard output
 
     /// Parses the arguments (without the program name). After a bad argument
     /// ok() is false and error() says what was wrong.

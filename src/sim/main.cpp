@@ -6,17 +6,17 @@
 #include <cstdio>
 #include <functional>
 
+#include "link/UnixSignalNotifier.h"
 #include "sim/PtyServer.h"
 #include "sim/RadioSimulator.h"
 #include "sim/SimCommandLine.h"
 #include "sim/StdinReader.h"
-#include "link/UnixSignalNotifier.h"
 
+using tq::link::UnixSignalNotifier;
 using tq::sim::PtyServer;
 using tq::sim::RadioSimulator;
 using tq::sim::SimCommandLine;
 using tq::sim::StdinReader;
-using tq::link::UnixSignalNotifier;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
 
     RadioSimulator radio(options.radio);
     PtyServer server(radio, options.replyDelayMs);
+    server.setLogReceived(options.logReceived);
 
     // Signals are caught before the link exists, so that an early SIGTERM
     // still removes it.

@@ -1,6 +1,8 @@
 #include "support/SimProcess.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <algorithm>
 
 namespace tq::test {
 
@@ -15,6 +17,23 @@ SimProcess::SimProcess(const QString& linkPath, const QStringList& extraArgument
 
 SimProcess::~SimProcess() {
     stop();
+}
+
+QString SimProcess::output() {
+    m_output += QString::fromLocal8Bit(m_process.readAllStandardOutput());
+    return m_output;
+}
+
+bool SimProcess::waitForOutput(const QString& text, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!output().contains(text)) {
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning) {
+            return false;
+        }
+        m_process.waitForReadyRead(
+            static_cast<int>(std::min<qint64>(deadline.remainingTime(), 200)));
+    }
+    return true;
 }
 
 bool SimProcess::stop() {

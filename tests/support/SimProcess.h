@@ -24,9 +24,15 @@ public:
     /// Ends the simulator as SIGTERM does; true when it exited cleanly.
     bool stop();
 
+    /// Everything the simulator printed after the device path so far.
+    QString output();
+    /// Waits until the simulator has printed text; false on the time limit.
+    bool waitForOutput(const QString& text, int timeoutMs);
+
 private:
     QProcess m_process;
     QString m_devicePath;
+    QString m_output;
 };
 
 }  // namespace tq::test
