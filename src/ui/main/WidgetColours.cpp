@@ -8,6 +8,12 @@ namespace tq::ui {
 
 void setBackColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
+    // The main loop sets indicators on every pass; a palette change costs a
+    // resolve and a repaint even when nothing changes, so skip those.
+    if (widget->autoFillBackground() && palette.color(QPalette::Window) == colour &&
+        palette.color(QPalette::Base) == colour) {
+        return;
+    }
     // Labels paint Window, text boxes Base; setting both keeps one helper for
     // every kind of indicator.
     palette.setColor(QPalette::Window, colour);
@@ -22,6 +28,9 @@ QColor backColour(const QWidget* widget) {
 
 void setForeColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
+    if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::Text) == colour) {
+        return;
+    }
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);

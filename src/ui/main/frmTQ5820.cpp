@@ -1,5 +1,7 @@
 #include "ui/main/frmTQ5820.h"
 
+#include <QAbstractEventDispatcher>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,6 +39,15 @@ frmTQ5820::frmTQ5820(protocol::RadioState& state, protocol::ProgramFlags& flags,
     buildMenuBar(*this);
     buildPanel();
     connectPanel();
+    m_lampColour = backColour(shaTrace);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &frmTQ5820::showLampColour);
+    }
+}
+
+void frmTQ5820::showLampColour() {
+    setBackColour(shaTrace, m_lampColour);
 }
 
 frmTQ5820::~frmTQ5820() = default;
@@ -210,7 +221,7 @@ void frmTQ5820::setLamp(protocol::Lamp lamp) {
         case protocol::Lamp::Idle:
             break;
     }
-    setBackColour(shaTrace, colour);
+    m_lampColour = colour;
 }
 
 void frmTQ5820::setSyncLabel(const QString& caption) {

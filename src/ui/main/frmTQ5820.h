@@ -263,6 +263,12 @@ private:
     PanelRequests m_requests;
     std::unique_ptr<StatusDisplay> m_display;
     int m_meterChoice = 0;
+    // The link lamp changes colour several times in every pass of the main
+    // loop. The colour reaches the widget only when the program is about to
+    // wait for events, the one moment a repaint could show it; touching the
+    // widget on every change would cost a repaint per pass.
+    void showLampColour();
+    QColor m_lampColour;
 };
 
 }  // namespace tq::ui

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,6 +290,10 @@ TEST_F(UiDisplay, LinkIndicatorsShowOnTheirControls) {
                                              {Lamp::Idle, tq::ui::greyTextColour()}};
     for (const auto& [lamp, colour] : lamps) {
         window.setLamp(lamp);
+        // The lamp takes its colour when the program waits for events.
+        QEventLoop wait;
+        QTimer::singleShot(1, &wait, &QEventLoop::quit);
+        wait.exec();
         EXPECT_EQ(backColour(window.shaTrace), colour) << static_cast<int>(lamp);
     }
 
