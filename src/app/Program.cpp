@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "app/persist/IniFile.h"
@@ -38,6 +39,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
                                                       audio.DigitalSource, audio.DigitalVox);
     transmit = std::make_unique<ui::TransmitControls>(*window, *link);
     frontPanel = std::make_unique<ui::FrontPanelOperations>(*window);
+    keyPreview = std::make_unique<ui::KeyPreview>(
+        *window, [this](const QKeyEvent& key) { return frontPanel->Form_KeyDown(key.key()); });
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });

@@ -15,6 +15,7 @@
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "ui/main/FrontPanelOperations.h"
+#include "ui/main/KeyPreview.h"
 #include "ui/main/ReceiverControls.h"
 #include "ui/main/TransmitControls.h"
 #include "ui/main/frmTQ5820.h"
@@ -71,6 +72,7 @@ public:
     std::unique_ptr<ui::ReceiverControls> receiver;
     std::unique_ptr<ui::TransmitControls> transmit;
     std::unique_ptr<ui::FrontPanelOperations> frontPanel;
+    std::unique_ptr<ui::KeyPreview> keyPreview;
 
     /// Tells whoever started the program, in a line on its output, that the
     /// link is up and the main loop running; empty: nobody is told.

@@ -24,6 +24,9 @@ public:
     void a2bCmd() { m_panel.requests().clear(PanelRequest::cmdA2B); }
     void splitCmd() { m_panel.requests().clear(PanelRequest::cmdSplit); }
     void vmCmd() { m_panel.requests().clear(PanelRequest::cmdVM); }
+    /// Keys pressed anywhere in the window; true when the panel used the key
+    /// (the frequency keys), so the focused control does not see it.
+    bool Form_KeyDown(int /*key*/) { return false; }
     /// The push-to-talk press, also run for the external PTT line.
     void cmdPTT_MouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
 

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/ProgramOptions.h"
+#include "app/SingleInstance.h"
+
+using tq::app::ProgramOptions;
+using tq::app::SingleInstance;
+
+namespace {
+
+TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEnds) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("tq5820.lock"));
+    auto first = std::make_unique<SingleInstance>(lock);
+    ASSERT_TRUE(first->acquire());
+    SingleInstance second(lock);
+    EXPECT_FALSE(second.acquire());
+    first.reset();
+    EXPECT_TRUE(second.acquire());
+}
+
+TEST(SingleInstance, LockOfACrashedCopyIsTakenOver) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("tq5820.lock"));
+    QFile stale(lock);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    // What a copy leaves behind when it dies: its (now unused) process number.
+    stale.write("2147483646\ntq5820\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    SingleInstance next(lock);
+    EXPECT_TRUE(next.acquire());
+}
+
+TEST(ProgramOptions, CommandLines) {
+    const auto demo = ProgramOptions::parse({"tq5820", "--demo", "--data-dir", "/tmp/x"});
+    EXPECT_TRUE(demo.demo);
+    EXPECT_EQ(demo.dataDir, "/tmp/x");
+    EXPECT_TRUE(demo.error.isEmpty());
+    EXPECT_EQ(ProgramOptions::parse({"tq5820", "--data-dir=/d"}).dataDir, "/d");
+    EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--help"}).showHelp);
+    EXPECT_FALSE(ProgramOptions::parse({"tq5820", "--bogus"}).error.isEmpty());
+    EXPECT_FALSE(ProgramOptions::parse({"tq5820", "--data-dir"}).error.isEmpty());
+}
+
+}  // namespace
