@@ -15,7 +15,6 @@ namespace tq::ui {
 
 namespace {
 
-constexpr int kReadoutWidth = 48;
 constexpr int kSliderHeight = 120;
 
 }  // namespace
@@ -26,12 +25,8 @@ QGroupBox* buildBfoFrame(frmTQ5820& w) {
     w.vscBFO->setMinimumHeight(kSliderHeight);
     // The BFO starts off, and an offset means nothing until it is on.
     w.vscBFO->setEnabled(false);
-    w.txtBFO = makeTextBox(QStringLiteral("txtBFO"), bfoReadout(kBfoZero),
-                           QStringLiteral("Set BFO Offset"));
-    w.txtBFO->setFixedWidth(kReadoutWidth);
-    w.txtBFO->setAlignment(Qt::AlignRight);
-    // The read-out is not typed into: focus goes on to the slider.
-    w.txtBFO->setFocusProxy(w.vscBFO);
+    w.txtBFO = makeSliderReadout(QStringLiteral("txtBFO"), bfoReadout(kBfoZero),
+                                 QStringLiteral("Set BFO Offset"), w.vscBFO);
     w.cmdBFO = makeButton(QStringLiteral("cmdBFO"), QStringLiteral("ON"),
                           QStringLiteral("Toggle BFO State"));
     w.lblBFOOn = makeLabel(QStringLiteral("lblBFOOn"), QStringLiteral("BFO"));

@@ -65,4 +65,14 @@ QSlider* makeVerticalSlider(const QString& name, int bottom, int top, int value)
     return slider;
 }
 
+QLineEdit* makeSliderReadout(const QString& name, const QString& text, const QString& tooltip,
+                             QSlider* slider) {
+    constexpr int kReadoutWidth = 48;
+    QLineEdit* readout = makeTextBox(name, text, tooltip);
+    readout->setFixedWidth(kReadoutWidth);
+    readout->setAlignment(Qt::AlignRight);
+    readout->setFocusProxy(slider);
+    return readout;
+}
+
 }  // namespace tq::ui

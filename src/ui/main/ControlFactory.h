@@ -31,6 +31,11 @@ QComboBox* makeCombo(const QString& name, const QStringList& items, const QStrin
 /// A read-only text box: the panel's boxes show, the operator does not type.
 QLineEdit* makeTextBox(const QString& name, const QString& text = QString(),
                        const QString& tooltip = QString());
+
+/// The read-out beside a slider: right-aligned, narrow, and never typed
+/// into; the focus goes on to the slider.
+QLineEdit* makeSliderReadout(const QString& name, const QString& text, const QString& tooltip,
+                             QSlider* slider);
 /// A vertical slider from bottom to top.
 QSlider* makeVerticalSlider(const QString& name, int bottom, int top, int value);
 

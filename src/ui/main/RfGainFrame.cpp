@@ -13,7 +13,6 @@ namespace tq::ui {
 
 namespace {
 
-constexpr int kReadoutWidth = 48;
 constexpr int kSliderHeight = 120;
 
 }  // namespace
@@ -22,11 +21,8 @@ QGroupBox* buildRfGainFrame(frmTQ5820& w) {
     w.fraRF = makeFrame(QStringLiteral("fraRF"), QStringLiteral("RF Gain"));
     w.vscRFG = makeVerticalSlider(QStringLiteral("vscRFG"), kRfgBottom, kRfgTop, kRfgTop);
     w.vscRFG->setMinimumHeight(kSliderHeight);
-    w.txtRFG =
-        makeTextBox(QStringLiteral("txtRFG"), rfgReadout(kRfgTop), QStringLiteral("Set RF Gain"));
-    w.txtRFG->setFixedWidth(kReadoutWidth);
-    w.txtRFG->setAlignment(Qt::AlignRight);
-    w.txtRFG->setFocusProxy(w.vscRFG);
+    w.txtRFG = makeSliderReadout(QStringLiteral("txtRFG"), rfgReadout(kRfgTop),
+                                 QStringLiteral("Set RF Gain"), w.vscRFG);
 
     auto* layout = new QVBoxLayout(w.fraRF);
     layout->addWidget(w.vscRFG, 1, Qt::AlignHCenter);
