@@ -11,6 +11,7 @@
 #include "app/AppTitle.h"
 #include "app/persist/IniFile.h"
 #include "app/persist/PersistedFile.h"
+#include "app/persist/PortSetupFile.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
@@ -155,17 +156,17 @@ void FormLoad::readPortSetup() {
                             name + QStringLiteral(" File.. "));
     if (link::fileExists(name, window)) {
         window.txtInfo->setText(name + QStringLiteral(" File Opened"));
-        const QStringList lines = leadingLines(name, 4);
-        m_program.portSetup.RadioPortNumber = lines[0];
-        m_program.portSetup.RadioPortSettings = lines[1];
-        m_program.portSetup.RadioPortHandshake = lines[2];
-        m_program.ExtPttSetting = lines[3];
+        const PortSetupFile saved = parsePortSetup(readPersistedFile(name).value_or(QString()));
+        m_program.portSetup.RadioPortNumber = saved.portNumber;
+        m_program.portSetup.RadioPortSettings = saved.settings;
+        m_program.portSetup.RadioPortHandshake = saved.handshake;
+        m_program.ExtPttSetting = saved.fourth;
         m_program.portSetup.ExtPttEnabled = m_program.ExtPttSetting == u"1";
         window.txtInfo->clear();
     } else {
-        // Without saved settings the operator chooses a port in the port
-        // setup dialog; until it exists the port step waits for new settings.
+        // Without saved settings the operator chooses a port first.
         m_program.portSetup.ExtPttEnabled = false;
+        m_program.openPortSetup();
     }
 }
 

@@ -10,6 +10,7 @@
 #include "link/PortFailure.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
+#include "ui/setup/PortSetupDialog.h"
 
 namespace tq::app {
 
@@ -46,6 +47,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
+    QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
 }
 
 Program::~Program() {
@@ -89,13 +91,30 @@ void Program::Form_QueryUnload() {
     endProgram();
 }
 
+namespace {
+
+// The setup dialogs are modal, and their opener's window is disabled while
+// they are open: the main loop waits inside this call until they unload.
+template <typename Dialog>
+void runModal(Dialog& dialog, QWidget& opener) {
+    opener.setEnabled(false);
+    QObject::connect(&dialog, &Dialog::unloaded, &opener, [&opener] { opener.setEnabled(true); });
+    dialog.exec();
+    opener.setEnabled(true);
+}
+
+}  // namespace
+
 void Program::openAudioSetup() {
     ui::AudioSetupDialog dialog(audio, state, flags, *window);
-    window->setEnabled(false);
-    QObject::connect(&dialog, &ui::AudioSetupDialog::unloaded,
-                     [this] { window->setEnabled(true); });
-    dialog.exec();
-    window->setEnabled(true);
+    runModal(dialog, *window);
+}
+
+void Program::openPortSetup() {
+    ui::PortSetupDialog dialog(ui::PortSetupForm::radioPort(),
+                               ui::PortSetupTarget::radioPort(portSetup), radioPort,
+                               ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
+    runModal(dialog, *window);
 }
 
 }  // namespace tq::app

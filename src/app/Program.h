@@ -83,6 +83,8 @@ public:
     void Form_QueryUnload();
     /// Opens the audio setup dialog modally, the main window disabled.
     void openAudioSetup();
+    /// Opens the radio port setup dialog modally, the main window disabled.
+    void openPortSetup();
     /// Whether the close handler has run.
     bool ended() const { return m_ended; }
 

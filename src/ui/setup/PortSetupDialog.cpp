@@ -1,0 +1,275 @@
+#include "ui/setup/PortSetupDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "app/persist/PersistedFile.h"
+#include "link/FileExists.h"
+#include "link/IntegerValue.h"
+
+namespace tq::ui {
+
+namespace {
+
+// The search covers the port numbers the files and the serial layer have
+// always accepted.
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 16;
+
+// A port number in the file is at most two characters, and always two when
+// shown after Load.
+constexpr int kPortWidth = 2;
+
+// The first three carry a trailing blank, which goes into the settings text
+// before the comma; the serial layer trims it.
+QStringList baudItems() {
+    return {QStringLiteral("19200 "), QStringLiteral("9600 "), QStringLiteral("4800 "),
+            QStringLiteral("2400"),   QStringLiteral("600"),   QStringLiteral("300")};
+}
+
+QStringList handshakeNames() {
+    QStringList names;
+    for (int i = 0; i < app::kHandshakeCount; ++i) {
+        names << app::handshakeName(i);
+    }
+    return names;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* makeInfoBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    return box;
+}
+
+// Typed text is taken as typed: it must not turn into a list item on Enter.
+QComboBox* makeTypedCombo(const QString& name, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+}  // namespace
+
+PortSetupDialog::PortSetupDialog(PortSetupForm form, PortSetupTarget target,
+                                 const link::SerialPort& port, PortSetupProbes probes,
+                                 protocol::ProgramFlags& flags, link::LinkIndicators& indicators)
+    : m_form(std::move(form)),
+      m_target(target),
+      m_probes(std::move(probes)),
+      m_flags(flags),
+      m_indicators(indicators) {
+    setObjectName(m_form.formName);
+    setWindowTitle(m_form.caption);
+    setWindowModality(Qt::ApplicationModal);
+    buildControls();
+    connectControls();
+    searchPorts();
+    showOpeningValues(port);
+}
+
+void PortSetupDialog::done(int result) {
+    QDialog::done(result);
+    emit unloaded();
+}
+
+void PortSetupDialog::buildControls() {
+    auto* layout = new QGridLayout(this);
+    int row = 0;
+
+    layout->addWidget(makeLabel(QStringLiteral("lblPort"), QStringLiteral("Select Port"), this),
+                      row, 0);
+    m_cmbSelectPort = makeTypedCombo(QStringLiteral("cmbSelectPort"), this);
+    layout->addWidget(m_cmbSelectPort, row, 1);
+    m_lblPortDevice = makeLabel(QStringLiteral("lblPortDevice"), QString(), this);
+    layout->addWidget(m_lblPortDevice, row, 2);
+    ++row;
+
+    layout->addWidget(makeLabel(QStringLiteral("Label1"), m_form.foundCaption, this), row, 0);
+    m_txtFound = makeInfoBox(QStringLiteral("txtFound"), this);
+    layout->addWidget(m_txtFound, row, 1, 1, 2);
+    ++row;
+
+    if (!m_form.portRangeNote.isEmpty()) {
+        layout->addWidget(makeLabel(QStringLiteral("lable2"), m_form.portRangeNote, this), row, 0,
+                          1, 3);
+        ++row;
+    }
+
+    layout->addWidget(
+        makeLabel(QStringLiteral("lblBaudRate"), QStringLiteral("Select Baud Rate"), this), row, 0);
+    m_cmbSelectBaudRate = makeTypedCombo(QStringLiteral("cmbSelectBaudRate"), this);
+    m_cmbSelectBaudRate->addItems(baudItems());
+    m_cmbSelectBaudRate->setCurrentIndex(0);
+    layout->addWidget(m_cmbSelectBaudRate, row, 1);
+    ++row;
+
+    if (!m_form.defaultSettingsNote.isEmpty()) {
+        QLineEdit* note = makeInfoBox(QStringLiteral("txtDefaultSettings"), this);
+        note->setText(m_form.defaultSettingsNote);
+        layout->addWidget(note, row, 0, 1, 3);
+        ++row;
+    }
+
+    m_fraHandShake =
+        new CodeOptionGroup(QStringLiteral("fraHandShake"), QStringLiteral("Handshake Mode"),
+                            QStringLiteral("optHandShake"),
+                            {QStringLiteral("NONE"), QStringLiteral("XON"), QStringLiteral("RTS"),
+                             QStringLiteral("RTS  XON")},
+                            handshakeNames(), this);
+    selectHandshake(0);
+    layout->addWidget(m_fraHandShake, row, 0, 1, 3);
+    ++row;
+
+    if (!m_form.extPttCaption.isEmpty()) {
+        m_chkExtPTTEna = new QCheckBox(m_form.extPttCaption, this);
+        m_chkExtPTTEna->setObjectName(QStringLiteral("chkExtPTTEna"));
+        layout->addWidget(m_chkExtPTTEna, row, 0, 1, 3);
+        ++row;
+    }
+
+    m_cmdApply = makeButton(QStringLiteral("cmdApply"), QStringLiteral("Apply"), this);
+    m_cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
+    m_cmdLoad = makeButton(QStringLiteral("cmdLoadPortSettings"), QStringLiteral("Load"), this);
+    m_cmdSave = makeButton(QStringLiteral("cmdSavePortSettings"), QStringLiteral("Save"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdApply);
+    buttons->addWidget(m_cmdCancel);
+    buttons->addWidget(m_cmdLoad);
+    buttons->addWidget(m_cmdSave);
+    layout->addLayout(buttons, row, 0, 1, 3);
+}
+
+void PortSetupDialog::connectControls() {
+    connect(m_cmbSelectPort, &QComboBox::currentTextChanged, this,
+            &PortSetupDialog::showPortDevice);
+    connect(m_fraHandShake, &CodeOptionGroup::codeClicked, this,
+            [this](const QString& name) { m_handshakeIndex = app::handshakeIndex(name); });
+    connect(m_cmdApply, &QPushButton::clicked, this, &PortSetupDialog::apply);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &PortSetupDialog::cancel);
+    connect(m_cmdLoad, &QPushButton::clicked, this, &PortSetupDialog::load);
+    connect(m_cmdSave, &QPushButton::clicked, this, &PortSetupDialog::save);
+}
+
+void PortSetupDialog::searchPorts() {
+    m_cmbSelectPort->clear();
+    QString found;
+    QStringList devices;
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        if (!m_probes.portExists(n)) {
+            continue;
+        }
+        const QString number = QString::number(n);
+        const QString device = m_probes.deviceName(n);
+        m_cmbSelectPort->addItem(number);
+        m_cmbSelectPort->setItemData(m_cmbSelectPort->count() - 1, device, Qt::ToolTipRole);
+        found += number + QStringLiteral(", ");
+        devices << number + QStringLiteral(": ") + device;
+    }
+    m_txtFound->setText(found.isEmpty() ? QStringLiteral("No Ports") : found);
+    m_txtFound->setToolTip(devices.join(u'\n'));
+    // Adding to an empty list selects the first item; the port stays
+    // unchosen until the operator or the open port chooses one.
+    m_cmbSelectPort->setCurrentIndex(-1);
+    m_cmbSelectPort->setEditText(QString());
+}
+
+void PortSetupDialog::showOpeningValues(const link::SerialPort& port) {
+    if (port.isOpen()) {
+        // This program holds the port, so the search could not open it.
+        const int number = port.portNumber();
+        m_cmbSelectPort->addItem(QString::number(number));
+        const int index = m_cmbSelectPort->count() - 1;
+        m_cmbSelectPort->setItemData(index, m_probes.deviceName(number), Qt::ToolTipRole);
+        m_cmbSelectPort->setCurrentIndex(index);
+    } else if (!m_form.showsClosedPort) {
+        return;
+    }
+    // The baud rate is shown as text only; the port's own text may lack the
+    // blank that the list items carry.
+    m_cmbSelectBaudRate->setEditText(port.settings().section(u',', 0, 0));
+    selectHandshake(static_cast<int>(port.handshaking()));
+    if (m_chkExtPTTEna != nullptr && m_target.extPttEnabled != nullptr && *m_target.extPttEnabled) {
+        m_chkExtPTTEna->setChecked(true);
+    }
+}
+
+void PortSetupDialog::showPortDevice(const QString& portText) {
+    const int number = link::integerValue(portText);
+    const bool searched = number >= kFirstPort && number <= kLastPort;
+    m_lblPortDevice->setText(searched ? m_probes.deviceName(number) : QString());
+}
+
+void PortSetupDialog::selectHandshake(int index) {
+    m_handshakeIndex = index;
+    m_fraHandShake->showCode(app::handshakeName(index));
+}
+
+void PortSetupDialog::load() {
+    if (!link::fileExists(m_form.fileName, m_indicators)) {
+        return;
+    }
+    const std::optional<QString> text = app::readPersistedFile(m_form.fileName);
+    if (!text) {
+        return;
+    }
+    const app::PortSetupFile lines = app::parsePortSetup(*text);
+    if (m_chkExtPTTEna != nullptr) {
+        // Only 1 ticks the box, as only "1" switches the line on at start-up
+        // (" 1 " reads as 1 too).
+        m_chkExtPTTEna->setChecked(link::integerValue(lines.fourth) == 1);
+    }
+    m_cmbSelectPort->setEditText(lines.portNumber.left(kPortWidth).leftJustified(kPortWidth));
+    m_cmbSelectBaudRate->setEditText(lines.settings.section(u',', 0, 0));
+    selectHandshake(app::handshakeIndex(lines.handshake));
+}
+
+app::PortSetupFile PortSetupDialog::shownLines() const {
+    const bool extPtt = m_chkExtPTTEna != nullptr && m_chkExtPTTEna->isChecked();
+    return {m_cmbSelectPort->currentText(),
+            m_cmbSelectBaudRate->currentText() + m_form.lineSettings,
+            app::handshakeName(m_handshakeIndex), app::extPttLine(extPtt)};
+}
+
+void PortSetupDialog::save() {
+    if (const auto failure =
+            app::savePortSetup(m_form.fileName, shownLines(), m_form.fourthDescription)) {
+        m_indicators.showErrorInfo(failure->report(m_form.fileName));
+    }
+}
+
+void PortSetupDialog::apply() {
+    const app::PortSetupFile lines = shownLines();
+    *m_target.settings = lines.settings;
+    *m_target.handshake = lines.handshake;
+    *m_target.portNumber = lines.portNumber;
+    m_flags.*m_form.changedFlag = true;
+    if (m_target.extPttEnabled != nullptr && m_chkExtPTTEna != nullptr) {
+        *m_target.extPttEnabled = m_chkExtPTTEna->isChecked();
+    }
+    accept();
+}
+
+void PortSetupDialog::cancel() {
+    if (m_form.cancelClearsChanged) {
+        m_flags.*m_form.changedFlag = false;
+    }
+    reject();
+}
+
+}  // namespace tq::ui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/persist/PortSetupFile.h"
+#include "link/LinkIndicators.h"
+#include "link/SerialPort.h"
+#include "protocol/ProgramFlags.h"
+#include "ui/setup/CodeOptionGroup.h"
+#include "ui/setup/PortSetupForm.h"
+#include "ui/setup/PortSetupProbes.h"
+#include "ui/setup/PortSetupTarget.h"
+
+namespace tq::ui {
+
+/// A port setup dialog (frmPortSetup for the radio port): chooses a serial
+/// port's number, baud rate and handshaking, keeps the choice in its settings
+/// file and hands it to the running program.
+///
+/// The dialog opens on the ports found free among numbers 1 to 16, plus the
+/// port itself when it is open, and on the port's present settings. The
+/// controls are taken as they stand when Save or Apply runs, text typed into
+/// the combo boxes included. Save writes the file only; Apply writes the
+/// target variables, raises the form's request for the main loop and closes.
+/// A failed Save is reported in the main window's information box.
+///
+/// The opener disables the main window and shows the dialog modal; the
+/// dialog has no parent, because a disabled parent would disable it too. When
+/// it unloads (Apply, Cancel, its close box, Escape) it emits unloaded(), on
+/// which the opener enables the main window again.
+class PortSetupDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    /// port is the serial port the dialog sets up, read for its number,
+    /// settings, handshaking and open state.
+    PortSetupDialog(PortSetupForm form, PortSetupTarget target, const link::SerialPort& port,
+                    PortSetupProbes probes, protocol::ProgramFlags& flags,
+                    link::LinkIndicators& indicators);
+
+    /// Every way of closing ends here; announces the unload.
+    void done(int result) override;
+
+signals:
+    /// The dialog has closed.
+    void unloaded();
+
+private:
+    void buildControls();
+    void connectControls();
+    void searchPorts();
+    void showOpeningValues(const link::SerialPort& port);
+    void showPortDevice(const QString& portText);
+    void selectHandshake(int index);
+    void load();
+    void save();
+    void apply();
+    void cancel();
+    /// The four data lines as the controls stand.
+    app::PortSetupFile shownLines() const;
+
+    PortSetupForm m_form;
+    PortSetupTarget m_target;
+    PortSetupProbes m_probes;
+    protocol::ProgramFlags& m_flags;
+    link::LinkIndicators& m_indicators;
+    int m_handshakeIndex = 0;
+
+    QComboBox* m_cmbSelectPort = nullptr;
+    QLabel* m_lblPortDevice = nullptr;
+    QLineEdit* m_txtFound = nullptr;
+    QComboBox* m_cmbSelectBaudRate = nullptr;
+    CodeOptionGroup* m_fraHandShake = nullptr;
+    QCheckBox* m_chkExtPTTEna = nullptr;
+    QPushButton* m_cmdApply = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+    QPushButton* m_cmdLoad = nullptr;
+    QPushButton* m_cmdSave = nullptr;
+};
+
+}  // namespace tq::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include "protocol/ProgramFlags.h"
+
+namespace tq::ui {
+
+/// What sets one port setup dialog apart from its twin: the radio port's
+/// dialog and the CAT port's are one window, shown with a different form.
+/// An empty caption means the form has no such control.
+struct PortSetupForm {
+    /// The window's name (objectName) and caption.
+    QString formName;
+    QString caption;
+    /// The settings file that Load reads and Save writes.
+    QString fileName;
+    /// Label1 beside the list of ports found.
+    QString foundCaption;
+    /// lable2, a note on which port numbers the search covers.
+    QString portRangeNote;
+    /// txtDefaultSettings, telling the parity, data and stop bits that the
+    /// port always uses.
+    QString defaultSettingsNote;
+    /// Appended to the baud rate to make the settings text (",O,7,1").
+    QString lineSettings;
+    /// chkExtPTTEna: line 4 of the file is the external PTT switch.
+    QString extPttCaption;
+    /// The description the file gives of its line 4.
+    QString fourthDescription;
+    /// The request that Apply raises for the main loop.
+    bool protocol::ProgramFlags::*changedFlag = nullptr;
+    /// Whether Cancel withdraws a request raised before.
+    bool cancelClearsChanged = false;
+    /// Whether the dialog opens on the port's settings and handshaking while
+    /// the port is closed, or on its own design-time values.
+    bool showsClosedPort = true;
+
+    /// frmPortSetup, the radio port's dialog.
+    static PortSetupForm radioPort();
+};
+
+}  // namespace tq::ui

@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "app/persist/DataDirectoryTest.h"
+#include "app/persist/PortSetupFile.h"
+#include "app/persist/ReadOnlyDirectory.h"
+#include "link/TestClock.h"
+#include "support/ScriptedPort.h"
+#include "support/WidgetApplication.h"
+#include "ui/setup/PortSetupDialog.h"
+
+namespace tq::ui {
+namespace {
+
+class PortSetupDialogTest : public test::DataDirectoryTest {
+protected:
+    void SetUp() override {
+        test::DataDirectoryTest::SetUp();
+        test::ensureWidgetApplication();
+    }
+
+    PortSetupDialog& open() {
+        PortSetupProbes probes{[this](int n) {
+                                   ++m_probed;
+                                   return m_present.contains(n);
+                               },
+                               [](int n) { return QStringLiteral("/dev/tty%1").arg(n); }};
+        m_dialog = std::make_unique<PortSetupDialog>(PortSetupForm::radioPort(),
+                                                     PortSetupTarget::radioPort(m_setup), m_port,
+                                                     probes, m_flags, m_indicators);
+        m_dialog->show();
+        return *m_dialog;
+    }
+
+    void openPort(int number, const QString& settings, link::Handshaking handshaking) {
+        m_port.setPortNumber(number);
+        m_port.setSettings(settings);
+        m_port.setHandshaking(handshaking);
+        m_port.open();
+    }
+
+    template <typename Widget>
+    Widget* control(const char* name) const {
+        auto* widget = m_dialog->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Clicks near the left edge: an option button reacts only on its circle
+    // and caption.
+    void click(const char* name) const {
+        auto* button = control<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    void type(const char* comboName, const QString& text) const {
+        QComboBox* combo = control<QComboBox>(comboName);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), text);
+    }
+
+    QString text(const char* comboName) const {
+        return control<QComboBox>(comboName)->currentText();
+    }
+
+    QStringList items(const char* comboName) const {
+        const QComboBox* combo = control<QComboBox>(comboName);
+        QStringList all;
+        for (int i = 0; i < combo->count(); ++i) {
+            all << combo->itemText(i);
+        }
+        return all;
+    }
+
+    QString checkedHandshake() const {
+        QStringList names;
+        for (const QRadioButton* button : m_dialog->findChildren<QRadioButton*>()) {
+            if (button->isChecked()) {
+                names << button->objectName();
+            }
+        }
+        return names.join(u' ');
+    }
+
+    QSet<int> m_present;
+    int m_probed = 0;
+    link::TestClock m_clock;
+    test::ScriptedPort m_port{m_clock};
+    link::RadioPortSetup m_setup;
+    protocol::ProgramFlags m_flags;
+    std::unique_ptr<PortSetupDialog> m_dialog;
+};
+
+TEST_F(PortSetupDialogTest, ControlsCarryTheirNamesCaptionsAndItems) {
+    const PortSetupDialog& dialog = open();
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("frmPortSetup"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Port Setup"));
+    EXPECT_TRUE(dialog.isWindow());
+    QStringList captions;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label && !name.isEmpty()) {
+            captions << name + u'=' + label->text();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            captions << name + u'=' + frame->title();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            captions << name + u'=' + button->text();
+        }
+    }
+    EXPECT_EQ(captions.join(u','),
+              QStringLiteral("lblPort=Select Port,lblPortDevice=,Label1=Available Ports,"
+                             "lable2=Only Ports 1 through 16 are useable.,"
+                             "lblBaudRate=Select Baud Rate,fraHandShake=Handshake Mode,"
+                             "optHandShake_0=NONE,optHandShake_1=XON,optHandShake_2=RTS,"
+                             "optHandShake_3=RTS  XON,chkExtPTTEna=Enable DSR as External PTT,"
+                             "cmdApply=Apply,cmdCancel=Cancel,cmdLoadPortSettings=Load,"
+                             "cmdSavePortSettings=Save"));
+    EXPECT_EQ(control<QLineEdit>("txtDefaultSettings")->text(),
+              QStringLiteral(" Default Settings:  7 Data Bits, Odd Parity, 1 Stop Bit"));
+    EXPECT_EQ(items("cmbSelectBaudRate").join(u'|'),
+              QStringLiteral("19200 |9600 |4800 |2400|600|300"));
+    // A closed port that was never set up opens on its defaults.
+    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("9600"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_0"));
+}
+
+TEST_F(PortSetupDialogTest, SearchListsFreePortsAndAddsTheOpenOne) {
+    // Only COM1 and COM3 exist, and this program holds COM3.
+    m_present = {1};
+    openPort(3, QStringLiteral("2400,O,7,1"), link::Handshaking::RtsCts);
+    m_setup.ExtPttEnabled = true;
+    open();
+    EXPECT_EQ(m_probed, 16);
+    EXPECT_EQ(items("cmbSelectPort"), QStringList({"1", "3"}));
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
+    EXPECT_EQ(control<QLineEdit>("txtFound")->text(), QStringLiteral("1, "));
+    // The device behind each number, beside the bare numbers.
+    const QComboBox* ports = control<QComboBox>("cmbSelectPort");
+    EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty1"));
+    EXPECT_EQ(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty3"));
+    EXPECT_EQ(control<QLabel>("lblPortDevice")->text(), QStringLiteral("/dev/tty3"));
+    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("2400"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
+    EXPECT_TRUE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+}
+
+TEST_F(PortSetupDialogTest, NoPortsFoundLeavesThePortUnchosen) {
+    m_port.setSettings(QStringLiteral("4800,O,7,1"));
+    open();
+    EXPECT_EQ(control<QLineEdit>("txtFound")->text(), QStringLiteral("No Ports"));
+    EXPECT_TRUE(items("cmbSelectPort").isEmpty());
+    EXPECT_EQ(text("cmbSelectPort"), QString());
+    // The closed port still shows its settings.
+    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("4800"));
+    EXPECT_FALSE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+}
+
+TEST_F(PortSetupDialogTest, SaveThenLoadSelectsTheSameControls) {
+    m_present = {2, 11};
+    open();
+    type("cmbSelectPort", QStringLiteral("11"));
+    control<QComboBox>("cmbSelectBaudRate")->setCurrentIndex(1);
+    click("optHandShake_3");
+    click("chkExtPTTEna");
+    click("cmdSavePortSettings");
+    const QStringList lines =
+        QString::fromUtf8(fileBytes(app::kPortSetupFileName)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines.mid(0, 4).join(u'|'), QStringLiteral("11|9600 ,O,7,1|comRTSXonXoff|1"));
+    EXPECT_TRUE(m_dialog->isVisible());
+
+    type("cmbSelectPort", QStringLiteral("2"));
+    control<QComboBox>("cmbSelectBaudRate")->setCurrentIndex(5);
+    click("optHandShake_1");
+    click("chkExtPTTEna");
+    click("cmdLoadPortSettings");
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("11"));
+    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("9600 "));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_3"));
+    EXPECT_TRUE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+    // Save changes nothing in the running program.
+    EXPECT_FALSE(m_flags.RadioPortChanged);
+    EXPECT_EQ(m_setup.RadioPortNumber, QString());
+}
+
+TEST_F(PortSetupDialogTest, LoadTakesTwoPortCharactersAndMatchesHandshakesInAnyCase) {
+    struct Case {
+        const char* file;
+        const char* port;
+        const char* baud;
+        const char* button;
+        bool extPtt;
+    };
+    const Case cases[] = {
+        {"3\r\n2400,O,7,1\r\ncomRTS\r\n0\r\n", "3 ", "2400", "optHandShake_2", false},
+        {"10\r\n300\r\nCOMXONXOFF\r\n 1 \r\n", "10", "300", "optHandShake_1", true},
+        {"123\n19200 ,O,7,1\ncomrtsxonxoff\n1", "12", "19200 ", "optHandShake_3", true},
+        {"7\r\n4800 ,N,8,1\r\nRTS\r\n2\r\n", "7 ", "4800 ", "optHandShake_0", false},
+        {"5", "5 ", "", "optHandShake_0", false},
+        {"", "  ", "", "optHandShake_0", false},
+    };
+    open();
+    for (const Case& c : cases) {
+        click("optHandShake_2");
+        control<QCheckBox>("chkExtPTTEna")->setChecked(!c.extPtt);
+        writeFile(app::kPortSetupFileName, c.file);
+        click("cmdLoadPortSettings");
+        EXPECT_EQ(text("cmbSelectPort"), QString::fromLatin1(c.port)) << c.file;
+        EXPECT_EQ(text("cmbSelectBaudRate"), QString::fromLatin1(c.baud)) << c.file;
+        EXPECT_EQ(checkedHandshake(), QString::fromLatin1(c.button)) << c.file;
+        EXPECT_EQ(control<QCheckBox>("chkExtPTTEna")->isChecked(), c.extPtt) << c.file;
+    }
+    // What Load shows is what Apply hands on.
+    click("cmdApply");
+    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("  "));
+    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral(",O,7,1"));
+    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comNone"));
+}
+
+TEST_F(PortSetupDialogTest, LoadWithoutAFileChangesNothingAndShowsTheReport) {
+    m_present = {4};
+    open();
+    type("cmbSelectPort", QStringLiteral("4"));
+    click("optHandShake_3");
+    click("cmdLoadPortSettings");
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("4"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_3"));
+    EXPECT_TRUE(m_indicators.info().startsWith(QStringLiteral("fileExists(PortSetup.txt): Err ")))
+        << m_indicators.info().toStdString();
+}
+
+TEST_F(PortSetupDialogTest, ApplyHandsOnTheControlsRaisesThePortRequestAndCloses) {
+    m_present = {1, 3};
+    open();
+    QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
+    control<QComboBox>("cmbSelectPort")->setCurrentIndex(1);
+    control<QComboBox>("cmbSelectBaudRate")->setCurrentIndex(0);
+    click("optHandShake_1");
+    click("chkExtPTTEna");
+    click("cmdApply");
+    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("3"));
+    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral("19200 ,O,7,1"));
+    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comXonXoff"));
+    EXPECT_TRUE(m_setup.ExtPttEnabled);
+    EXPECT_TRUE(m_flags.RadioPortChanged);
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_FALSE(m_dialog->isVisible());
+    EXPECT_FALSE(QFile::exists(app::kPortSetupFileName));
+}
+
+TEST_F(PortSetupDialogTest, TypedTextIsTakenAsTyped) {
+    open();
+    type("cmbSelectPort", QStringLiteral("COM99"));
+    QTest::keyClick(control<QComboBox>("cmbSelectPort")->lineEdit(), Qt::Key_Return);
+    type("cmbSelectBaudRate", QStringLiteral("fast"));
+    EXPECT_TRUE(items("cmbSelectPort").isEmpty());
+    EXPECT_EQ(control<QLabel>("lblPortDevice")->text(), QString());
+    click("cmdApply");
+    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("COM99"));
+    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral("fast,O,7,1"));
+    EXPECT_TRUE(m_flags.RadioPortChanged);
+}
+
+TEST_F(PortSetupDialogTest, CancelAndTheCloseBoxUnloadWithoutChangingAnything) {
+    m_setup.ExtPttEnabled = true;
+    for (const bool byCancel : {true, false}) {
+        m_present = {5};
+        open();
+        QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
+        control<QComboBox>("cmbSelectPort")->setCurrentIndex(0);
+        click("optHandShake_2");
+        click("chkExtPTTEna");
+        if (byCancel) {
+            click("cmdCancel");
+        } else {
+            m_dialog->close();
+        }
+        EXPECT_EQ(unloaded.count(), 1) << (byCancel ? "Cancel" : "close box");
+        EXPECT_FALSE(m_dialog->isVisible());
+    }
+    EXPECT_EQ(m_setup.RadioPortNumber, QString());
+    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comNone"));
+    EXPECT_TRUE(m_setup.ExtPttEnabled);
+    EXPECT_FALSE(m_flags.RadioPortChanged);
+}
+
+TEST_F(PortSetupDialogTest, FailedSaveIsReportedInTheInfoBoxAndTheDialogStaysOpen) {
+    open();
+    {
+        test::ReadOnlyDirectory readOnly(directory());
+        click("cmdSavePortSettings");
+    }
+    EXPECT_EQ(m_indicators.info(), QStringLiteral("PortSetup.txt: Err 13. Permission denied"));
+    EXPECT_TRUE(m_indicators.infoVisible());
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_FALSE(m_flags.RadioPortChanged);
+}
+
+#ifndef Q_OS_WIN
+using PortSetupProbesTest = test::DataDirectoryTest;
+
+TEST_F(PortSetupProbesTest, DeviceNamesFollowTheCurrentSerialPortsFile) {
+    const PortSetupProbes probes = PortSetupProbes::onThisMachine([](int) { return false; });
+    EXPECT_EQ(probes.deviceName(3), QStringLiteral("/dev/ttyS2"));
+    writeFile(QStringLiteral("SerialPorts.txt"), "# radio\n3 /dev/ttyUSB0\n");
+    EXPECT_EQ(probes.deviceName(3), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(probes.deviceName(2), QStringLiteral("/dev/ttyS1"));
+}
+#endif
+
+}  // namespace
+}  // namespace tq::ui
