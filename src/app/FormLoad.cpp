@@ -426,6 +426,9 @@ Stage FormLoad::mainLoopPass() {
             return Stage::LinkStep;
         }
     }
+    // A channel stepped in memory operation is sent here, between
+    // exchanges, rather than from the press that may run inside one.
+    m_program.memory->sendChannelChange();
     if (const auto leave = m_table.serve()) {
         return *leave;
     }
@@ -439,6 +442,8 @@ void FormLoad::buildRequestTable() {
     ui::ReceiverControls& receiver = *m_program.receiver;
     ui::TransmitControls& transmit = *m_program.transmit;
     ui::FrontPanelOperations& front = *m_program.frontPanel;
+    ui::MemoryControls& memory = *m_program.memory;
+    ui::AmplifierControls& amplifier = *m_program.amplifier;
     const auto row = [this](PanelRequest request, RequestTable::Operation operation) {
         m_table.addPanelRow(request, std::move(operation));
     };
@@ -460,11 +465,11 @@ void FormLoad::buildRequestTable() {
     row(PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
     row(PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
     row(PanelRequest::cmdXmit, [&] { front.xmitCmd(); });
-    row(PanelRequest::cmdAmpPwr, [&] { front.ampPwrCmd(); });
-    row(PanelRequest::cmdAmpOpr, [&] { front.ampOprCmd(); });
-    row(PanelRequest::cmdTuneAmp, [&] { front.tuneAmpCmd(); });
-    row(PanelRequest::cmdM2V, [&] { front.m2vCmd(); });
-    row(PanelRequest::cmdV2M, [&] { front.v2mCmd(); });
+    row(PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
+    row(PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
+    row(PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
+    row(PanelRequest::cmdM2V, [&] { memory.m2vCmd(); });
+    row(PanelRequest::cmdV2M, [&] { memory.v2mCmd(); });
     row(PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
     m_table.addPortChangedExit();
     row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
@@ -477,7 +482,7 @@ void FormLoad::buildRequestTable() {
     row(PanelRequest::cmdA2B, [&] { front.a2bCmd(); });
     row(PanelRequest::cmdSplit, [&] { front.splitCmd(); });
     m_table.addPanelResetExit();
-    row(PanelRequest::cmdVM, [&] { front.vmCmd(); });
+    row(PanelRequest::cmdVM, [&] { memory.vmCmd(); });
 }
 
 }  // namespace tq::app

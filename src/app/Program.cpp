@@ -39,12 +39,18 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     receiver = std::make_unique<ui::ReceiverControls>(*window, *link, *commands,
                                                       audio.DigitalSource, audio.DigitalVox);
     transmit = std::make_unique<ui::TransmitControls>(*window, *link);
+    memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
+    amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
     frontPanel = std::make_unique<ui::FrontPanelOperations>(*window);
     keyPreview = std::make_unique<ui::KeyPreview>(
         *window, [this](const QKeyEvent& key) { return frontPanel->Form_KeyDown(key.key()); });
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
+    QObject::connect(window.get(), &ui::frmTQ5820::channelDigitDown,
+                     [this](int index, int button) { memory->channelDigitDown(index, button); });
+    QObject::connect(window.get(), &ui::frmTQ5820::channelDigitUp,
+                     [this](int index, int button) { memory->channelDigitUp(index, button); });
     QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
     QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });

@@ -14,8 +14,10 @@
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
+#include "ui/main/AmplifierControls.h"
 #include "ui/main/FrontPanelOperations.h"
 #include "ui/main/KeyPreview.h"
+#include "ui/main/MemoryControls.h"
 #include "ui/main/ReceiverControls.h"
 #include "ui/main/TransmitControls.h"
 #include "ui/main/frmTQ5820.h"
@@ -71,6 +73,8 @@ public:
     std::unique_ptr<link::RadioPort> radioPortControl;
     std::unique_ptr<ui::ReceiverControls> receiver;
     std::unique_ptr<ui::TransmitControls> transmit;
+    std::unique_ptr<ui::MemoryControls> memory;
+    std::unique_ptr<ui::AmplifierControls> amplifier;
     std::unique_ptr<ui::FrontPanelOperations> frontPanel;
     std::unique_ptr<ui::KeyPreview> keyPreview;
 

@@ -6,7 +6,7 @@ namespace tq::ui {
 
 /// The front-panel operations that the main loop serves for controls whose
 /// radio work is not built yet: frequency entry and VFOs, transmit and tune,
-/// memory channels, the amplifier and the band lists. Each one clears its
+/// and the band lists. Each one clears its
 /// request, so a click is consumed rather than served again on every pass.
 class FrontPanelOperations {
 public:
@@ -15,15 +15,9 @@ public:
     void bandButtonCmd(PanelRequest band) { m_panel.requests().clear(band); }
     void tuneCmd() { m_panel.requests().clear(PanelRequest::cmdTune); }
     void xmitCmd() { m_panel.requests().clear(PanelRequest::cmdXmit); }
-    void ampPwrCmd() { m_panel.requests().clear(PanelRequest::cmdAmpPwr); }
-    void ampOprCmd() { m_panel.requests().clear(PanelRequest::cmdAmpOpr); }
-    void tuneAmpCmd() { m_panel.requests().clear(PanelRequest::cmdTuneAmp); }
-    void m2vCmd() { m_panel.requests().clear(PanelRequest::cmdM2V); }
-    void v2mCmd() { m_panel.requests().clear(PanelRequest::cmdV2M); }
     void swapCmd() { m_panel.requests().clear(PanelRequest::cmdSwap); }
     void a2bCmd() { m_panel.requests().clear(PanelRequest::cmdA2B); }
     void splitCmd() { m_panel.requests().clear(PanelRequest::cmdSplit); }
-    void vmCmd() { m_panel.requests().clear(PanelRequest::cmdVM); }
     /// Keys pressed anywhere in the window; true when the panel used the key
     /// (the frequency keys), so the focused control does not see it.
     bool Form_KeyDown(int /*key*/) { return false; }
