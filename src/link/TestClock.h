@@ -10,10 +10,11 @@ namespace tq::link {
 
 /// Virtual time for tests: the clock stands still until a wait advances it.
 ///
-/// waitForEvents and sleep jump straight to the end of the wait (or to the
-/// next scheduled action, which then runs), so a test of a 0.8 s timeout
-/// takes microseconds. Time is kept as a whole number of microseconds and
-/// reported modulo one day, so tests can start at 23:59:59 and cross midnight.
+/// waitForEvents and sleep jump straight to the end of the wait, so a test of
+/// a 0.8 s timeout takes microseconds. Scheduled actions stand for events
+/// (clicks, keys): waitForEvents stops at each and runs it, while sleep,
+/// which handles no events, leaves them for the next waitForEvents. Time is kept as a whole number
+/// of microseconds and reported modulo one day, so tests can start at 23:59:59 and cross midnight.
 /// Every wait moves time on by at least one microsecond: a wait loop whose
 /// remaining time has shrunk to a rounding error still makes progress.
 class TestClock final : public Clock {
@@ -27,7 +28,8 @@ public:
     /// Moves time forward, running every action that falls due on the way.
     void advance(double seconds);
 
-    /// Runs action once the clock has advanced by delaySeconds from now.
+    /// Runs action once the clock has advanced by delaySeconds from now, at
+    /// the first wait that handles events.
     void schedule(double delaySeconds, std::function<void()> action);
 
     /// Seconds since this clock was made; unlike now() it never wraps.
