@@ -65,6 +65,9 @@ void FormLoad::run() {
 }
 
 Stage FormLoad::runStage(Stage stage) {
+    // Every stage but the main loop itself talks to the radio from start to
+    // end; the main loop marks its own served requests.
+    m_program.operationRunning = stage != Stage::MainLoop;
     switch (stage) {
         case Stage::PortStep:
             return portStep();
@@ -392,7 +395,7 @@ void FormLoad::externalPtt() {
     }
     if (hasBackColour(window.lblExtPTT, ui::kGreen) && !idle && !window.XmitActive) {
         ui::setBackColour(window.lblExtPTT, QColor(ui::kRed));
-        m_program.frontPanel->cmdPTT_MouseDown(0, 0, 0, 0);
+        m_program.transmit->cmdPTT_MouseDown(0, 0, 0, 0);
     }
     if (hasBackColour(window.lblExtPTT, ui::kRed) && m_program.linkFlags.ExtPttState) {
         ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
@@ -419,6 +422,9 @@ Stage FormLoad::mainLoopPass() {
     if (m_program.ControlMode == u"REMOTE") {
         ampTuneTimeout();
         externalPtt();
+        // The keep-alive's pause lies between operations: a press that arrives
+        // in it may start its own exchange, whose reply wait also picks up the
+        // sync answer.
         m_program.transmit->RefreshTransmitState();
         if (m_program.link->SyncCount > 5) {
             window.txtInfo->setText(QStringLiteral("No Sync Response: Restarting..."));
@@ -429,7 +435,10 @@ Stage FormLoad::mainLoopPass() {
     // A channel stepped in memory operation is sent here, between
     // exchanges, rather than from the press that may run inside one.
     m_program.memory->sendChannelChange();
-    if (const auto leave = m_table.serve()) {
+    m_program.operationRunning = true;
+    const auto leave = m_table.serve();
+    m_program.operationRunning = false;
+    if (leave) {
         return *leave;
     }
     if (bytesWaiting() > 0) {
@@ -443,6 +452,7 @@ void FormLoad::buildRequestTable() {
     ui::TransmitControls& transmit = *m_program.transmit;
     ui::FrontPanelOperations& front = *m_program.frontPanel;
     ui::MemoryControls& memory = *m_program.memory;
+    ui::VfoControls& vfo = *m_program.vfo;
     ui::AmplifierControls& amplifier = *m_program.amplifier;
     const auto row = [this](PanelRequest request, RequestTable::Operation operation) {
         m_table.addPanelRow(request, std::move(operation));
@@ -461,10 +471,10 @@ void FormLoad::buildRequestTable() {
     row(PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
     row(PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
     row(PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
-    row(PanelRequest::cmdTune, [&] { front.tuneCmd(); });
+    row(PanelRequest::cmdTune, [&] { transmit.tuneCmd(); });
     row(PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
     row(PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
-    row(PanelRequest::cmdXmit, [&] { front.xmitCmd(); });
+    row(PanelRequest::cmdXmit, [&] { transmit.xmitCmd(); });
     row(PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
     row(PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
     row(PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
@@ -478,9 +488,9 @@ void FormLoad::buildRequestTable() {
     // is consumed unanswered.
     m_table.addCatRow([this] { m_program.flags.CatCommandPending = false; });
     row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
-    row(PanelRequest::cmdSwap, [&] { front.swapCmd(); });
-    row(PanelRequest::cmdA2B, [&] { front.a2bCmd(); });
-    row(PanelRequest::cmdSplit, [&] { front.splitCmd(); });
+    row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
+    row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });
+    row(PanelRequest::cmdSplit, [&] { vfo.splitCmd(); });
     m_table.addPanelResetExit();
     row(PanelRequest::cmdVM, [&] { memory.vmCmd(); });
 }

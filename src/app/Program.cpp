@@ -38,15 +38,31 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
         std::make_unique<link::RadioPort>(radioPort, clock, *window, portSetup, linkFlags);
     receiver = std::make_unique<ui::ReceiverControls>(*window, *link, *commands,
                                                       audio.DigitalSource, audio.DigitalVox);
-    transmit = std::make_unique<ui::TransmitControls>(*window, *link);
+    transmit = std::make_unique<ui::TransmitControls>(*window, *link, linkFlags);
+    vfo = std::make_unique<ui::VfoControls>(*window, *link, *receiver, *transmit);
+    // A click that arrives while an operation pauses must not start a second
+    // exchange in the middle of the first.
+    transmit->setServedOperationCheck([this] { return operationRunning; });
     memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
     amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
     frontPanel = std::make_unique<ui::FrontPanelOperations>(*window);
     keyPreview = std::make_unique<ui::KeyPreview>(
-        *window, [this](const QKeyEvent& key) { return frontPanel->Form_KeyDown(key.key()); });
+        *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
+    QObject::connect(window.get(), &ui::frmTQ5820::vfoADigitDown,
+                     [this](int index, int button) { vfo->cmdF_MouseDown(index, button); });
+    QObject::connect(window.get(), &ui::frmTQ5820::vfoADigitUp,
+                     [this](int index, int button) { vfo->cmdF_MouseUp(index, button); });
+    QObject::connect(window.get(), &ui::frmTQ5820::vfoBDigitDown,
+                     [this](int index, int button) { vfo->cmdVFOB_MouseDown(index, button); });
+    QObject::connect(window.get(), &ui::frmTQ5820::vfoBDigitUp,
+                     [this](int index, int button) { vfo->cmdVFOB_MouseUp(index, button); });
+    QObject::connect(window.get(), &ui::frmTQ5820::pttDown,
+                     [this](int button) { transmit->cmdPTT_MouseDown(button, 0, 0, 0); });
+    QObject::connect(window.get(), &ui::frmTQ5820::pttUp,
+                     [this](int button) { transmit->cmdPTT_MouseUp(button, 0, 0, 0); });
     QObject::connect(window.get(), &ui::frmTQ5820::channelDigitDown,
                      [this](int index, int button) { memory->channelDigitDown(index, button); });
     QObject::connect(window.get(), &ui::frmTQ5820::channelDigitUp,

@@ -20,6 +20,7 @@
 #include "ui/main/MemoryControls.h"
 #include "ui/main/ReceiverControls.h"
 #include "ui/main/TransmitControls.h"
+#include "ui/main/VfoControls.h"
 #include "ui/main/frmTQ5820.h"
 #include "ui/setup/Prompts.h"
 
@@ -73,6 +74,8 @@ public:
     std::unique_ptr<link::RadioPort> radioPortControl;
     std::unique_ptr<ui::ReceiverControls> receiver;
     std::unique_ptr<ui::TransmitControls> transmit;
+    // Made after transmit and gone before it: it registers with transmit.
+    std::unique_ptr<ui::VfoControls> vfo;
     std::unique_ptr<ui::MemoryControls> memory;
     std::unique_ptr<ui::AmplifierControls> amplifier;
     std::unique_ptr<ui::FrontPanelOperations> frontPanel;
@@ -89,6 +92,11 @@ public:
     void openAudioSetup();
     /// Opens the radio port setup dialog modally, the main window disabled.
     void openPortSetup();
+    /// True while the main loop serves a request or runs a step or set-up
+    /// of its own: a press that arrives then runs inside that operation's
+    /// pause and must not start an exchange of its own.
+    bool operationRunning = false;
+
     /// Whether the close handler has run.
     bool ended() const { return m_ended; }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 
 #include "ProgramHarness.h"
 #include "app/AppTitle.h"
@@ -225,6 +226,31 @@ TEST(IniFile, TwoLineFileIsRepairedAtTheMainLoopSetUp) {
     EXPECT_LT(window.y(), 0) << "the window system may nudge a window partly off screen back";
     EXPECT_EQ(window.lblSplit->text(), "Split Off");
     EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
+    ProgramHarness h(radioWith(tq::sim::Firmware::V604NonAdapt));
+    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
+    auto& window = *h.program->window;
+    // The 100 kHz digit, clicked between the main loop's operations (a
+    // click inside a served operation's pause is refused).
+    std::function<void()> clickWhenIdle = [&] {
+        if (h.program->operationRunning) {
+            h.clock.schedule(0.01, clickWhenIdle);
+            return;
+        }
+        // The press handler runs until the release, so the release is due first.
+        h.clock.schedule(0.05, [&] { QTest::mouseRelease(window.cmdF[2], Qt::LeftButton); });
+        QTest::mousePress(window.cmdF[2], Qt::LeftButton);
+    };
+    h.clock.schedule(0.5, clickWhenIdle);
+    h.runFor(3.0);
+    EXPECT_EQ(h.port.radio().settings().get(tq::sim::Setting::Frequency), 1430000);
+    EXPECT_EQ(window.cmdF[2]->text(), "3");
 }
 
 }  // namespace

@@ -1,15 +1,40 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
+#include "link/RadioLinkFlags.h"
+#include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
+class VfoControls;
+
 /// The transmit side of the front panel: the periodic sync exchange that
-/// keeps the panel in step with the radio's keyed state, and the raw data box.
+/// keeps the panel in step with the radio's keyed state, push-to-talk (from
+/// the mouse and the external line), the latching transmit button, tune
+/// with the restore of what it changed, and the raw data box.
+///
+/// Whatever the order of events, once the operator lets go the sync
+/// character is "U": every path that set "K" sets "U" on its way out.
 class TransmitControls {
 public:
+    static constexpr double kPttPoll = 0.01;
+    static constexpr double kRestorePause = 0.5;
+    /// Tune-stop presses of the mode key at most: one turn through its four
+    /// modes. A radio that has not shown the saved mode by then never will.
+    static constexpr int kModeRestoreSteps = 4;
+    /// The same for the audio source key and its three sources.
+    static constexpr int kSourceRestoreSteps = 3;
+
+    /// Without the link flags the external PTT line counts as idle.
     TransmitControls(frmTQ5820& panel, protocol::RadioLink& link);
+    TransmitControls(frmTQ5820& panel, protocol::RadioLink& link,
+                     const link::RadioLinkFlags& linkFlags);
+    TransmitControls(const TransmitControls&) = delete;
+    TransmitControls& operator=(const TransmitControls&) = delete;
 
     /// One sync exchange: sends the sync character when due, reads an
     /// answer waiting, and follows the radio between receive and transmit.
@@ -18,10 +43,69 @@ public:
     /// Shows or hides the raw reply box.
     void viewInDataCmd();
 
+    /// Push-to-talk: transmits while the left button is held (button 1) or,
+    /// for button 0, while the external PTT line is pressed. Returns after
+    /// the release, the radio unkeyed.
+    void cmdPTT_MouseDown(int button, int shift, int x, int y);
+    void cmdPTT_MouseUp(int button, int shift, int x, int y);
+
+    /// Served requests; each clears its own first, so a click arriving
+    /// while the operation pauses is served on the next pass.
+    void xmitCmd();
+    void tuneCmd();
+
+    /// Push-to-talk, the latch or tune is exchanging with the radio.
+    bool exchangeRunning() const { return m_pttRunning || m_operationRunning; }
+
+    /// Tells the panel when the main loop is serving a request (or is in
+    /// a set-up): a press arriving then runs in a pause of that operation's
+    /// exchange, so the VFO A digits, the I / D keys and push-to-talk start
+    /// nothing. The main loop's own call for the external PTT is not one.
+    void setServedOperationCheck(std::function<bool()> check) { m_servedCheck = std::move(check); }
+    bool inServedOperation() const { return m_servedCheck && m_servedCheck(); }
+
+    /// The VFOs that split transmit exchanges; VfoControls registers itself.
+    /// Without them a split transmit is refused.
+    void attachVfos(VfoControls* vfos) { m_vfos = vfos; }
+
+    /// The left button is down on the push-to-talk button.
+    bool PttHeld = false;
+
 private:
+    bool splitOn() const;
+    bool tuning() const;
+    bool vfoBInBand() const;
+    bool externalPressed() const;
+    bool pttPressRefused() const;
+    void holdTransmitter(bool external);
+    void xmitOn();
+    void xmitOff();
+    void tuneOn();
+    void tuneOff();
+    /// Sets the control back to transmit while the panel holds it keyed,
+    /// whatever the band limits did to it, so the operator can let go.
+    void keepReleaseReachable();
+    void reportFailure(const char* routine, int number, const QString& description);
+
     frmTQ5820& m_panel;
     protocol::RadioLink& m_link;
     protocol::RadioState& m_state;
+    protocol::RadioCommands m_commands;
+    const link::RadioLinkFlags* m_linkFlags = nullptr;
+    VfoControls* m_vfos = nullptr;
+    std::function<bool()> m_servedCheck;
+
+    bool m_pttRunning = false;
+    bool m_operationRunning = false;
+    // The latch exchanged the VFOs, so letting go exchanges them back even
+    // when split was switched off meanwhile.
+    bool m_xmitSwapped = false;
+
+    // Tune memory: what tune start found, for tune stop to put back.
+    QString m_tuneMode;
+    QString m_tuneSideTone;
+    QString m_tunePttEn;
+    QString m_tuneSource;
 };
 
 }  // namespace tq::ui
