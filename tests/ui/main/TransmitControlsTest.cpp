@@ -10,13 +10,13 @@
 
 using tq::sim::Firmware;
 using tq::sim::Setting;
-using tq::test::VfoPanelBench;
+using tq::test::VfoPanelFixture;
 using tq::ui::PanelRequest;
 
 namespace {
 
 struct UiTransmitPtt : ::testing::Test {
-    VfoPanelBench bench;
+    VfoPanelFixture bench;
     QWidget* ptt() { return bench.window->cmdPTT; }
     /// Notes at a moment during a hold whether the radio transmits.
     void keyedAt(double seconds, bool& keyed) {
@@ -112,7 +112,7 @@ struct UiTransmitSplit : ::testing::Test {
         bench.window->lblSplit->setText(QStringLiteral("Split On"));
         bench.setVfoB(QStringLiteral("0710000"));
     }
-    VfoPanelBench bench;
+    VfoPanelFixture bench;
 };
 
 TEST_F(UiTransmitSplit, PushToTalkTransmitsOnVfoBAndReturnsToVfoA) {
@@ -182,7 +182,7 @@ TEST_F(UiTransmitSplit, LatchTransmitsOnVfoBLocksTheDigitsAndLetsGoOnTheSecondCl
 /// Tune in each firmware dialect, from USB with sidetone off and the
 /// microphone as source.
 struct UiTransmitTune : ::testing::TestWithParam<Firmware> {
-    VfoPanelBench bench{VfoPanelBench::radio(GetParam())};
+    VfoPanelFixture bench{VfoPanelFixture::radio(GetParam())};
     void pressRadioKey(const char* key) {
         bench.link->SendRadioCommand(QLatin1String(key), true, 0.2);
         bench.link->AwaitRadioReply();
@@ -217,9 +217,9 @@ INSTANTIATE_TEST_SUITE_P(EachFirmware, UiTransmitTune,
                                            Firmware::V604NonAdapt));
 
 TEST(UiTransmitTuneStop, NothingChangedSendsOnlyTheUnkey) {
-    tq::sim::RadioOptions options = VfoPanelBench::radio(Firmware::V604NonAdapt);
+    tq::sim::RadioOptions options = VfoPanelFixture::radio(Firmware::V604NonAdapt);
     options.initial.set(Setting::Mode, 3);
-    VfoPanelBench bench(options);
+    VfoPanelFixture bench(options);
     bench.transmit->tuneCmd();
     bench.port.clearWritten();
     bench.transmit->tuneCmd();
@@ -227,9 +227,9 @@ TEST(UiTransmitTuneStop, NothingChangedSendsOnlyTheUnkey) {
 }
 
 TEST(UiTransmitTuneStop, SourceTheKeyCannotReachIsGivenUpAfterOneTurnAndShown) {
-    tq::sim::RadioOptions options = VfoPanelBench::radio(Firmware::V604Adapt);
+    tq::sim::RadioOptions options = VfoPanelFixture::radio(Firmware::V604Adapt);
     options.initial.set(Setting::Source, 4);  // OFF/CW: the source key skips it
-    VfoPanelBench bench(options);
+    VfoPanelFixture bench(options);
     bench.transmit->tuneCmd();
     bench.link->SendRadioCommand(QStringLiteral("H"), true, 0.2);
     bench.link->AwaitRadioReply();

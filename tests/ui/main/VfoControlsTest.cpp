@@ -7,13 +7,13 @@
 #include "VfoPanelFixture.h"
 
 using tq::sim::Setting;
-using tq::test::VfoPanelBench;
+using tq::test::VfoPanelFixture;
 using tq::ui::PanelRequest;
 
 namespace {
 
 struct UiVfoA : ::testing::Test {
-    VfoPanelBench bench;
+    VfoPanelFixture bench;
     QWidget* digit(int i) { return bench.window->cmdF[static_cast<std::size_t>(i)]; }
 };
 
@@ -98,7 +98,7 @@ TEST_F(UiVfoA, LockedBusyOrUnreadableDigitsSendNothing) {
 }
 
 TEST(UiVfoB, ReadOutIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
-    VfoPanelBench bench;
+    VfoPanelFixture bench;
     auto digit = [&](int i) { return bench.window->cmdVFOB[static_cast<std::size_t>(i)]; };
     EXPECT_EQ(bench.vfoB(), "0000000");
     bench.click(digit(6));
@@ -120,7 +120,7 @@ TEST(UiVfoB, ReadOutIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
 
 struct UiVfoSwap : ::testing::Test {
     UiVfoSwap() { bench.setVfoB(QStringLiteral("0710000")); }
-    VfoPanelBench bench;
+    VfoPanelFixture bench;
 };
 
 TEST_F(UiVfoSwap, EqualModesSendOnlyTheOldVfoBFrequency) {

@@ -25,14 +25,14 @@ namespace tq::test {
 /// The main window with its frequency and transmit operations, wired as the
 /// program wires them, talking to the simulated radio in virtual time. The
 /// panel starts from the radio's status, as after start-up.
-struct VfoPanelBench {
+struct VfoPanelFixture {
     static sim::RadioOptions radio(sim::Firmware firmware) {
         sim::RadioOptions options;
         options.firmware = firmware;
         return options;
     }
 
-    explicit VfoPanelBench(const sim::RadioOptions& options = radio(sim::Firmware::V604Adapt))
+    explicit VfoPanelFixture(const sim::RadioOptions& options = radio(sim::Firmware::V604Adapt))
         : port(clock, options) {
         ensureWidgetApplication();
         using ui::frmTQ5820;
