@@ -31,9 +31,12 @@ public:
     Stage remotePanelStep(const StopCheck& stop);
     Stage localSetUp(const StopCheck& stop);
 
+    /// The status request every step of start-up repeats: "?" and 0.6 s
+    /// for the radio to send its dump.
+    void statusQuery();
+
 private:
     bool stopping(const StopCheck& stop) const;
-    void statusQuery();
     /// Runs step until done() or tries run out.
     static void tryUpTo(int tries, const std::function<bool()>& done,
                         const std::function<void()>& step);

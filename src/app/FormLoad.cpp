@@ -27,9 +27,6 @@ using ui::PanelRequest;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-constexpr double kStatusQueryPause = 0.6;
-
 /// The first lines of a settings file, padded with empty lines to count.
 QStringList leadingLines(const QString& name, int count) {
     QStringList lines = persistedLines(readPersistedFile(name).value_or(QString()));
@@ -99,10 +96,6 @@ Stage FormLoad::runStage(Stage stage) {
 
 void FormLoad::handleEvents(bool idle) {
     m_program.clock.waitForEvents(idle ? kIdleTick : 0);
-}
-
-void FormLoad::statusQuery() {
-    m_program.link->SendRadioCommand(QStringLiteral("?"), true, kStatusQueryPause);
 }
 
 int FormLoad::bytesWaiting() {
@@ -278,7 +271,7 @@ Stage FormLoad::linkStep() {
     m_program.flags.RadioPortChanged = false;
     link::Pause(m_program.clock, 0.5);
     state.RemoteReplyNew = false;
-    statusQuery();
+    m_setUps.statusQuery();
     if (bytesWaiting() > 0) {
         m_program.link->AwaitRadioReply();
         if (state.RemoteReplyNew) {
@@ -296,11 +289,11 @@ Stage FormLoad::linkStep() {
             m_program.flags.RadioPortChanged = false;
             return Stage::PortStep;
         }
-        statusQuery();
+        m_setUps.statusQuery();
         if (bytesWaiting() > 0) {
             try {
                 m_program.link->DrainRadioInput();
-                statusQuery();
+                m_setUps.statusQuery();
                 m_program.link->AwaitRadioReply();
             } catch (const link::PortFailure&) {
             }
@@ -450,7 +443,6 @@ Stage FormLoad::mainLoopPass() {
 void FormLoad::buildRequestTable() {
     ui::ReceiverControls& receiver = *m_program.receiver;
     ui::TransmitControls& transmit = *m_program.transmit;
-    ui::FrontPanelOperations& front = *m_program.frontPanel;
     ui::MemoryControls& memory = *m_program.memory;
     ui::VfoControls& vfo = *m_program.vfo;
     ui::AmplifierControls& amplifier = *m_program.amplifier;
@@ -464,7 +456,9 @@ void FormLoad::buildRequestTable() {
     for (int band = static_cast<int>(PanelRequest::cmd160M);
          band <= static_cast<int>(PanelRequest::cmdMARS); ++band) {
         const auto request = static_cast<PanelRequest>(band);
-        row(request, [&front, request] { front.bandButtonCmd(request); });
+        // The band lists come with their own windows; until then a click is
+        // consumed, so it is not served again on every pass.
+        row(request, [this, request] { m_program.window->requests().clear(request); });
     }
     row(PanelRequest::optMeter, [&] { receiver.meterCmd(); });
     row(PanelRequest::cmbMode, [&] { receiver.modeCmd(); });

@@ -47,7 +47,6 @@ private:
     /// Handles waiting events, sleeping up to the idle tick when there is
     /// nothing else to do.
     void handleEvents(bool idle);
-    void statusQuery();
     /// The bytes waiting on the radio port; a port that cannot say (closed)
     /// has none.
     int bytesWaiting();

@@ -14,14 +14,6 @@
 
 namespace tq::app {
 
-namespace {
-
-// Window positions are kept in twips, 1/1440 inch; the screen has 96 pixels
-// to the inch.
-constexpr double kTwipsPerPixel = 15.0;
-
-}  // namespace
-
 Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe portExists_,
                  ui::Prompts& prompts_, EndProgram endProgram_)
     : clock(clock_),
@@ -45,7 +37,6 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     transmit->setServedOperationCheck([this] { return operationRunning; });
     memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
     amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
-    frontPanel = std::make_unique<ui::FrontPanelOperations>(*window);
     keyPreview = std::make_unique<ui::KeyPreview>(
         *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 

@@ -15,7 +15,6 @@
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "ui/main/AmplifierControls.h"
-#include "ui/main/FrontPanelOperations.h"
 #include "ui/main/KeyPreview.h"
 #include "ui/main/MemoryControls.h"
 #include "ui/main/ReceiverControls.h"
@@ -78,7 +77,6 @@ public:
     std::unique_ptr<ui::VfoControls> vfo;
     std::unique_ptr<ui::MemoryControls> memory;
     std::unique_ptr<ui::AmplifierControls> amplifier;
-    std::unique_ptr<ui::FrontPanelOperations> frontPanel;
     std::unique_ptr<ui::KeyPreview> keyPreview;
 
     /// Tells whoever started the program, in a line on its output, that the

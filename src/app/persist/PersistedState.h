@@ -5,6 +5,10 @@
 
 namespace tq::app {
 
+/// Window positions are kept in twips, 1/1440 inch; the screen has 96 pixels
+/// to the inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+
 /// The part of the main window that is remembered between runs, as the six
 /// lines of TQ5820ini.txt hold it.
 struct PersistedState {

@@ -5,9 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <array>
-#include <utility>
 
+#include "ui/main/ReplyCaptions.h"
 #include "ui/main/SliderReadouts.h"
 #include "ui/main/StatusDisplay.h"
 
@@ -15,25 +14,11 @@ namespace tq::ui {
 
 namespace {
 
-const QString kRemoteAudio = QStringLiteral("\"0");
-const QString kLocalAudio = QStringLiteral("\"1");
+// The first firmware has one command that flips local and remote audio.
 const QString kLocalRemoteToggle = QStringLiteral("\"");
 
-// A code made of a letter and one digit ("H3", "V2"), as the audio settings
-// hold them; anything else means "nothing saved".
-bool isCode(const QString& text, QChar letter) {
-    return text.size() == 2 && text.at(0) == letter && text.at(1).isDigit();
-}
-
-QString codeFor(const QString& word,
-                const std::initializer_list<std::pair<const char*, const char*>>& table) {
-    for (const auto& [name, code] : table) {
-        if (word == QLatin1String(name)) {
-            return QString::fromLatin1(code);
-        }
-    }
-    return {};
-}
+// The source the source key can select; "OFF/CW" is only ever reported.
+const QString kSourceOffCw = QStringLiteral("H4");
 
 }  // namespace
 
@@ -48,10 +33,8 @@ ReceiverControls::ReceiverControls(frmTQ5820& panel, protocol::RadioLink& link,
       m_digitalVox(digitalVox) {}
 
 void ReceiverControls::modeCmd() {
-    const QString code = codeFor(m_panel.cmbMode->currentText(),
-                                 {{"USB", "M1"}, {"LSB", "M2"}, {"AME", "M3"}, {"CW", "M4"}});
-    if (!code.isEmpty()) {
-        m_commands.SelectMode(code);
+    if (const auto code = replyFor(modeCaptions(), m_panel.cmbMode->currentText())) {
+        m_commands.SelectMode(*code);
     }
     m_panel.requests().clear(PanelRequest::cmbMode);
 }
@@ -63,10 +46,8 @@ void ReceiverControls::agcCmd() {
     if (text == u"OFF" && m_state.FirmwareType != 2) {
         m_panel.display().ShowAgc();
     } else {
-        const QString code =
-            codeFor(text, {{"SLOW", "A2"}, {"MED", "A3"}, {"FAST", "A4"}, {"OFF", "A1"}});
-        if (!code.isEmpty()) {
-            m_commands.StepAgc(code);
+        if (const auto code = replyFor(agcCaptions(), text)) {
+            m_commands.StepAgc(*code);
         }
     }
     m_panel.requests().clear(PanelRequest::cmbAGC);
@@ -82,9 +63,9 @@ void ReceiverControls::sourceCmd() {
     if (text == u"REMOTE") {
         SetLocalRemote(QStringLiteral("REMOTE"));
     } else {
-        const QString code = codeFor(text, {{"MIC", "H1"}, {"AUDIO2", "H2"}, {"PATCH", "H3"}});
-        if (!code.isEmpty()) {
-            SetAudioSource(code);
+        const auto code = replyFor(sourceCaptions(), text);
+        if (code && *code != kSourceOffCw) {
+            SetAudioSource(*code);
         }
     }
     m_link.AwaitRadioReply();
@@ -92,10 +73,10 @@ void ReceiverControls::sourceCmd() {
 }
 
 void ReceiverControls::SetLocalRemote(const QString& word) {
-    const QString code = codeFor(word, {{"REMOTE", "\"0"}, {"LOCAL", "\"1"}});
-    if (code.isEmpty()) {
+    if (word != u"REMOTE" && word != u"LOCAL") {
         return;
     }
+    const QString& code = word == u"REMOTE" ? kRemoteAudio : kLocalAudio;
     for (int tries = 0; m_state.LocRemAudioReply != code; ++tries) {
         if (tries == kLocalRemoteTries) {
             m_panel.showErrorInfo(QStringLiteral("Radio did not switch to %1 audio..").arg(word));
@@ -160,12 +141,12 @@ void ReceiverControls::digitalModeCmd() {
         if (SavedLocRem.isEmpty())
             SavedLocRem = m_state.LocRemAudioReply;
         SetLocalRemote(QStringLiteral("LOCAL"));
-        if (isCode(m_digitalSource, u'H')) {
+        if (isReplyCode(m_digitalSource, u'H')) {
             SetAudioSource(m_digitalSource);
         }
         if (SavedVox.isEmpty())
             SavedVox = m_state.VoxReply;
-        if (isCode(m_digitalVox, u'V')) {
+        if (isReplyCode(m_digitalVox, u'V')) {
             stepVoxTo(m_digitalVox);
         }
     } else if (text == u"OFF") {
@@ -173,11 +154,11 @@ void ReceiverControls::digitalModeCmd() {
             SetLocalRemote(QStringLiteral("REMOTE"));
             SavedLocRem.clear();
         }
-        if (isCode(SavedSource, u'H')) {
+        if (isReplyCode(SavedSource, u'H')) {
             SetAudioSource(SavedSource);
             SavedSource.clear();
         }
-        if (isCode(SavedVox, u'V')) {
+        if (isReplyCode(SavedVox, u'V')) {
             stepVoxTo(SavedVox);
             SavedVox.clear();
         }

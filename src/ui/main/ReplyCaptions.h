@@ -37,6 +37,13 @@ std::span<const CaptionRow> channelModeCaptions();
 /// exactly "F" followed by seven decimal digits.
 std::optional<QString> frequencyDigitsOf(const QString& freqReply);
 
+/// A reply code of one letter and one digit ("H3", "V2", "M1"), as the
+/// panel saves settings to go back to; a field the radio never filled is
+/// blank and names no setting.
+inline bool isReplyCode(const QString& text, QChar letter) {
+    return text.size() == 2 && text.at(0) == letter && text.at(1).isDigit();
+}
+
 // Audio path codes: the quotation mark followed by "0" (remote) or "1" (local).
 inline const QString kRemoteAudio = QStringLiteral("\"0");
 inline const QString kLocalAudio = QStringLiteral("\"1");

@@ -10,6 +10,7 @@
 #include "link/PortFailure.h"
 #include "ui/main/DisplayFailure.h"
 #include "ui/main/PanelColours.h"
+#include "ui/main/ReplyCaptions.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/VfoControls.h"
 #include "ui/main/WidgetColours.h"
@@ -26,22 +27,15 @@ const QString kTuneOn = QStringLiteral("T&UNE ON");
 const QString kTuneOff = QStringLiteral("T&UNE OFF");
 const QString kAme = QStringLiteral("M3");
 
-// A reply code of one letter and one digit ("M1", "H3"); a field the radio
-// never filled is blank and names no setting to go back to.
-bool isCode(const QString& text, QChar letter) {
-    return text.size() == 2 && text.at(0) == letter && text.at(1).isDigit();
-}
-
 }  // namespace
-
-TransmitControls::TransmitControls(frmTQ5820& panel, protocol::RadioLink& link)
-    : m_panel(panel), m_link(link), m_state(link.state()), m_commands(link) {}
 
 TransmitControls::TransmitControls(frmTQ5820& panel, protocol::RadioLink& link,
                                    const link::RadioLinkFlags& linkFlags)
-    : TransmitControls(panel, link) {
-    m_linkFlags = &linkFlags;
-}
+    : m_panel(panel),
+      m_link(link),
+      m_state(link.state()),
+      m_commands(link),
+      m_linkFlags(&linkFlags) {}
 
 void TransmitControls::RefreshTransmitState() {
     m_link.gSendSync(m_link.SyncChar);
@@ -117,7 +111,7 @@ bool TransmitControls::vfoBInBand() const {
 }
 
 bool TransmitControls::externalPressed() const {
-    return m_linkFlags != nullptr && !m_linkFlags->ExtPttState;
+    return !m_linkFlags->ExtPttState;
 }
 
 bool TransmitControls::pttPressRefused() const {
@@ -278,7 +272,7 @@ void TransmitControls::tuneOff() {
     m_link.AwaitRadioReply();
 
     QStringList missed;
-    if (isCode(m_tuneMode, u'M')) {
+    if (isReplyCode(m_tuneMode, u'M')) {
         if (m_state.FirmwareType == 2) {
             m_commands.SelectMode(m_tuneMode);
         } else {
@@ -292,7 +286,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Mode ") + m_tuneMode;
     }
 
-    if (isCode(m_tuneSource, u'H')) {
+    if (isReplyCode(m_tuneSource, u'H')) {
         for (int press = 0; press < kSourceRestoreSteps && m_state.SourceReply != m_tuneSource;
              ++press) {
             m_link.SendRadioCommand(QStringLiteral("H"), true, kRestorePause);
@@ -303,7 +297,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Source ") + m_tuneSource;
     }
 
-    if (isCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
+    if (isReplyCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
         m_link.SendRadioCommand(QStringLiteral("S"), true, kRestorePause);
         m_link.AwaitRadioReply();
     }
@@ -313,7 +307,7 @@ void TransmitControls::tuneOff() {
 
     // Only this firmware flips PTT enable with each mode change.
     if (m_state.FirmwareType == 1) {
-        if (isCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
+        if (isReplyCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
             m_commands.TogglePttEnable();
         }
         if (m_state.PttEnReply != m_tunePttEn) {

@@ -29,8 +29,7 @@ public:
     /// The same for the audio source key and its three sources.
     static constexpr int kSourceRestoreSteps = 3;
 
-    /// Without the link flags the external PTT line counts as idle.
-    TransmitControls(frmTQ5820& panel, protocol::RadioLink& link);
+    /// The link flags carry the external PTT line's state.
     TransmitControls(frmTQ5820& panel, protocol::RadioLink& link,
                      const link::RadioLinkFlags& linkFlags);
     TransmitControls(const TransmitControls&) = delete;
@@ -91,7 +90,7 @@ private:
     protocol::RadioLink& m_link;
     protocol::RadioState& m_state;
     protocol::RadioCommands m_commands;
-    const link::RadioLinkFlags* m_linkFlags = nullptr;
+    const link::RadioLinkFlags* m_linkFlags;
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
 
