@@ -8,6 +8,7 @@
 #include "app/persist/IniFile.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "ui/main/ModalWindow.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
 #include "ui/setup/PortSetupDialog.h"
@@ -104,30 +105,16 @@ void Program::Form_QueryUnload() {
     endProgram();
 }
 
-namespace {
-
-// The setup dialogs are modal, and their opener's window is disabled while
-// they are open: the main loop waits inside this call until they unload.
-template <typename Dialog>
-void runModal(Dialog& dialog, QWidget& opener) {
-    opener.setEnabled(false);
-    QObject::connect(&dialog, &Dialog::unloaded, &opener, [&opener] { opener.setEnabled(true); });
-    dialog.exec();
-    opener.setEnabled(true);
-}
-
-}  // namespace
-
 void Program::openAudioSetup() {
     ui::AudioSetupDialog dialog(audio, state, flags, *window);
-    runModal(dialog, *window);
+    ui::runModalWindow(dialog, *window, clock);
 }
 
 void Program::openPortSetup() {
     ui::PortSetupDialog dialog(ui::PortSetupForm::radioPort(),
                                ui::PortSetupTarget::radioPort(portSetup), radioPort,
                                ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
-    runModal(dialog, *window);
+    ui::runModalWindow(dialog, *window, clock);
 }
 
 }  // namespace tq::app
