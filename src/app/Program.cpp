@@ -135,6 +135,8 @@ void Program::bandOperation(const ui::BandButton& button) {
 
 void Program::openAbout() {
     ui::frmHelp about(AppTitle);
+    about.adjustSize();
+    about.move(window->frameGeometry().center() - about.rect().center());
     ui::runModalWindow(about, *window, clock);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/about/frmHelp.h"
 
+#include <QKeyEvent>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -59,6 +60,14 @@ frmHelp::frmHelp(const QString& appTitle, QWidget* parent) : QWidget(parent) {
     label1->setText(creditsText());
     Label2->setText(kFixedLine);
     Label3->setText(appTitle);
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace tq::ui

@@ -24,6 +24,10 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* label1 = nullptr;
     QLabel* Label2 = nullptr;
+
+protected:
+    /// Escape closes it too: with no button, the keyboard needs a way out.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tq::ui

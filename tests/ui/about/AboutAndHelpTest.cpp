@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QTest>
 
 #include "link/QStringPrinter.h"
 #include "support/WidgetApplication.h"
@@ -21,6 +22,9 @@ TEST(About, ShowsTheTitleCreditsAndFixedLine) {
     EXPECT_TRUE(credits.startsWith(QStringLiteral("\r\nTQ-5820 Control\r\n")));
     EXPECT_EQ(credits.count(u'\n'), credits.count(QStringLiteral("\r\n")));
     EXPECT_FALSE(about.Label2->text().isEmpty());
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible()) << "Escape closes the window that has no button";
 }
 
 TEST(Help, BrowserShowsTheBuiltPageOrSaysWhereItLooked) {
