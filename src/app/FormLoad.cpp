@@ -453,12 +453,8 @@ void FormLoad::buildRequestTable() {
     row(PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
     row(PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
     row(PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
-    for (int band = static_cast<int>(PanelRequest::cmd160M);
-         band <= static_cast<int>(PanelRequest::cmdMARS); ++band) {
-        const auto request = static_cast<PanelRequest>(band);
-        // The band lists come with their own windows; until then a click is
-        // consumed, so it is not served again on every pass.
-        row(request, [this, request] { m_program.window->requests().clear(request); });
+    for (const ui::BandButton& button : ui::bandButtons()) {
+        row(button.request, [this, &button] { m_program.bandOperation(button); });
     }
     row(PanelRequest::optMeter, [&] { receiver.meterCmd(); });
     row(PanelRequest::cmbMode, [&] { receiver.modeCmd(); });

@@ -2,12 +2,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "app/AppTitle.h"
 #include "app/persist/IniFile.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "ui/about/HelpBrowser.h"
+#include "ui/about/HelpPage.h"
+#include "ui/about/frmHelp.h"
+#include "ui/lists/frmBandSelect.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
@@ -62,6 +68,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
     QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
+    QObject::connect(window->mnuHelpAbout, &QAction::triggered, [this] { openAbout(); });
+    QObject::connect(window->mnuHelpTQ5820, &QAction::triggered, [this] { openHelp(); });
 }
 
 Program::~Program() {
@@ -115,6 +123,31 @@ void Program::openPortSetup() {
                                ui::PortSetupTarget::radioPort(portSetup), radioPort,
                                ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
     ui::runModalWindow(dialog, *window, clock);
+}
+
+void Program::bandOperation(const ui::BandButton& button) {
+    window->setEnabled(false);
+    SelectedBand = QString::fromLatin1(button.band);
+    ui::frmBandSelect list(SelectedBand, *window, *link, *commands);
+    ui::runModalWindow(list, *window, clock, list.syncTimer());
+    window->requests().clear(button.request);
+}
+
+void Program::openAbout() {
+    ui::frmHelp about(AppTitle);
+    about.adjustSize();
+    about.move(window->frameGeometry().center() - about.rect().center());
+    ui::runModalWindow(about, *window, clock);
+}
+
+void Program::openHelp() {
+    if (!helpBrowser) {
+        helpBrowser = std::make_unique<ui::HelpBrowser>(
+            ui::helpPageLocation(QCoreApplication::applicationDirPath()));
+    }
+    helpBrowser->show();
+    helpBrowser->raise();
+    helpBrowser->activateWindow();
 }
 
 }  // namespace tq::app

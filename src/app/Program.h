@@ -23,6 +23,10 @@
 #include "ui/main/frmTQ5820.h"
 #include "ui/setup/Prompts.h"
 
+namespace tq::ui {
+class HelpBrowser;
+}  // namespace tq::ui
+
 namespace tq::app {
 
 /// The program's long-lived objects, made once by main() and handed to the
@@ -90,6 +94,17 @@ public:
     void openAudioSetup();
     /// Opens the radio port setup dialog modally, the main window disabled.
     void openPortSetup();
+    /// A band button's served request: its band's list window opens modal
+    /// and keeps the link alive until it closes; then the request is cleared.
+    void bandOperation(const ui::BandButton& button);
+    /// Opens the About window modally, the main window disabled.
+    void openAbout();
+    /// Shows the operator's help page beside the panel.
+    void openHelp();
+
+    /// The band whose list window opens next ("160" ... "MARS").
+    QString SelectedBand;
+    std::unique_ptr<ui::HelpBrowser> helpBrowser;
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.

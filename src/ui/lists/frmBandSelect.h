@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "ui/lists/BandList.h"
+#include "ui/main/ModalWindow.h"
+
+namespace tq::protocol {
+class RadioCommands;
+class RadioLink;
+}  // namespace tq::protocol
+
+namespace tq::ui {
+
+class frmTQ5820;
+
+/// frmBandSelect: the frequency list of one band. It reads the band's list
+/// file, tunes the radio to the row the operator selects, captures the
+/// radio's frequency into the last row, sorts the rows and writes them back.
+///
+/// The main loop waits inside the band operation while this window is open,
+/// so the window keeps the radio link alive itself: its SyncTimer tick (run
+/// by the opener's modal wait every 100 ms) sends the sync character every
+/// 3.1 s and shows whatever the radio reports on the main window.
+class frmBandSelect : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kSyncTimerInterval = 100;  // ms
+    /// The keep-alive goes out once the ticks add up to more than this.
+    static constexpr int kSyncPeriod = 3000;  // ms
+
+    /// Loads the window for the band (SelectedBand): placement beside the
+    /// main window's band frame, title, list file, the radio's frequency in
+    /// the last row, and the SyncTimer started.
+    frmBandSelect(const QString& selectedBand, frmTQ5820& mainWindow, protocol::RadioLink& link,
+                  protocol::RadioCommands& commands);
+    ~frmBandSelect() override;
+
+    /// SyncTimer as the opener's modal wait runs it.
+    ModalTick syncTimer();
+    bool syncTimerEnabled() const { return m_syncTimerEnabled; }
+
+    /// The list file of this band, by bare name; empty for an unknown band.
+    QString BandListFile;
+
+    // Rows 0..13, top to bottom.
+    QGroupBox* fraBand = nullptr;
+    std::array<QRadioButton*, kBandListRows> Option1{};
+    std::array<QLineEdit*, kBandListRows> txtFreq{};
+    std::array<QLineEdit*, kBandListRows> txtMode{};
+    std::array<QLineEdit*, kBandListRows> txtInfo{};
+
+    QPushButton* cmdGetFreq = nullptr;
+    QPushButton* cmdSort = nullptr;
+    QPushButton* cmdWriteFile = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblError = nullptr;
+
+    /// What the rows' text boxes hold now, and filling them.
+    BandListRows rows() const;
+    void showRows(const BandListRows& rows);
+
+    void cmdGetFreq_Click();
+    void cmdSort_Click();
+    void cmdWriteFile_Click();
+    void Option1_Click(int index);
+    void SyncTimer_Timer();
+
+protected:
+    /// Unloading (Exit or the close box) stops the SyncTimer; the opener
+    /// enables the main window again.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void Form_Load(const QString& selectedBand);
+    void placeBesideBandFrame();
+    void selectRow(std::size_t row);
+    void showFrequencyError(std::size_t row);
+    void clearFrequencyError(std::size_t row);
+    void reportFailure(const char* routine, int number, const QString& description);
+
+    frmTQ5820& m_main;
+    protocol::RadioLink& m_link;
+    protocol::RadioCommands& m_commands;
+
+    bool m_syncTimerEnabled = false;
+    int m_syncTimerInterval = 0;
+    qint16 m_syncTicks = 0;
+    /// Closed while a row's exchange paused: the timer stays stopped.
+    bool m_unloaded = false;
+    /// The row whose selection is being served; a row clicked while its
+    /// exchange pauses is not served inside it.
+    std::optional<std::size_t> m_selecting;
+};
+
+}  // namespace tq::ui

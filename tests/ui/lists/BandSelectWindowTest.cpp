@@ -1,0 +1,161 @@
+// frmBandSelect against the simulated radio in virtual time: loading a list,
+// tuning from a row, the error state, writing, and the keep-alive while the
+// window is open.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "app/persist/ReadOnlyDirectory.h"
+#include "link/CurrentDirectory.h"
+#include "link/QStringPrinter.h"
+#include "ui/lists/frmBandSelect.h"
+#include "ui/main/PanelColours.h"
+#include "ui/main/VfoPanelFixture.h"
+#include "ui/main/WidgetColours.h"
+
+namespace tq::ui {
+namespace {
+
+using sim::Setting;
+
+class BandSelectWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        m_current = std::make_unique<link::CurrentDirectory>(m_dir.path());
+        QFile file(QStringLiteral("M40List.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("7.150 lsb Net control\r\n\r\n7.074 USB FT8\r\n14.2\r\n");
+    }
+
+    frmBandSelect& open(const char* band) {
+        m_list = std::make_unique<frmBandSelect>(QString::fromLatin1(band), *f.window, *f.link,
+                                                 *f.commands);
+        return *m_list;
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<link::CurrentDirectory> m_current;
+    test::VfoPanelFixture f;
+    std::unique_ptr<frmBandSelect> m_list;
+};
+
+TEST_F(BandSelectWindowTest, OpensOnTheBandsFileWithTheRadiosFrequencyInTheLastRow) {
+    frmBandSelect& list = open("40");
+    EXPECT_EQ(list.windowTitle(), QDir::toNativeSeparators(m_dir.path()) + "M40List.txt");
+    EXPECT_EQ(list.fraBand->title(), "40 Meters");
+    EXPECT_EQ(list.txtMode[0]->text(), "lsb");
+    EXPECT_EQ(list.txtInfo[0]->text(), "Net control");
+    EXPECT_EQ(list.txtFreq[13]->text(), "14.20000");
+    EXPECT_EQ(list.txtMode[13]->text(), "USB");
+    EXPECT_TRUE(list.lblError->isHidden());
+    EXPECT_TRUE(list.syncTimerEnabled());
+
+    frmBandSelect& wwv = open("WWV");
+    EXPECT_EQ(wwv.windowTitle(), "Frequency Select") << "no WWVList.txt";
+    EXPECT_EQ(wwv.fraBand->title(), "WWV");
+    EXPECT_TRUE(wwv.txtFreq[0]->text().isEmpty());
+    EXPECT_EQ(wwv.txtFreq[13]->text(), "14.20000");
+}
+
+TEST_F(BandSelectWindowTest, RowWithoutModeWordKeepsTheModeAndAnEmptyRowSendsNothing) {
+    frmBandSelect& list = open("40");
+    list.Option1[0]->click();
+    ASSERT_EQ(f.setting(Setting::Mode), 2);
+    list.Option1[3]->click();
+    EXPECT_EQ(f.setting(Setting::Frequency), 1420000);
+    EXPECT_EQ(f.setting(Setting::Mode), 2);
+    EXPECT_EQ(f.vfoA(), "1420000");
+    EXPECT_TRUE(f.window->lblInfo->text().isEmpty());
+    EXPECT_TRUE(list.syncTimerEnabled()) << "the keep-alive resumes after the selection";
+
+    f.port.clearWritten();
+    list.Option1[1]->click();
+    EXPECT_TRUE(f.port.written().isEmpty());
+}
+
+TEST_F(BandSelectWindowTest, FrequencyOutsideTheRadiosRangeShowsTheErrorAndSendsNothing) {
+    frmBandSelect& list = open("40");
+    for (const char* bad : {"1.5", "30.0", "14.2000001", "USB"}) {
+        list.txtFreq[0]->setText(QString::fromLatin1(bad));
+        f.port.clearWritten();
+        list.Option1[0]->click();
+        EXPECT_TRUE(f.port.written().isEmpty()) << bad;
+        EXPECT_FALSE(list.Option1[0]->isChecked()) << bad;
+        EXPECT_FALSE(list.lblError->isHidden()) << bad;
+    }
+    EXPECT_EQ(foreColour(list.txtFreq[0]), QColor(kRed));
+    EXPECT_EQ(foreColour(list.lblError), QColor(kRed));
+    EXPECT_FALSE(list.cmdGetFreq->isEnabled());
+    EXPECT_FALSE(list.cmdSort->isEnabled());
+    EXPECT_FALSE(list.cmdWriteFile->isEnabled());
+    list.txtFreq[2]->setText(QStringLiteral("1.6"));
+    list.Option1[2]->click();
+    EXPECT_EQ(f.setting(Setting::Frequency), 160000);
+    EXPECT_TRUE(list.lblError->isHidden());
+    EXPECT_TRUE(list.cmdWriteFile->isEnabled());
+    EXPECT_NE(foreColour(list.txtFreq[2]), QColor(kRed));
+}
+
+TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteReportedOnTheMainWindow) {
+    frmBandSelect& list = open("40");
+    list.cmdWriteFile->click();
+    QFile file(QStringLiteral("M40List.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.startsWith("7.150 lsb Net control\r\n  \r\n7.074 USB FT8\r\n"));
+    EXPECT_TRUE(written.endsWith("  \r\n14.20000 USB \r\n"));
+    EXPECT_EQ(written.count("\r\n"), 14);
+
+    list.txtInfo[0]->setText(QStringLiteral("changed"));
+    {
+        test::ReadOnlyDirectory readOnly(m_dir.path());
+        list.cmdWriteFile->click();
+    }
+    EXPECT_EQ(f.window->txtInfo->text(), "M40List.txt: Err 13. Permission denied");
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), written);
+}
+
+TEST_F(BandSelectWindowTest, KeepAliveEveryThirtyOneTicksOnlyWhileOpen) {
+    frmBandSelect& list = open("40");
+    std::vector<double> syncs;
+    // A sync character goes out alone; nothing else is sent while no row is
+    // selected.
+    qsizetype seen = 0;
+    bool mainDisabled = false;
+    bool open = true;
+    std::function<void()> watch = [&] {
+        if (!open) {
+            return;
+        }
+        if (f.port.written().count('U') != seen) {
+            seen = f.port.written().count('U');
+            syncs.push_back(f.clock.elapsedTotal());
+        }
+        mainDisabled = mainDisabled || !f.window->isEnabled();
+        f.clock.schedule(0.005, watch);
+    };
+    const double opened = f.clock.elapsedTotal();
+    f.clock.schedule(0.005, watch);
+    f.clock.schedule(10.0, [&] { list.cmdExit->click(); });
+    runModalWindow(list, *f.window, f.clock, list.syncTimer());
+    open = false;
+
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_TRUE(f.window->isEnabled());
+    EXPECT_FALSE(list.syncTimerEnabled());
+    ASSERT_EQ(syncs.size(), 3u);
+    EXPECT_NEAR(syncs[0] - opened, 3.1, 0.01) << "31 ticks of 100 ms";
+    for (std::size_t k = 1; k < syncs.size(); ++k) {
+        EXPECT_GT(syncs[k] - syncs[k - 1], 3.05);
+        EXPECT_LT(syncs[k] - syncs[k - 1], 3.5);
+    }
+    EXPECT_EQ(f.port.radio().settings().get(Setting::Frequency), 1420000);
+    const QByteArray sent = f.port.written();
+    EXPECT_EQ(sent.count('U'), 3) << sent.constData();
+}
+
+}  // namespace
+}  // namespace tq::ui
