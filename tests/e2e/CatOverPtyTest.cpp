@@ -20,6 +20,20 @@ namespace {
 constexpr int kStartLimitMs = 30000;
 constexpr int kReplyLimitMs = 5000;
 
+/// Resident memory of a process in kilobytes, from /proc.
+qint64 residentKb(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
+
 void writeFile(const QString& path, const QString& text) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -103,12 +117,21 @@ TEST_F(CatOverPty, JunkOnTheLineIsIgnoredAndNeverReachesTheRadio) {
         noise.append(static_cast<char>((i * 7919) % 256 == ';' ? 'x' : (i * 7919) % 256));
     }
     m_station.send(noise);
-    m_station.send(QByteArray(6000, 'F'));
+    // A sender that never stops: far more than the program may keep.
+    const qint64 memoryBefore = residentKb(m_program.processId());
+    const QByteArray chunk(64 * 1024, 'F');
+    for (int i = 0; i < 128; ++i) {
+        m_station.send(chunk);
+    }
     m_station.send("FA00107074000;MD4;IF;ID;FA0000707;");
     // Whatever the noise left in the program's input, a clean request is
     // answered again once the line is quiet.
     m_station.receive(1 << 20, 500);
     EXPECT_EQ(ask("FA;", 14), QStringLiteral("FA00007074000;"));
+    const qint64 grown = residentKb(m_program.processId()) - memoryBefore;
+    EXPECT_LT(grown, 4 * 1024) << "8 MB sent, of which the program keeps at most its receive "
+                                  "buffer; it grew by "
+                               << grown << " kB";
     const QString sentToRadio = m_sim->output().mid(before.size());
     EXPECT_FALSE(sentToRadio.contains(QRegularExpression(QStringLiteral("rx F[0-9]"))))
         << sentToRadio.toStdString();
