@@ -1,11 +1,10 @@
-// The CAT port in the whole program, in virtual time: opened at start-up from
-// CATSetup.txt, served by the main loop, re-opened from Setup > CAT Setup.
+// The CAT port in the whole program, in virtual time: left closed at start-up
+// when it is missing, re-opened from Setup > CAT Setup after Apply only.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -32,28 +31,6 @@ protected:
     }
     ProgramHarness h;
 };
-
-TEST_F(CatPort, OpensAtStartUpAndTheMainLoopServesStationSoftware) {
-    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h); }));
-    ASSERT_TRUE(h.catPort.isOpen());
-    EXPECT_EQ(h.program->catSetup.CatRigType, QStringLiteral("Elecraft"));
-    EXPECT_TRUE(catLog(h, QStringLiteral("open"))
-                    .value(0)
-                    .contains(QStringLiteral("port=2 hs=2 settings=4800 ,N, 8, 1 rts=1")));
-    h.takeWritten();
-
-    h.clock.schedule(0.1, [&] {
-        h.catPort.receive(QStringLiteral("FA00007074000;FA;MD2;MD;"));
-        h.catPort.fire(tq::link::CommEvent::kReceiveThreshold);
-    });
-    ASSERT_TRUE(h.runUntil([&] { return catLog(h, QStringLiteral("write")).size() == 2; }, 10.0));
-    EXPECT_EQ(catLog(h, QStringLiteral("write")),
-              QStringList({QStringLiteral("write FA00007074000;"), QStringLiteral("write MD2;")}));
-    const auto& window = *h.program->window;
-    EXPECT_EQ(window.txtInCat->text(), QStringLiteral("FA00007074000;FA;MD2;MD;"));
-    EXPECT_EQ(window.txtOutCAT->text(), QStringLiteral("MD2;"));
-    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("F0707400\n")));
-}
 
 TEST_F(CatPort, MissingPortLeavesTheProgramWithoutCat) {
     h.writeFile(QStringLiteral("CATSetup.txt"),

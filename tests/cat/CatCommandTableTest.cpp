@@ -31,70 +31,52 @@ TEST(CatCommandTable, BatchesSplitAtSemicolonsInOrder) {
               Commands({readFrequency()}));
 }
 
-TEST(CatCommandTable, FrequencySetsTakeTheTenHertzDigitsBelowOneHundredMegahertz) {
-    EXPECT_EQ(CatCommandTable::recognise(QStringLiteral("FA00007074000")),
-              (CatCommand{CatAction::SetFrequency, QStringLiteral("0707400")}));
-    EXPECT_EQ(CatCommandTable::recognise(QStringLiteral("FA00014200009")),
-              (CatCommand{CatAction::SetFrequency, QStringLiteral("1420000")}));
-    // 100 MHz and above, too few digits, other VFOs, letters: nothing.
-    for (const char* text : {"FA00107074000", "FA000707400", "FA000", "FB00007074000",
-                             "FA0000707A400", "F", "FA 0007074000"}) {
+TEST(CatCommandTable, SetsAreTakenOnlyInTheFormTheRadioCanCarryOut) {
+    const std::pair<const char*, CatCommand> sets[] = {
+        {"FA00007074000", {CatAction::SetFrequency, QStringLiteral("0707400")}},
+        {"FA00014200009", {CatAction::SetFrequency, QStringLiteral("1420000")}},  // Hz dropped
+        {"MD1", {CatAction::SetMode, QStringLiteral("M2")}},                      // LSB
+        {"MD2", {CatAction::SetMode, QStringLiteral("M1")}},                      // USB
+        {"MD3", {CatAction::SetMode, QStringLiteral("M4")}},                      // CW
+        {"MD5", {CatAction::SetMode, QStringLiteral("M3")}},                      // AM
+    };
+    for (const auto& [text, command] : sets) {
+        EXPECT_EQ(CatCommandTable::recognise(QString::fromLatin1(text)), command) << text;
+    }
+    // 100 MHz and above, too few digits, another VFO, letters; mode digits
+    // the radio has no mode for (FM, FSK, ...), two digits, a letter.
+    for (const char* text : {"FA00107074000", "FA000707400", "FB00007074000", "FA0000707A400", "F",
+                             "MD0", "MD4", "MD6", "MD9", "MDA", "MD12", "MD 2"}) {
         EXPECT_FALSE(CatCommandTable::recognise(QString::fromLatin1(text))) << text;
     }
 }
 
-TEST(CatCommandTable, ModeSetsMapTheDigitsTheRadioHas) {
-    const std::pair<const char*, const char*> mapped[] = {
-        {"MD1", "M2"}, {"MD2", "M1"}, {"MD3", "M4"}, {"MD5", "M3"}};
-    for (const auto& [text, code] : mapped) {
-        EXPECT_EQ(CatCommandTable::recognise(QString::fromLatin1(text)),
-                  (CatCommand{CatAction::SetMode, QString::fromLatin1(code)}))
-            << text;
-    }
-    // FM, FSK, RTTY and the rest have no mode key on this radio.
-    for (const char* text : {"MD0", "MD4", "MD6", "MD7", "MD9", "MDA", "MD12", "MD 2"}) {
-        EXPECT_FALSE(CatCommandTable::recognise(QString::fromLatin1(text))) << text;
-    }
-}
-
-TEST(CatCommandTable, FrequencyReplyCarriesElevenDigitsInHertz) {
-    CatSnapshot state{QStringLiteral("F1420000"), QStringLiteral("M1"), QStringLiteral("OFF")};
-    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadFrequency, state),
-              QStringLiteral("FA00014200000;"));
-    state.FreqReply = QStringLiteral("F0707400");
-    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadFrequency, state),
-              QStringLiteral("FA00007074000;"));
-    // Before the radio has reported a frequency, or after a garbled line,
-    // there is nothing true to answer.
+TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
+    const auto reply = [](CatAction action, const char* freq, const char* mode, const char* dig) {
+        return CatCommandTable::reply(action, {QString::fromLatin1(freq), QString::fromLatin1(mode),
+                                               QString::fromLatin1(dig)})
+            .value_or(QStringLiteral("none"));
+    };
+    const CatAction fa = CatAction::ReadFrequency;
+    const CatAction md = CatAction::ReadMode;
+    EXPECT_EQ(reply(fa, "F1420000", "M1", "OFF"), QStringLiteral("FA00014200000;"));
+    EXPECT_EQ(reply(fa, "F0707400", "M1", "OFF"), QStringLiteral("FA00007074000;"));
+    // Before the radio has reported a frequency, or after a garbled line.
     for (const char* line : {"        ", "F142000 ", "F14200000", "X1420000"}) {
-        state.FreqReply = QString::fromLatin1(line);
-        EXPECT_FALSE(CatCommandTable::reply(CatAction::ReadFrequency, state)) << line;
+        EXPECT_EQ(reply(fa, line, "M1", "OFF"), QStringLiteral("none")) << line;
     }
-    EXPECT_FALSE(CatCommandTable::reply(CatAction::SetFrequency, state));
-}
-
-TEST(CatCommandTable, ModeReplyFollowsTheDigitalModeBeforeTheRadioMode) {
-    CatSnapshot state{QStringLiteral("F1420000"), {}, QStringLiteral("OFF")};
-    const std::pair<const char*, const char*> radio[] = {
-        {"M1", "MD2;"}, {"M2", "MD1;"}, {"M3", "MD5;"}, {"M4", "MD3;"}};
-    for (const auto& [code, reply] : radio) {
-        state.ModeReply = QString::fromLatin1(code);
-        EXPECT_EQ(CatCommandTable::reply(CatAction::ReadMode, state), QString::fromLatin1(reply));
+    const std::pair<const char*, const char*> radioModes[] = {
+        {"M1", "MD2;"}, {"M2", "MD1;"}, {"M3", "MD5;"}, {"M4", "MD3;"}, {"  ", "none"}};
+    for (const auto& [mode, expected] : radioModes) {
+        EXPECT_EQ(reply(md, "F1420000", mode, "OFF"), QString::fromLatin1(expected)) << mode;
     }
-    state.ModeReply = QStringLiteral("M2");
-    const std::pair<const char*, const char*> digital[] = {
-        {"PSK", "MDA;"}, {"FSK", "MD9;"}, {"RTTY", "MD6;"}};
-    for (const auto& [mode, reply] : digital) {
-        state.digitalMode = QString::fromLatin1(mode);
-        EXPECT_EQ(CatCommandTable::reply(CatAction::ReadMode, state), QString::fromLatin1(reply));
+    // A digital mode decides whatever the radio's mode.
+    const std::pair<const char*, const char*> digitalModes[] = {
+        {"PSK", "MDA;"}, {"FSK", "MD9;"}, {"RTTY", "MD6;"}, {"SSTV", "none"}};
+    for (const auto& [dig, expected] : digitalModes) {
+        EXPECT_EQ(reply(md, "F1420000", "M2", dig), QString::fromLatin1(expected)) << dig;
     }
-    // No mode reported yet, or a digital mode without a code: no answer.
-    state.digitalMode = QStringLiteral("OFF");
-    state.ModeReply = QStringLiteral("  ");
-    EXPECT_FALSE(CatCommandTable::reply(CatAction::ReadMode, state));
-    state.ModeReply = QStringLiteral("M1");
-    state.digitalMode = QStringLiteral("SSTV");
-    EXPECT_FALSE(CatCommandTable::reply(CatAction::ReadMode, state));
+    EXPECT_EQ(reply(CatAction::SetMode, "F1420000", "M2", "OFF"), QStringLiteral("none"));
 }
 
 }  // namespace
