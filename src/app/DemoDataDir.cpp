@@ -2,32 +2,38 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "app/persist/PortSetupFile.h"
 
 namespace tq::app {
 
-bool prepareDemoDataDir(const QString& dir, QString& error) {
-    const QString path = QDir(dir).filePath(QStringLiteral("PortSetup.txt"));
+namespace {
+
+bool writeUnlessPresent(const QString& dir, const QString& name, const PortSetupFile& lines,
+                        const QString& fourthDescription, QString& error) {
+    const QString path = QDir(dir).filePath(name);
     if (QFileInfo::exists(path)) {
         return true;
     }
-    // The radio port settings file as the port setup dialog writes it.
-    const QString text = QStringLiteral(
-                             "%1\r\n"
-                             "9600,O,7,1\r\n"
-                             "comNone\r\n"
-                             "0\r\n"
-                             "Line 1: Port Number, COM1 = 1, COM2 = 2, etc..\r\n"
-                             "Line 2: Baud,Parity,Bits,Stop\r\n"
-                             "Line 3: comNone, comXonXoff, comRTS, comRTSXonXoff\r\n"
-                             "Line 4: External PTT Enable: Enabled =  1 \r\n")
-                             .arg(kDemoRadioPort);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1()) < 0 || !file.commit()) {
-        error = file.errorString();
+    if (const auto failure = savePortSetup(path, lines, fourthDescription)) {
+        error = failure->report(name);
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool prepareDemoDataDir(const QString& dir, QString& error) {
+    // The files as the setup dialogs write them.
+    return writeUnlessPresent(dir, kPortSetupFileName,
+                              {QString::number(kDemoRadioPort), QStringLiteral("9600,O,7,1"),
+                               QStringLiteral("comNone"), extPttLine(false)},
+                              extPttDescription(), error) &&
+           writeUnlessPresent(dir, kCatSetupFileName,
+                              {QString::number(kDemoCatPort), QStringLiteral("9600 ,N, 8, 1"),
+                               QStringLiteral("comNone"), QStringLiteral("Kenwood")},
+                              rigTypeDescription(), error);
 }
 
 }  // namespace tq::app

@@ -27,15 +27,6 @@ using ui::PanelRequest;
 
 namespace {
 
-/// The first lines of a settings file, padded with empty lines to count.
-QStringList leadingLines(const QString& name, int count) {
-    QStringList lines = persistedLines(readPersistedFile(name).value_or(QString()));
-    while (lines.size() < count) {
-        lines << QString();
-    }
-    return lines.mid(0, count);
-}
-
 bool hasBackColour(const QWidget* widget, QRgb colour) {
     return ui::backColour(widget) == QColor(colour);
 }
@@ -126,19 +117,22 @@ void FormLoad::applyIniFile() {
 
 void FormLoad::readCatSetup() {
     ui::frmTQ5820& window = *m_program.window;
-    const QString name = QStringLiteral("CATSetup.txt");
+    const QString& name = kCatSetupFileName;
     window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
                             name + QStringLiteral(" File.. "));
     if (!link::fileExists(name, window)) {
         return;  // no CAT port; the information box keeps the report
     }
     window.txtInfo->setText(name + QStringLiteral(" Opened"));
-    const QStringList lines = leadingLines(name, 4);
-    m_program.CatPortNumber = lines[0];
-    m_program.CatPortSettings = lines[1];
-    m_program.CatPortHandshake = lines[2];
-    m_program.CatRigType = lines[3];
-    if (!m_program.portExists(link::integerValue(m_program.CatPortNumber))) {
+    const PortSetupFile saved = parsePortSetup(readPersistedFile(name).value_or(QString()));
+    cat::CatPortSetup& setup = m_program.catSetup;
+    setup.CatPortNumber = saved.portNumber;
+    setup.CatPortSettings = saved.settings;
+    setup.CatPortHandshake = saved.handshake;
+    setup.CatRigType = saved.fourth;
+    if (m_program.portExists(link::integerValue(setup.CatPortNumber))) {
+        m_program.catBridge->ConfigureCatPort();
+    } else {
         window.txtInCat->setText(QStringLiteral("No CAT Port"));
         window.txtOutCAT->setText(QStringLiteral("No CAT Port"));
     }
@@ -474,9 +468,7 @@ void FormLoad::buildRequestTable() {
     m_table.addPortChangedExit();
     row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
     row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
-    // The CAT bridge comes with its own port; until then a pending command
-    // is consumed unanswered.
-    m_table.addCatRow([this] { m_program.flags.CatCommandPending = false; });
+    m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
     row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
     row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
     row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });

@@ -21,10 +21,11 @@
 
 namespace tq::app {
 
-Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe portExists_,
-                 ui::Prompts& prompts_, EndProgram endProgram_)
+Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::SerialPort& catPort_,
+                 PortProbe portExists_, ui::Prompts& prompts_, EndProgram endProgram_)
     : clock(clock_),
       radioPort(radioPort_),
+      catPort(catPort_),
       portExists(std::move(portExists_)),
       prompts(prompts_),
       endProgram(std::move(endProgram_)),
@@ -35,6 +36,9 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     window->attachLink(*link, *commands);
     radioPortControl =
         std::make_unique<link::RadioPort>(radioPort, clock, *window, portSetup, linkFlags);
+    catPanel = std::make_unique<CatWindowPanel>(*window);
+    catBridge = std::make_unique<cat::CatBridge>(catPort, clock, *catPanel, state, *commands, flags,
+                                                 catSetup);
     receiver = std::make_unique<ui::ReceiverControls>(*window, *link, *commands,
                                                       audio.DigitalSource, audio.DigitalVox);
     transmit = std::make_unique<ui::TransmitControls>(*window, *link, linkFlags);
@@ -48,6 +52,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
         *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
+    catPort.setEventHandler([this](int) { catBridge->MSComm2_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
     QObject::connect(window.get(), &ui::frmTQ5820::vfoADigitDown,
                      [this](int index, int button) { vfo->cmdF_MouseDown(index, button); });
@@ -70,10 +75,12 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
     QObject::connect(window->mnuHelpAbout, &QAction::triggered, [this] { openAbout(); });
     QObject::connect(window->mnuHelpTQ5820, &QAction::triggered, [this] { openHelp(); });
+    QObject::connect(window->mnuCATSetup, &QAction::triggered, [this] { openCatSetup(); });
 }
 
 Program::~Program() {
     radioPort.setEventHandler({});
+    catPort.setEventHandler({});
 }
 
 void Program::Form_QueryUnload() {
@@ -110,6 +117,7 @@ void Program::Form_QueryUnload() {
         }
         radioPort.close();
     }
+    catPort.close();
     endProgram();
 }
 
@@ -148,6 +156,30 @@ void Program::openHelp() {
     helpBrowser->show();
     helpBrowser->raise();
     helpBrowser->activateWindow();
+}
+
+void Program::openCatSetup() {
+    {
+        ui::PortSetupDialog dialog(
+            ui::PortSetupForm::catPort(),
+            ui::PortSetupTarget::catPort(catSetup.CatPortNumber, catSetup.CatPortSettings,
+                                         catSetup.CatPortHandshake),
+            catPort, ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
+        ui::runModalWindow(dialog, *window, clock);
+    }
+    if (!flags.CatPortChanged) {
+        return;
+    }
+    try {
+        catBridge->ConfigureCatPort();
+    } catch (const link::PortFailure& failure) {
+        // Runs from a menu, outside the main loop's own failure handling:
+        // the failure is shown and the program goes on without CAT.
+        window->showErrorInfo(QStringLiteral("ConfigureCatPort: Err %1. %2")
+                                  .arg(failure.number())
+                                  .arg(failure.description()));
+    }
+    flags.CatPortChanged = false;
 }
 
 }  // namespace tq::app

@@ -4,7 +4,10 @@
 #include <functional>
 #include <memory>
 
+#include "app/CatWindowPanel.h"
 #include "app/persist/PersistedAudioSettings.h"
+#include "cat/CatBridge.h"
+#include "cat/CatPortSetup.h"
 #include "link/Clock.h"
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPort.h"
@@ -31,8 +34,8 @@ namespace tq::app {
 
 /// The program's long-lived objects, made once by main() and handed to the
 /// start-up, the main loop, the set-ups and the close handler: the radio
-/// port and its settings, the radio state and link, the main window with its
-/// operations, and the operator's saved audio settings.
+/// port and its settings, the CAT port and its bridge, the radio state and link, the main window
+/// with its operations, and the operator's saved audio settings.
 class Program {
 public:
     /// What ends the process once the close handler has done its work.
@@ -40,12 +43,13 @@ public:
     /// Whether a serial port number is present on this machine.
     using PortProbe = std::function<bool(int)>;
 
-    Program(link::Clock& clock, link::SerialPort& radioPort, PortProbe portExists,
-            ui::Prompts& prompts, EndProgram endProgram);
+    Program(link::Clock& clock, link::SerialPort& radioPort, link::SerialPort& catPort,
+            PortProbe portExists, ui::Prompts& prompts, EndProgram endProgram);
     ~Program();
 
     link::Clock& clock;
     link::SerialPort& radioPort;
+    link::SerialPort& catPort;
     PortProbe portExists;
     ui::Prompts& prompts;
     EndProgram endProgram;
@@ -59,11 +63,8 @@ public:
     link::RadioLinkFlags linkFlags;
     PersistedAudioSettings audio;
 
-    // CAT port settings as read at start-up.
-    QString CatPortNumber;
-    QString CatPortSettings;
-    QString CatPortHandshake;
-    QString CatRigType;
+    /// CAT port settings: read at start-up, written by the CAT setup dialog.
+    cat::CatPortSetup catSetup;
 
     /// "REMOTE" or "LOCAL": the mode the panel was last set up for.
     QString ControlMode;
@@ -75,6 +76,8 @@ public:
     std::unique_ptr<protocol::RadioLink> link;
     std::unique_ptr<protocol::RadioCommands> commands;
     std::unique_ptr<link::RadioPort> radioPortControl;
+    std::unique_ptr<CatWindowPanel> catPanel;
+    std::unique_ptr<cat::CatBridge> catBridge;
     std::unique_ptr<ui::ReceiverControls> receiver;
     std::unique_ptr<ui::TransmitControls> transmit;
     // Made after transmit and gone before it: it registers with transmit.
@@ -105,6 +108,9 @@ public:
     /// The band whose list window opens next ("160" ... "MARS").
     QString SelectedBand;
     std::unique_ptr<ui::HelpBrowser> helpBrowser;
+    /// Opens the CAT port setup dialog modally, the main window disabled;
+    /// re-opens the CAT port when the dialog applied new settings.
+    void openCatSetup();
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.

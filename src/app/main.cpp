@@ -1,8 +1,11 @@
 // Wires the program together: options, data directory, single instance, the
-// radio port (a serial device, or the simulated radio in a demo), the main
-// window and its long-running start-up and main loop.
+// radio port (a serial device, or the simulated radio in a demo), the CAT port
+// (a serial device, or in a demo one end of a null modem whose other end is
+// left to station software), the main window and its long-running start-up
+// and main loop.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -12,10 +15,12 @@
 #include "app/AppTitle.h"
 #include "app/DemoDataDir.h"
 #include "app/FormLoad.h"
+#include "app/NullModem.h"
 #include "app/Program.h"
 #include "app/ProgramOptions.h"
 #include "app/SingleInstance.h"
 #include "link/PortExists.h"
+#include "link/PortMap.h"
 #include "link/QtSerialPort.h"
 #include "link/SystemClock.h"
 #include "link/UnixSignalNotifier.h"
@@ -75,29 +80,56 @@ int main(int argc, char** argv) {
 
     tq::link::SystemClock clock;
     std::unique_ptr<tq::link::SerialPort> radioPort;
+    std::unique_ptr<tq::link::SerialPort> catPort;
     tq::app::Program::PortProbe portExists;
+    // The demo's CAT port: a null modem, and a map of our own that names its
+    // program end as the CAT port number without touching the data directory.
+    std::unique_ptr<tq::app::NullModem> nullModem;
+    std::unique_ptr<QTemporaryDir> demoPortMapDir;
     if (options.demo) {
+        demoPortMapDir = std::make_unique<QTemporaryDir>();
         radioPort = std::make_unique<tq::sim::SimulatedPort>(clock);
-        portExists = [](int number) { return number == tq::app::kDemoRadioPort; };
+        nullModem = std::make_unique<tq::app::NullModem>();
+        QFile mapFile(demoPortMapDir->filePath(QString::fromLatin1(tq::link::PortMap::kFileName)));
+        if (nullModem->ok() && mapFile.open(QIODevice::WriteOnly)) {
+            mapFile.write(QStringLiteral("%1 %2\n")
+                              .arg(tq::app::kDemoCatPort)
+                              .arg(nullModem->programSide())
+                              .toLocal8Bit());
+        }
+        const tq::link::PortMap catMap(demoPortMapDir->path());
+        catPort = std::make_unique<tq::link::QtSerialPort>(clock, catMap);
+        portExists = [catMap](int number) {
+            return number == tq::app::kDemoRadioPort ||
+                   (number == tq::app::kDemoCatPort && tq::link::PortExists(number, catMap));
+        };
     } else {
         radioPort = std::make_unique<tq::link::QtSerialPort>(clock);
+        catPort = std::make_unique<tq::link::QtSerialPort>(clock);
         portExists = [](int number) { return tq::link::PortExists(number); };
     }
     if (options.demo) {
         std::printf("Demo: simulated radio on port %d, data directory %s\n",
                     tq::app::kDemoRadioPort, qPrintable(QDir::currentPath()));
+        if (nullModem->ok()) {
+            std::printf("Demo: CAT port for station software on %s\n",
+                        qPrintable(nullModem->stationSide()));
+        }
         std::fflush(stdout);
     }
 
     // The close handler has written every file and closed the ports by the
     // time it ends the program, so nothing is left for destructors to do.
-    const auto endProgram = [&instance] {
+    const auto endProgram = [&instance, &demoPortMapDir] {
         instance.release();
+        if (demoPortMapDir) {
+            demoPortMapDir->remove();
+        }
         std::fflush(stdout);
         std::fflush(stderr);
         std::_Exit(0);
     };
-    tq::app::Program program(clock, *radioPort, portExists, prompts, endProgram);
+    tq::app::Program program(clock, *radioPort, *catPort, portExists, prompts, endProgram);
     program.announce = [](const QString& line) {
         std::printf("%s\n", qPrintable(line));
         std::fflush(stdout);

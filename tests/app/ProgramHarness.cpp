@@ -5,7 +5,7 @@
 namespace tq::test {
 
 ProgramHarness::ProgramHarness(const sim::RadioOptions& radio, double startTime)
-    : clock(startTime), port(clock, radio), previousDir(QDir::currentPath()) {
+    : clock(startTime), port(clock, radio), catPort(clock), previousDir(QDir::currentPath()) {
     ensureWidgetApplication();
     QDir::setCurrent(dir.path());
     writeFile(QStringLiteral("PortSetup.txt"),
@@ -31,8 +31,9 @@ QString ProgramHarness::readFile(const QString& name) const {
 bool ProgramHarness::runUntil(const std::function<bool()>& condition, double seconds) {
     if (!program) {
         program = std::make_unique<app::Program>(
-            clock, port, [](int number) { return number == kRadioPortNumber; }, prompts,
-            [this] { programEnded = true; });
+            clock, port, catPort,
+            [](int number) { return number == kRadioPortNumber || number == kCatPortNumber; },
+            prompts, [this] { programEnded = true; });
         formLoad = std::make_unique<app::FormLoad>(*program);
     }
     const double limit = clock.elapsedTotal() + seconds;

@@ -7,6 +7,7 @@
 
 #include "app/FormLoad.h"
 #include "app/Program.h"
+#include "link/FakeSerialPort.h"
 #include "link/TestClock.h"
 #include "sim/SimulatedPort.h"
 #include "ui/setup/ScriptedPrompts.h"
@@ -18,6 +19,7 @@ namespace tq::test {
 class ProgramHarness {
 public:
     static constexpr int kRadioPortNumber = 1;
+    static constexpr int kCatPortNumber = 2;
 
     explicit ProgramHarness(const sim::RadioOptions& radio = {}, double startTime = 10 * 3600.0);
     ~ProgramHarness();
@@ -37,6 +39,8 @@ public:
 
     link::TestClock clock;
     sim::SimulatedPort port;
+    /// The CAT port, where the test stands for station software.
+    link::FakeSerialPort catPort;
     ui::ScriptedPrompts prompts;
     QTemporaryDir dir;
     QString previousDir;

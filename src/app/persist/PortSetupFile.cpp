@@ -39,6 +39,10 @@ QString extPttDescription() {
     return QStringLiteral("Line 4: External PTT Enable: Enabled = ") + formatPersistedNumber(1);
 }
 
+QString rigTypeDescription() {
+    return QStringLiteral("Line 4: RigType");
+}
+
 QString extPttLine(bool enabled) {
     return enabled ? QStringLiteral("1") : QStringLiteral("0");
 }

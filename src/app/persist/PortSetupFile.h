@@ -9,6 +9,8 @@ namespace tq::app {
 
 /// The radio port settings file, by bare name in the data directory.
 inline const QString kPortSetupFileName = QStringLiteral("PortSetup.txt");
+/// The CAT port settings file, laid out as PortSetup.txt.
+inline const QString kCatSetupFileName = QStringLiteral("CATSetup.txt");
 
 /// The four data lines of a port settings file (PortSetup.txt, and
 /// CATSetup.txt, which is laid out the same way), each as written: port
@@ -36,6 +38,9 @@ QString formatPortSetup(const PortSetupFile& lines, const QString& fourthDescrip
 /// The description of PortSetup.txt's line 4, ending in the number 1 as the
 /// settings files print numbers.
 QString extPttDescription();
+
+/// The description of CATSetup.txt's line 4, the rig type.
+QString rigTypeDescription();
 
 /// Line 4 of PortSetup.txt for the external PTT check box.
 QString extPttLine(bool enabled);

@@ -64,6 +64,34 @@ QComboBox* makeTypedCombo(const QString& name, QWidget* parent) {
     return combo;
 }
 
+// Shows text in a combo as one of its items, adding it when the list does
+// not have it yet.
+void showAsItem(QComboBox* combo, const QString& text) {
+    int index = combo->findText(text, Qt::MatchExactly);
+    if (index < 0) {
+        combo->addItem(text);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+// The parity, data and stop bits of a settings text: everything after the
+// baud rate, blanks inside the parts kept ("N, 8, 1" stays as it is).
+QString bitsPart(const QString& settings) {
+    return settings.section(u',', 1);
+}
+
+QString baudPart(const QString& settings) {
+    return settings.section(u',', 0, 0);
+}
+
+QComboBox* makeListCombo(const QString& name, const QStringList& items, QWidget* parent) {
+    QComboBox* combo = makeTypedCombo(name, parent);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
 }  // namespace
 
 PortSetupDialog::PortSetupDialog(PortSetupForm form, PortSetupTarget target,
@@ -113,11 +141,16 @@ void PortSetupDialog::buildControls() {
 
     layout->addWidget(
         makeLabel(QStringLiteral("lblBaudRate"), QStringLiteral("Select Baud Rate"), this), row, 0);
-    m_cmbSelectBaudRate = makeTypedCombo(QStringLiteral("cmbSelectBaudRate"), this);
-    m_cmbSelectBaudRate->addItems(baudItems());
-    m_cmbSelectBaudRate->setCurrentIndex(0);
+    m_cmbSelectBaudRate = makeListCombo(QStringLiteral("cmbSelectBaudRate"), baudItems(), this);
     layout->addWidget(m_cmbSelectBaudRate, row, 1);
     ++row;
+
+    if (!m_form.bitsItems.isEmpty()) {
+        layout->addWidget(makeLabel(QStringLiteral("Label2"), m_form.bitsCaption, this), row, 0);
+        m_cmbBits = makeListCombo(QStringLiteral("cmbBits"), m_form.bitsItems, this);
+        layout->addWidget(m_cmbBits, row, 1);
+        ++row;
+    }
 
     if (!m_form.defaultSettingsNote.isEmpty()) {
         QLineEdit* note = makeInfoBox(QStringLiteral("txtDefaultSettings"), this);
@@ -140,6 +173,13 @@ void PortSetupDialog::buildControls() {
         m_chkExtPTTEna = new QCheckBox(m_form.extPttCaption, this);
         m_chkExtPTTEna->setObjectName(QStringLiteral("chkExtPTTEna"));
         layout->addWidget(m_chkExtPTTEna, row, 0, 1, 3);
+        ++row;
+    }
+
+    if (!m_form.rigTypeItems.isEmpty()) {
+        layout->addWidget(makeLabel(QStringLiteral("Label3"), m_form.rigTypeCaption, this), row, 0);
+        m_cmbRigType = makeListCombo(QStringLiteral("cmbRigType"), m_form.rigTypeItems, this);
+        layout->addWidget(m_cmbRigType, row, 1);
         ++row;
     }
 
@@ -200,9 +240,17 @@ void PortSetupDialog::showOpeningValues(const link::SerialPort& port) {
     } else if (!m_form.showsClosedPort) {
         return;
     }
-    // The baud rate is shown as text only; the port's own text may lack the
-    // blank that the list items carry.
-    m_cmbSelectBaudRate->setEditText(port.settings().section(u',', 0, 0));
+    const QString settings = port.settings();
+    if (port.isOpen() && m_form.openPortAddsItems) {
+        if (m_cmbBits != nullptr) {
+            showAsItem(m_cmbBits, bitsPart(settings));
+        }
+        showAsItem(m_cmbSelectBaudRate, baudPart(settings));
+    } else {
+        // The baud rate is shown as text only; the port's own text may lack
+        // the blank that the list items carry.
+        m_cmbSelectBaudRate->setEditText(baudPart(settings));
+    }
     selectHandshake(static_cast<int>(port.handshaking()));
     if (m_chkExtPTTEna != nullptr && m_target.extPttEnabled != nullptr && *m_target.extPttEnabled) {
         m_chkExtPTTEna->setChecked(true);
@@ -235,15 +283,25 @@ void PortSetupDialog::load() {
         m_chkExtPTTEna->setChecked(link::integerValue(lines.fourth) == 1);
     }
     m_cmbSelectPort->setEditText(lines.portNumber.left(kPortWidth).leftJustified(kPortWidth));
-    m_cmbSelectBaudRate->setEditText(lines.settings.section(u',', 0, 0));
+    m_cmbSelectBaudRate->setEditText(baudPart(lines.settings));
+    if (m_cmbBits != nullptr) {
+        m_cmbBits->setEditText(bitsPart(lines.settings));
+    }
+    if (m_cmbRigType != nullptr) {
+        // A rig type typed by hand and saved comes back as an item of its own.
+        showAsItem(m_cmbRigType, lines.fourth);
+    }
     selectHandshake(app::handshakeIndex(lines.handshake));
 }
 
 app::PortSetupFile PortSetupDialog::shownLines() const {
+    const QString bits =
+        m_cmbBits != nullptr ? u',' + m_cmbBits->currentText() : m_form.lineSettings;
     const bool extPtt = m_chkExtPTTEna != nullptr && m_chkExtPTTEna->isChecked();
-    return {m_cmbSelectPort->currentText(),
-            m_cmbSelectBaudRate->currentText() + m_form.lineSettings,
-            app::handshakeName(m_handshakeIndex), app::extPttLine(extPtt)};
+    const QString fourth =
+        m_cmbRigType != nullptr ? m_cmbRigType->currentText() : app::extPttLine(extPtt);
+    return {m_cmbSelectPort->currentText(), m_cmbSelectBaudRate->currentText() + bits,
+            app::handshakeName(m_handshakeIndex), fourth};
 }
 
 void PortSetupDialog::save() {

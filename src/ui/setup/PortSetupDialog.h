@@ -18,9 +18,10 @@
 
 namespace tq::ui {
 
-/// A port setup dialog (frmPortSetup for the radio port): chooses a serial
-/// port's number, baud rate and handshaking, keeps the choice in its settings
-/// file and hands it to the running program.
+/// A port setup dialog (frmPortSetup for the radio port, frmCATSetup for the
+/// CAT port): chooses a serial port's number, baud rate and handshaking (and
+/// on the CAT port its parity, data and stop bits and the rig type), keeps the choice in its
+/// settings file and hands it to the running program.
 ///
 /// The dialog opens on the ports found free among numbers 1 to 16, plus the
 /// port itself when it is open, and on the port's present settings. The
@@ -76,7 +77,9 @@ private:
     QLineEdit* m_txtFound = nullptr;
     QComboBox* m_cmbSelectBaudRate = nullptr;
     CodeOptionGroup* m_fraHandShake = nullptr;
+    QComboBox* m_cmbBits = nullptr;
     QCheckBox* m_chkExtPTTEna = nullptr;
+    QComboBox* m_cmbRigType = nullptr;
     QPushButton* m_cmdApply = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QPushButton* m_cmdLoad = nullptr;

@@ -23,4 +23,28 @@ PortSetupForm PortSetupForm::radioPort() {
     return form;
 }
 
+PortSetupForm PortSetupForm::catPort() {
+    PortSetupForm form;
+    form.formName = QStringLiteral("frmCATSetup");
+    form.caption = QStringLiteral("CAT Setup");
+    form.fileName = app::kCatSetupFileName;
+    form.foundCaption = QStringLiteral("Available Ports Found");
+    // Station software comes with its own line settings, so they are chosen
+    // rather than fixed.
+    form.bitsCaption = QStringLiteral("Parity, Bits, Stops");
+    form.bitsItems = {QStringLiteral("N, 8, 1"), QStringLiteral("O, 7, 1"),
+                      QStringLiteral("E, 7, 1")};
+    form.rigTypeCaption = QStringLiteral("Rig Type");
+    form.rigTypeItems = {QStringLiteral("Kenwood"), QStringLiteral("Elecraft"),
+                         QStringLiteral("FT-450")};
+    form.fourthDescription = app::rigTypeDescription();
+    form.changedFlag = &protocol::ProgramFlags::CatPortChanged;
+    // The port is re-opened by the menu after the dialog closes; Cancel must
+    // not leave an earlier request behind for it.
+    form.cancelClearsChanged = true;
+    form.showsClosedPort = false;
+    form.openPortAddsItems = true;
+    return form;
+}
+
 }  // namespace tq::ui

@@ -21,6 +21,11 @@ struct PortSetupTarget {
         return {&setup.RadioPortNumber, &setup.RadioPortSettings, &setup.RadioPortHandshake,
                 &setup.ExtPttEnabled};
     }
+
+    /// The CAT port's settings; its rig type is the dialog's own business.
+    static PortSetupTarget catPort(QString& number, QString& settings, QString& handshake) {
+        return {&number, &settings, &handshake, nullptr};
+    }
 };
 
 }  // namespace tq::ui

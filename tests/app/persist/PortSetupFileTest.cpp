@@ -30,6 +30,21 @@ TEST(PortSetupFile, WrittenAsEightLinesAndReadBackAsTheFourDataLines) {
     EXPECT_EQ(extPttLine(false), QStringLiteral("0"));
 }
 
+TEST(PortSetupFile, CatSetupKeepsTheBlanksOfItsSettingsAndEndsWithTheRigTypeLine) {
+    const PortSetupFile lines{QStringLiteral("4"), QStringLiteral("4800 ,N, 8, 1"),
+                              QStringLiteral("comNone"), QStringLiteral("My Rig ")};
+    const QString text = formatPortSetup(lines, rigTypeDescription());
+    EXPECT_EQ(text, QStringLiteral("4\r\n"
+                                   "4800 ,N, 8, 1\r\n"
+                                   "comNone\r\n"
+                                   "My Rig \r\n"
+                                   "Line 1: Port Number, COM1 = 1, COM2 = 2, etc..\r\n"
+                                   "Line 2: Baud,Parity,Bits,Stop\r\n"
+                                   "Line 3: comNone, comXonXoff, comRTS, comRTSXonXoff\r\n"
+                                   "Line 4: RigType\r\n"));
+    EXPECT_EQ(parsePortSetup(text), lines);
+}
+
 TEST(PortSetupFile, MissingLinesReadEmptyAndOddOnesAsTheyStand) {
     EXPECT_EQ(linesOf(parsePortSetup(QString())), QStringLiteral("|||"));
     EXPECT_EQ(linesOf(parsePortSetup(QStringLiteral("3\n2400,O,7,1"))),

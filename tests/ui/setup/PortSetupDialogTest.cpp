@@ -15,6 +15,7 @@
 #include "app/persist/DataDirectoryTest.h"
 #include "app/persist/PortSetupFile.h"
 #include "app/persist/ReadOnlyDirectory.h"
+#include "cat/CatPortSetup.h"
 #include "link/TestClock.h"
 #include "support/ScriptedPort.h"
 #include "support/WidgetApplication.h"
@@ -30,15 +31,21 @@ protected:
         test::ensureWidgetApplication();
     }
 
-    PortSetupDialog& open() {
+    PortSetupDialog& open() { return open(PortSetupForm::radioPort()); }
+
+    PortSetupDialog& open(const PortSetupForm& form) {
         PortSetupProbes probes{[this](int n) {
                                    ++m_probed;
                                    return m_present.contains(n);
                                },
                                [](int n) { return QStringLiteral("/dev/tty%1").arg(n); }};
-        m_dialog = std::make_unique<PortSetupDialog>(PortSetupForm::radioPort(),
-                                                     PortSetupTarget::radioPort(m_setup), m_port,
-                                                     probes, m_flags, m_indicators);
+        const bool cat = form.formName == u"frmCATSetup";
+        const PortSetupTarget target =
+            cat ? PortSetupTarget::catPort(m_cat.CatPortNumber, m_cat.CatPortSettings,
+                                           m_cat.CatPortHandshake)
+                : PortSetupTarget::radioPort(m_setup);
+        m_dialog =
+            std::make_unique<PortSetupDialog>(form, target, m_port, probes, m_flags, m_indicators);
         m_dialog->show();
         return *m_dialog;
     }
@@ -99,6 +106,7 @@ protected:
     link::TestClock m_clock;
     test::ScriptedPort m_port{m_clock};
     link::RadioPortSetup m_setup;
+    cat::CatPortSetup m_cat;
     protocol::ProgramFlags m_flags;
     std::unique_ptr<PortSetupDialog> m_dialog;
 };
@@ -306,6 +314,78 @@ TEST_F(PortSetupDialogTest, FailedSaveIsReportedInTheInfoBoxAndTheDialogStaysOpe
     EXPECT_TRUE(m_indicators.infoVisible());
     EXPECT_TRUE(m_dialog->isVisible());
     EXPECT_FALSE(m_flags.RadioPortChanged);
+}
+
+TEST_F(PortSetupDialogTest, CatFormShowsDesignValuesWhileClosedAndAddsAnOpenPortsSettings) {
+    m_port.setSettings(QStringLiteral("300,E,7,1"));
+    m_port.setHandshaking(link::Handshaking::RtsCts);
+    const PortSetupDialog& dialog = open(PortSetupForm::catPort());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("CAT Setup"));
+    EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Available Ports Found"));
+    EXPECT_EQ(control<QLabel>("Label2")->text(), QStringLiteral("Parity, Bits, Stops"));
+    EXPECT_EQ(control<QLabel>("Label3")->text(), QStringLiteral("Rig Type"));
+    EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkExtPTTEna")), nullptr);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtDefaultSettings")), nullptr);
+    EXPECT_EQ(items("cmbRigType").join(u'|'), QStringLiteral("Kenwood|Elecraft|FT-450"));
+    EXPECT_EQ(text("cmbSelectBaudRate") + text("cmbBits") + text("cmbRigType"),
+              QStringLiteral("19200 N, 8, 1Kenwood"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_0"));
+
+    openPort(4, QStringLiteral("9600,N,8,1"), link::Handshaking::RtsCts);
+    open(PortSetupForm::catPort());
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("4"));
+    EXPECT_EQ(items("cmbBits").join(u'|'), QStringLiteral("N, 8, 1|O, 7, 1|E, 7, 1|N,8,1"));
+    EXPECT_EQ(text("cmbBits"), QStringLiteral("N,8,1"));
+    EXPECT_EQ(items("cmbSelectBaudRate").last() + text("cmbSelectBaudRate"),
+              QStringLiteral("96009600"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
+}
+
+TEST_F(PortSetupDialogTest, CatSaveThenLoadBringsBackBlanksAndATypedRigType) {
+    m_cat.CatRigType = QStringLiteral("Kenwood");
+    open(PortSetupForm::catPort());
+    type("cmbSelectPort", QStringLiteral("12"));
+    control<QComboBox>("cmbSelectBaudRate")->setCurrentIndex(2);
+    control<QComboBox>("cmbBits")->setCurrentIndex(2);
+    type("cmbRigType", QStringLiteral("TS-590"));
+    click("optHandShake_2");
+    click("cmdSavePortSettings");
+    EXPECT_EQ(QString::fromUtf8(fileBytes(app::kCatSetupFileName)),
+              app::formatPortSetup({QStringLiteral("12"), QStringLiteral("4800 ,E, 7, 1"),
+                                    QStringLiteral("comRTS"), QStringLiteral("TS-590")},
+                                   QStringLiteral("Line 4: RigType")));
+
+    open(PortSetupForm::catPort());
+    click("cmdLoadPortSettings");
+    EXPECT_EQ(text("cmbSelectPort") + u'|' + text("cmbSelectBaudRate") + u'|' + text("cmbBits"),
+              QStringLiteral("12|4800 |E, 7, 1"));
+    EXPECT_EQ(items("cmbRigType").join(u'|'), QStringLiteral("Kenwood|Elecraft|FT-450|TS-590"));
+    EXPECT_EQ(text("cmbRigType"), QStringLiteral("TS-590"));
+    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
+
+    // Apply hands on the settings, never the rig type.
+    click("cmdApply");
+    EXPECT_EQ(m_cat.CatPortNumber + u'|' + m_cat.CatPortSettings + u'|' + m_cat.CatPortHandshake +
+                  u'|' + m_cat.CatRigType,
+              QStringLiteral("12|4800 ,E, 7, 1|comRTS|Kenwood"));
+    EXPECT_TRUE(m_flags.CatPortChanged);
+    EXPECT_FALSE(m_flags.RadioPortChanged);
+}
+
+TEST_F(PortSetupDialogTest, CatCancelWithdrawsTheRequestButTheCloseBoxDoesNot) {
+    for (const bool byCancel : {true, false}) {
+        m_flags.CatPortChanged = true;
+        open(PortSetupForm::catPort());
+        control<QComboBox>("cmbBits")->setCurrentIndex(1);
+        click("optHandShake_3");
+        if (byCancel) {
+            click("cmdCancel");
+        } else {
+            m_dialog->close();
+        }
+        EXPECT_EQ(m_flags.CatPortChanged, !byCancel) << (byCancel ? "Cancel" : "close box");
+    }
+    EXPECT_EQ(m_cat.CatPortSettings, QStringLiteral("9600,N,8,1"));
 }
 
 #ifndef Q_OS_WIN

@@ -1,0 +1,156 @@
+#include "cat/CatBridge.h"
+
+#include <array>
+#include <utility>
+
+#include "cat/CatCommandTable.h"
+#include "cat/CatPanel.h"
+#include "link/IntegerValue.h"
+#include "link/Pause.h"
+#include "link/PortFailure.h"
+#include "link/SerialPort.h"
+#include "protocol/ProgramFlags.h"
+#include "protocol/RadioCommands.h"
+#include "protocol/RadioState.h"
+
+namespace tq::cat {
+
+CatBridge::CatBridge(link::SerialPort& port, link::Clock& clock, CatPanel& panel,
+                     const protocol::RadioState& state, protocol::RadioCommands& commands,
+                     protocol::ProgramFlags& flags, const CatPortSetup& setup)
+    : m_port(port),
+      m_clock(clock),
+      m_panel(panel),
+      m_state(state),
+      m_commands(commands),
+      m_flags(flags),
+      m_setup(setup) {}
+
+void CatBridge::MSComm2_OnComm() {
+    using Action = void (CatBridge::*)();
+    // Line changes, rings and breaks mean nothing on this port.
+    static constexpr std::array<std::pair<int, Action>, 7> kActions{{
+        {link::CommEvent::kReceiveThreshold, &CatBridge::receiveBatch},
+        {link::CommEvent::kFramingError, &CatBridge::showComError},
+        {link::CommEvent::kOverrun, &CatBridge::showComError},
+        {link::CommEvent::kReceiveOverflow, &CatBridge::showComError},
+        {link::CommEvent::kParityError, &CatBridge::showComError},
+        {link::CommEvent::kTransmitFull, &CatBridge::showComError},
+        {link::CommEvent::kConfigurationError, &CatBridge::showComError},
+    }};
+    const int code = m_port.lastEvent();
+    for (const auto& [eventCode, action] : kActions) {
+        if (eventCode == code) {
+            (this->*action)();
+            return;
+        }
+    }
+}
+
+void CatBridge::receiveBatch() {
+    if (m_receiving) {
+        return;
+    }
+    m_receiving = true;
+    try {
+        link::Pause(m_clock, kReceivePause);
+        // Events are queued, so the port may have been closed meanwhile.
+        if (m_port.isOpen()) {
+            CatRxBuffer = m_port.readAll();
+            m_port.discardInput();
+            m_panel.showCatInput(CatRxBuffer);
+            m_flags.CatCommandPending = true;
+        }
+    } catch (const link::PortFailure&) {
+        showComError();
+    }
+    m_receiving = false;
+}
+
+void CatBridge::showComError() {
+    m_panel.setComStat(QStringLiteral("Com2 Error"));
+}
+
+void CatBridge::HandleCatCommands() {
+    const QString batch = CatRxBuffer;
+    m_flags.CatCommandPending = false;
+    using Action = void (CatBridge::*)(const CatCommand&);
+    static constexpr std::array<std::pair<CatAction, Action>, 4> kActions{{
+        {CatAction::ReadFrequency, &CatBridge::answer},
+        {CatAction::SetFrequency, &CatBridge::setFrequency},
+        {CatAction::ReadMode, &CatBridge::answer},
+        {CatAction::SetMode, &CatBridge::setMode},
+    }};
+    for (const CatCommand& command : CatCommandTable::parseBatch(batch)) {
+        for (const auto& [action, run] : kActions) {
+            if (action == command.action) {
+                (this->*run)(command);
+                break;
+            }
+        }
+    }
+}
+
+void CatBridge::answer(const CatCommand& command) {
+    // Built when answered, so a read after a set in the same batch reports
+    // what the set left the radio on.
+    const CatSnapshot snapshot{m_state.FreqReply, m_state.ModeReply, m_panel.digitalMode()};
+    if (const std::optional<QString> reply = CatCommandTable::reply(command.action, snapshot)) {
+        m_panel.showCatOutput(*reply);
+        send(m_panel.catOutput());
+    }
+}
+
+void CatBridge::setFrequency(const CatCommand& command) {
+    m_commands.SendFrequency(command.argument);
+}
+
+void CatBridge::setMode(const CatCommand& command) {
+    m_commands.SelectMode(command.argument);
+}
+
+void CatBridge::send(const QString& reply) {
+    try {
+        if (!m_port.isOpen()) {
+            return;
+        }
+        // Software that sends without reading its replies fills the line;
+        // what does not fit the transmit buffer is lost, as on the port's
+        // own hardware, rather than holding up the program.
+        if (m_port.bytesToWrite() + reply.size() > kTransmitBufferSize) {
+            showComError();
+            return;
+        }
+        m_port.write(reply);
+    } catch (const link::PortFailure&) {
+        showComError();
+    }
+}
+
+void CatBridge::ConfigureCatPort() {
+    const link::Handshaking handshaking = link::handshakingFromName(m_setup.CatPortHandshake);
+    m_port.close();
+    m_port.setPortNumber(link::integerValue(m_setup.CatPortNumber));
+    m_port.setHandshaking(handshaking);
+    m_port.setSettings(m_setup.CatPortSettings);
+
+    link::BufferOptions options;
+    options.readLength = 0;
+    options.receiveBufferSize = kReceiveBufferSize;
+    options.transmitBufferSize = kTransmitBufferSize;
+    options.receiveThreshold = kReceiveThreshold;
+    options.sendThreshold = 0;
+    options.discardNull = true;
+    options.parityReplacement = u':';
+    m_port.setBufferOptions(options);
+
+    m_port.setRts(true);
+    m_port.open();
+    // Whatever waited on the line before we listened is no request to us.
+    if (m_port.isOpen()) {
+        m_port.discardInput();
+    }
+    m_flags.CatPortChanged = false;
+}
+
+}  // namespace tq::cat

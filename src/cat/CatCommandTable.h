@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "cat/CatCommand.h"
+#include "cat/CatSnapshot.h"
+
+namespace tq::cat {
+
+/// The commands station software may send on the CAT port, and the replies
+/// to the reads. Commands are two upper-case letters and an argument, each
+/// ended by ";". Recognition and replies are tables, so further commands are
+/// rows, not branches.
+///
+/// Anything not in the tables is ignored without a reply: station software
+/// polls many commands of its own rig's language, and a wrong or malformed
+/// answer would confuse it more than silence.
+class CatCommandTable {
+public:
+    /// The commands of one batch, in the order received. Text after the last
+    /// ";" is incomplete and dropped; an empty command (";;") is skipped;
+    /// unrecognised and malformed commands give nothing.
+    static std::vector<CatCommand> parseBatch(const QString& batch);
+
+    /// The command one text stands for (without its ";"), if any.
+    static std::optional<CatCommand> recognise(const QString& text);
+
+    /// The reply to a read, built from the state it reports; nothing for a
+    /// set, and nothing when the state holds no value the reply can carry
+    /// (no frequency or mode reported yet, a digital mode without a code).
+    static std::optional<QString> reply(CatAction action, const CatSnapshot& snapshot);
+};
+
+}  // namespace tq::cat
