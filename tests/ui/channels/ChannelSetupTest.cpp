@@ -1,0 +1,311 @@
+// The channel manager against the simulated radio, offscreen and in virtual
+// time: Load and Store sequences, their cancellation, and the file buttons.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGroupBox>
+#include <cerrno>
+#include <cstring>
+
+#include "ChannelSetupFixture.h"
+#include "app/persist/ReadOnlyDirectory.h"
+#include "link/QStringPrinter.h"
+
+namespace tq::ui {
+namespace {
+
+using test::ChannelSetupFixture;
+
+QStringList channelRequests(int count) {
+    QStringList requests;
+    for (int n = 0; n < count; ++n) {
+        requests << QStringLiteral("L%1").arg(n, 2, 10, QLatin1Char('0'));
+    }
+    return requests;
+}
+
+class ChannelSetup : public ChannelSetupFixture {
+protected:
+    /// What the radio holds in channel n, as an entry.
+    QString radioEntry(int n) { return QString::fromLatin1(port.radio().memory().line(n).mid(1)); }
+
+    /// Notes the progress text and the button states every virtual second
+    /// while a transfer runs, first at 1.1 s, clear of the moments a step
+    /// begins.
+    void watchProgress(double first = 1.1) {
+        at(first, [this] {
+            if (window->prgTransfer->isVisible()) {
+                progress << window->prgTransfer->text();
+                idleButtonsSeen |= window->cmdLoad->isEnabled() || window->cmdStore->isEnabled() ||
+                                   window->cmdOpenFile->isEnabled() ||
+                                   !window->cmdCancel->isEnabled();
+                watchProgress(1.0);
+            }
+        });
+    }
+
+    QStringList progress;
+    bool idleButtonsSeen = false;
+};
+
+TEST_F(ChannelSetup, ControlsCarryTheirNamesAndCaptions) {
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmChannelSetup"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Channel Setup"));
+    EXPECT_TRUE(window->isWindow());
+    QStringList captions;
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        captions << button->objectName() + u'=' + button->text();
+    }
+    EXPECT_EQ(captions.join(u','),
+              QStringLiteral("cmdBrowse=Find File,cmdOpenFile=Open File,cmdSaveFile=Save File,"
+                             "cmdLoad=Load,cmdStore=Store,cmdOK=OK,cmdCancel=Cancel"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), "Frame1");
+    EXPECT_EQ(window->txtResp->text(), QStringLiteral("OK"));
+    EXPECT_EQ(window->txtSaveFilename->text(), QString());
+    EXPECT_EQ(window->txtFilename->text(), QDir(directory()).filePath("Channel List.txt"));
+    EXPECT_FALSE(window->cmdCancel->isEnabled());
+    EXPECT_FALSE(window->prgTransfer->isVisible());
+}
+
+TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
+    link->SendRadioCommand(QStringLiteral("P4207150002"), true, 0.25);
+    link->AwaitRadioReply();
+    port.clearWritten();
+    window->lsbChList->addItem(QStringLiteral("stale"));
+    watchProgress();
+    const double start = clock.elapsedTotal();
+
+    click(window->cmdLoad);
+
+    EXPECT_EQ(sent(), channelRequests(100));
+    QStringList expected;
+    for (int n = 0; n < 100; ++n) {
+        expected << radioEntry(n);
+    }
+    EXPECT_EQ(window->entries(), expected);
+    EXPECT_EQ(window->entries().value(42), QStringLiteral("4207150002"));
+    EXPECT_EQ(window->txtResp->text(), QStringLiteral("P") + radioEntry(99));
+    // Each request: the 0.25 s pause, then the reply wait (the reply is in,
+    // so the wait ends 60 ms after its last byte).
+    const double took = clock.elapsedTotal() - start;
+    EXPECT_GT(took, 100 * 0.31);
+    EXPECT_LT(took, 100 * 0.32);
+    // The operator saw it count up, with only Cancel and OK to press.
+    ASSERT_GE(progress.size(), 30);
+    EXPECT_EQ(progress.first(), QStringLiteral("Channel 4 of 100"));
+    EXPECT_EQ(progress.last(), QStringLiteral("Channel 98 of 100"))
+        << progress.join(u',').toStdString();
+    EXPECT_FALSE(idleButtonsSeen);
+    EXPECT_FALSE(window->prgTransfer->isVisible());
+    EXPECT_TRUE(window->cmdLoad->isEnabled());
+    EXPECT_FALSE(window->cmdCancel->isEnabled());
+}
+
+TEST_F(ChannelSetup, CancelStopsTheLoadAfterTheExchangeInProgress) {
+    at(10.0, [this] { click(window->cmdCancel); });
+    click(window->cmdLoad);
+
+    const QStringList requests = sent();
+    ASSERT_GT(requests.size(), 10);
+    ASSERT_LT(requests.size(), 100);
+    EXPECT_EQ(requests, channelRequests(static_cast<int>(requests.size())));
+    // The channel asked for when Cancel came was still read.
+    ASSERT_EQ(window->entries().size(), requests.size());
+    EXPECT_EQ(window->entries().last(), radioEntry(static_cast<int>(requests.size()) - 1));
+    EXPECT_TRUE(window->cmdLoad->isEnabled());
+
+    // A new load starts from channel 00 again with an empty list.
+    port.clearWritten();
+    click(window->cmdLoad);
+    EXPECT_EQ(sent(), channelRequests(100));
+    EXPECT_EQ(window->entries().size(), 100);
+}
+
+TEST_F(ChannelSetup, ASilentChannelAddsNothing) {
+    // The radio stays silent for channel 05 only: the fault is switched on
+    // once channel 04 has been asked for and off once 05 has.
+    const auto asked = [this](const char* request) {
+        return port.written().contains(QByteArray(request) + '\n');
+    };
+    once([=] { return asked("L04"); }, [this] { port.radio().setFaults({.silent = true}); });
+    once([=] { return asked("L05"); }, [this] { port.radio().setFaults({}); });
+
+    click(window->cmdLoad);
+
+    EXPECT_EQ(sent(), channelRequests(100));
+    const QStringList entries = window->entries();
+    ASSERT_EQ(entries.size(), 99);
+    EXPECT_EQ(entries.at(4), radioEntry(4));
+    EXPECT_EQ(entries.at(5), radioEntry(6));
+    EXPECT_EQ(info.comStat, QStringLiteral("Com OK"));
+}
+
+TEST_F(ChannelSetup, ASecondLoadClickWhileLoadingIsIgnored) {
+    // A click that was queued before the button went grey reaches the
+    // handler all the same.
+    at(5.0, [this] { emit window->cmdLoad->clicked(); });
+    at(6.0, [this] { emit window->cmdStore->clicked(); });
+    at(7.0, [this] { emit window->cmdOpenFile->clicked(); });
+    click(window->cmdLoad);
+    EXPECT_EQ(sent(), channelRequests(100));
+    EXPECT_EQ(window->entries().size(), 100);
+    EXPECT_EQ(prompts.prompts().size(), 0);
+}
+
+TEST_F(ChannelSetup, ClosingTheWindowStopsTheLoadAndReturnsToItsDirectory) {
+    const QString opening = QDir::currentPath();
+    at(3.0, [this] {
+        // As a file dialog of some platform may do.
+        QDir::setCurrent(QDir::rootPath());
+        window->close();
+    });
+    click(window->cmdLoad);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_LT(sent().size(), 15);
+    EXPECT_EQ(QDir::currentPath(), opening);
+}
+
+TEST_F(ChannelSetup, StoreSendsEveryEntryInListOrderAndTheRadioKeepsThem) {
+    writeFile(QStringLiteral("Channel List.txt"),
+              "01,14075.00,USB\r\n05,7150.00,LSB\r\n08,31000.00,USB\r\n07 3500.00 AME\r\n");
+    click(window->cmdOpenFile);
+    ASSERT_EQ(window->entries(),
+              QStringList({QStringLiteral("0114075001"), QStringLiteral("0507150002"),
+                           QStringLiteral("0703500003")}));
+    const double start = clock.elapsedTotal();
+
+    click(window->cmdStore);
+
+    EXPECT_EQ(sent(), QStringList({QStringLiteral("P0114075001"), QStringLiteral("P0507150002"),
+                                   QStringLiteral("P0703500003")}));
+    EXPECT_NEAR(clock.elapsedTotal() - start, 3 * 0.25, 0.01) << "no reply is awaited";
+    EXPECT_EQ(window->txtResp->text(), QStringLiteral("0703500003"));
+    EXPECT_EQ(radioEntry(1), QStringLiteral("0114075001"));
+    EXPECT_EQ(radioEntry(5), QStringLiteral("0507150002"));
+    EXPECT_EQ(radioEntry(7), QStringLiteral("0703500003"));
+    EXPECT_EQ(window->entries().size(), 3);
+}
+
+TEST_F(ChannelSetup, StoreOfAnEmptyListSendsNothingAndCancelStopsALongOne) {
+    click(window->cmdStore);
+    EXPECT_TRUE(sent().isEmpty());
+
+    QStringList entries;
+    for (int n = 0; n < 100; ++n) {
+        const QString channel = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        entries << channel + QStringLiteral("21") + channel + QStringLiteral("0003");
+        window->lsbChList->addItem(entries.last());
+    }
+    watchProgress();
+    at(5.1, [this] { click(window->cmdCancel); });
+    click(window->cmdStore);
+    const QStringList stored = sent();
+    ASSERT_EQ(stored.size(), 21);
+    for (int n = 0; n < stored.size(); ++n) {
+        EXPECT_EQ(stored.at(n), QStringLiteral("P") + entries.at(n));
+    }
+    EXPECT_EQ(radioEntry(20), entries.at(20));
+    EXPECT_NE(radioEntry(21), entries.at(21));
+    EXPECT_EQ(progress.first(), QStringLiteral("Entry 5 of 100"));
+    EXPECT_FALSE(idleButtonsSeen);
+    EXPECT_EQ(window->entries(), entries) << "the list stays";
+}
+
+TEST_F(ChannelSetup, OpenFileOffersFindFileForAMissingFileAndKeepsTheListOnCancel) {
+    writeFile(QStringLiteral("mine.txt"), "02 7150.00 LSB\n");
+    // Chosen without its extension: the dialog's default one is added.
+    prompts.answerOpenFile(QDir(directory()).filePath(QStringLiteral("mine")));
+    click(window->cmdOpenFile);
+    ASSERT_EQ(prompts.prompts().size(), 1);
+    const auto& dialog = prompts.prompts().first();
+    EXPECT_EQ(dialog.kind, ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(dialog.title, QStringLiteral("Select a source file "));
+    EXPECT_EQ(dialog.directory, directory());
+    EXPECT_EQ(dialog.filter, QStringLiteral("Text files (*.txt)"));
+    EXPECT_EQ(window->txtFilename->text(), QDir(directory()).filePath("mine.txt"));
+    EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0207150002")});
+
+    // Missing again and the dialog cancelled: nothing is read.
+    window->txtFilename->setText(QStringLiteral("gone.txt"));
+    click(window->cmdOpenFile);
+    EXPECT_EQ(prompts.prompts().size(), 2);
+    EXPECT_EQ(window->txtFilename->text(), QStringLiteral("gone.txt"));
+    EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0207150002")});
+    EXPECT_EQ(info.info, QStringLiteral("fileExists(gone.txt): Err 2. No such file or directory"));
+
+    // Find File by itself only names the file.
+    prompts.answerOpenFile(QDir(directory()).filePath(QStringLiteral("other.txt")));
+    click(window->cmdBrowse);
+    EXPECT_EQ(window->txtFilename->text(), QDir(directory()).filePath("other.txt"));
+    EXPECT_EQ(window->entries().size(), 1);
+}
+
+TEST_F(ChannelSetup, OpenFileReadsGarbageAsNothingAndRefusesAHugeFile) {
+    writeFile(QStringLiteral("Channel List.txt"), QByteArray(3000, '\xff') + "\x00\x01,,,\n");
+    click(window->cmdOpenFile);
+    EXPECT_TRUE(window->entries().isEmpty());
+
+    window->lsbChList->addItem(QStringLiteral("0114075001"));
+    writeFile(QStringLiteral("Channel List.txt"), QByteArray(4 * 1024 * 1024, '\n'));
+    click(window->cmdOpenFile);
+    EXPECT_EQ(info.info, window->txtFilename->text() + QStringLiteral(": Err 27. File too large"));
+    EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0114075001")});
+    EXPECT_EQ(prompts.unexpectedCount(), 0);
+}
+
+TEST_F(ChannelSetup, SaveFileWritesTheListWhereTheOperatorChose) {
+    window->lsbChList->addItems({QStringLiteral("0114075001"), QStringLiteral("0903500004")});
+    const QString chosen = QDir(directory()).filePath(QStringLiteral("saved"));
+    prompts.answerSaveFile(chosen);
+    click(window->cmdSaveFile);
+
+    const auto& dialog = prompts.prompts().first();
+    EXPECT_EQ(dialog.kind, ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(dialog.title, QStringLiteral("Select the Destination File."));
+    EXPECT_EQ(dialog.directory, directory());
+    EXPECT_EQ(dialog.filter, QStringLiteral("All Files (*.*);;Text Files (*.txt)"));
+    EXPECT_EQ(dialog.selectedFilter, QStringLiteral("Text Files (*.txt)"));
+    const QString path = chosen + QStringLiteral(".txt");
+    EXPECT_EQ(window->txtSaveFilename->text(), path);
+    EXPECT_EQ(fileBytes(path), "01,14075.00,USB\r\n09,03500.00,CW\r\n");
+    EXPECT_EQ(info.info, QStringLiteral("Saved to ") + path);
+
+    // The next save starts at the file saved last.
+    prompts.answerSaveFile(path);
+    click(window->cmdSaveFile);
+    EXPECT_EQ(prompts.prompts().at(1).directory, path);
+}
+
+TEST_F(ChannelSetup, CancelledOrFailedSaveIsReportedAndLeavesFilesAndListAlone) {
+    window->lsbChList->addItem(QStringLiteral("0114075001"));
+    window->txtSaveFilename->setText(QStringLiteral("keep.txt"));
+    click(window->cmdSaveFile);
+    EXPECT_EQ(prompts.prompts().first().directory, QDir(directory()).filePath("keep.txt"));
+    EXPECT_EQ(info.info, QStringLiteral("keep.txt: Err %1. %2")
+                             .arg(ECANCELED)
+                             .arg(QString::fromLocal8Bit(std::strerror(ECANCELED))));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("keep.txt")));
+
+    writeFile(QStringLiteral("keep.txt"), "05,7150.00,LSB\r\n");
+    const QString path = QDir(directory()).filePath(QStringLiteral("keep.txt"));
+    prompts.answerSaveFile(path);
+    {
+        test::ReadOnlyDirectory readOnly(directory());
+        click(window->cmdSaveFile);
+    }
+    EXPECT_EQ(info.info, path + QStringLiteral(": Err 13. Permission denied"));
+    EXPECT_EQ(fileBytes(path), "05,7150.00,LSB\r\n");
+    EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0114075001")});
+}
+
+TEST_F(ChannelSetup, LoadOnAClosedPortIsReportedNotThrown) {
+    port.close();
+    click(window->cmdLoad);
+    EXPECT_TRUE(info.info.startsWith(QStringLiteral("cmdLoad_Click: Err ")))
+        << info.info.toStdString();
+    EXPECT_TRUE(window->entries().isEmpty());
+    EXPECT_TRUE(window->cmdLoad->isEnabled());
+}
+
+}  // namespace
+}  // namespace tq::ui
