@@ -8,6 +8,7 @@
 #include "app/persist/IniFile.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "ui/channels/frmChannelSetup.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
@@ -62,6 +63,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
     QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
+    QObject::connect(window->mnuChannelSetup, &QAction::triggered, [this] { openChannelSetup(); });
 }
 
 Program::~Program() {
@@ -115,6 +117,11 @@ void Program::openPortSetup() {
                                ui::PortSetupTarget::radioPort(portSetup), radioPort,
                                ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
     ui::runModalWindow(dialog, *window, clock);
+}
+
+void Program::openChannelSetup() {
+    ui::frmChannelSetup channels(*link, prompts, *window);
+    ui::runModalWindow(channels, *window, clock);
 }
 
 }  // namespace tq::app

@@ -90,6 +90,8 @@ public:
     void openAudioSetup();
     /// Opens the radio port setup dialog modally, the main window disabled.
     void openPortSetup();
+    /// Opens the channel manager modally, the main window disabled.
+    void openChannelSetup();
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.
