@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "ProgramHarness.h"
+#include "link/QStringPrinter.h"
+#include "sim/RadioSettings.h"
 #include "ui/channels/frmChannelSetup.h"
 
 namespace {
@@ -28,6 +30,14 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndReturnsToTheDataDire
     ASSERT_TRUE(h.runUntil([&] { return h.formLoad->stage() == tq::app::Stage::MainLoop; }));
     auto& main = *h.program->window;
     const QString dataDirectory = QDir::currentPath();
+    const auto vfoA = [&main] {
+        QString digits;
+        for (const auto* digit : main.cmdF) {
+            digits += digit->text();
+        }
+        return digits;
+    };
+    const QString tuned = vfoA();
     h.takeWritten();
 
     bool mainWindowDisabled = false;
@@ -60,8 +70,11 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndReturnsToTheDataDire
     EXPECT_TRUE(written.startsWith(QStringLiteral("L00\nL01\n"))) << written.toStdString();
     EXPECT_TRUE(written.contains(QStringLiteral("L99\n")));
 
-    // The main loop runs on afterwards.
+    // The main loop runs on afterwards, and the panel still shows where the
+    // radio is tuned, not the last channel read.
     h.runFor(3.0);
+    EXPECT_EQ(vfoA(), tuned);
+    EXPECT_EQ(h.port.radio().settings().get(tq::sim::Setting::Frequency), tuned.toInt());
     EXPECT_FALSE(h.programEnded);
     EXPECT_TRUE(h.takeWritten().contains(u'U')) << "the keep-alive resumes";
 }

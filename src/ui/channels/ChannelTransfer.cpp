@@ -1,5 +1,7 @@
 #include "ui/channels/ChannelTransfer.h"
 
+#include "link/PortFailure.h"
+
 namespace tq::ui {
 
 class ChannelTransfer::RunningScope {
@@ -43,6 +45,15 @@ ChannelTransfer::Outcome ChannelTransfer::load(const Report& report) {
         return Outcome::Refused;
     }
     RunningScope scope(*this);
+    const Outcome outcome = readChannels(report);
+    // The load has used the channel replies it asked for; left flagged, the
+    // last of them would be shown on the panel as if the radio were tuned
+    // to that channel.
+    m_link.state().ChanDataReplyNew = false;
+    return outcome;
+}
+
+ChannelTransfer::Outcome ChannelTransfer::readChannels(const Report& report) {
     protocol::RadioState& state = m_link.state();
     for (int channel = 0; channel < kChannels; ++channel) {
         if (m_cancelled) {
@@ -68,6 +79,21 @@ ChannelTransfer::Outcome ChannelTransfer::store(const QStringList& entries, cons
         return Outcome::Refused;
     }
     RunningScope scope(*this);
+    const Outcome outcome = writeChannels(entries, report);
+    // The radio has echoed every stored channel by now (each command is
+    // followed by its pause); taken in here without waiting, so that the
+    // echoes are not shown on the panel as a new frequency later.
+    try {
+        m_link.DrainRadioInput();
+    } catch (const link::PortFailure&) {
+        // A port that fails here failed the store commands too, silently.
+    }
+    m_link.state().ChanDataReplyNew = false;
+    return outcome;
+}
+
+ChannelTransfer::Outcome ChannelTransfer::writeChannels(const QStringList& entries,
+                                                        const Report& report) {
     const int total = static_cast<int>(entries.size());
     for (int position = 0; position < total; ++position) {
         if (m_cancelled) {

@@ -45,19 +45,23 @@ public:
 
     /// Asks the radio for channels 00 to 99 in turn. A channel the radio does
     /// not answer for adds nothing: the reply flag is cleared before each
-    /// request, so an earlier reply is never taken for it. A failure of the
-    /// port while awaiting a reply (link::PortFailure) ends the load and
-    /// reaches the caller.
+    /// request, so an earlier reply is never taken for it, and after the
+    /// last. A failure of the port while awaiting a reply
+    /// (link::PortFailure) ends the load and reaches the caller.
     Outcome load(const Report& report);
 
     /// Sends each entry as a channel-store command, in list order, without
-    /// awaiting replies; the radio's answers are left for the main loop.
+    /// awaiting replies; the radio's echoes that have come in by the end are
+    /// taken in and their reply flag cleared.
     Outcome store(const QStringList& entries, const Report& report);
 
 private:
     /// Marks a transfer running for its lifetime, even when it ends by a
     /// failure.
     class RunningScope;
+
+    Outcome readChannels(const Report& report);
+    Outcome writeChannels(const QStringList& entries, const Report& report);
 
     protocol::RadioLink& m_link;
     bool m_running = false;

@@ -102,6 +102,8 @@ void frmChannelSetup::buildControls() {
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), Frame1);
     cmdCancel->setEnabled(false);
 
+    // The list on the left, the file and radio buttons beside it; the text
+    // boxes are wide enough for a whole path.
     auto* grid = new QGridLayout(Frame1);
     grid->addWidget(lsbChList, 0, 0, 8, 1);
     grid->addWidget(txtFilename, 0, 1, 1, 2);
@@ -112,11 +114,14 @@ void frmChannelSetup::buildControls() {
     grid->addWidget(cmdLoad, 4, 1);
     grid->addWidget(cmdStore, 4, 2);
     grid->addWidget(txtResp, 5, 1, 1, 2);
-    grid->addWidget(prgTransfer, 6, 1);
-    grid->addWidget(cmdCancel, 6, 2);
+    grid->addWidget(prgTransfer, 6, 1, 1, 2);
+    grid->addWidget(cmdCancel, 7, 1);
     grid->addWidget(cmdOK, 7, 2);
-    grid->setColumnMinimumWidth(0, 160);
+    grid->setColumnMinimumWidth(0, 180);
+    grid->setColumnMinimumWidth(1, 160);
+    grid->setColumnMinimumWidth(2, 160);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);

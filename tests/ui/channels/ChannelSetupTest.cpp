@@ -85,6 +85,7 @@ TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
     EXPECT_EQ(window->entries(), expected);
     EXPECT_EQ(window->entries().value(42), QStringLiteral("4207150002"));
     EXPECT_EQ(window->txtResp->text(), QStringLiteral("P") + radioEntry(99));
+    EXPECT_FALSE(state.ChanDataReplyNew) << "the panel is not to show channel 99 as tuned";
     // Each request: the 0.25 s pause, then the reply wait (the reply is in,
     // so the wait ends 60 ms after its last byte).
     const double took = clock.elapsedTotal() - start;
@@ -180,6 +181,10 @@ TEST_F(ChannelSetup, StoreSendsEveryEntryInListOrderAndTheRadioKeepsThem) {
                                    QStringLiteral("P0703500003")}));
     EXPECT_NEAR(clock.elapsedTotal() - start, 3 * 0.25, 0.01) << "no reply is awaited";
     EXPECT_EQ(window->txtResp->text(), QStringLiteral("0703500003"));
+    // The radio's echoes are taken in, and not left to be shown as tuned.
+    EXPECT_EQ(state.ChanDataReply, QStringLiteral("P0703500003"));
+    EXPECT_FALSE(state.ChanDataReplyNew);
+    EXPECT_EQ(port.bytesToRead(), 0);
     EXPECT_EQ(radioEntry(1), QStringLiteral("0114075001"));
     EXPECT_EQ(radioEntry(5), QStringLiteral("0507150002"));
     EXPECT_EQ(radioEntry(7), QStringLiteral("0703500003"));
