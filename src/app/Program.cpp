@@ -14,6 +14,7 @@
 #include "ui/about/HelpPage.h"
 #include "ui/about/frmHelp.h"
 #include "ui/lists/frmBandSelect.h"
+#include "ui/channels/frmChannelSetup.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
@@ -76,6 +77,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     QObject::connect(window->mnuHelpAbout, &QAction::triggered, [this] { openAbout(); });
     QObject::connect(window->mnuHelpTQ5820, &QAction::triggered, [this] { openHelp(); });
     QObject::connect(window->mnuCATSetup, &QAction::triggered, [this] { openCatSetup(); });
+    QObject::connect(window->mnuChannelSetup, &QAction::triggered, [this] { openChannelSetup(); });
 }
 
 Program::~Program() {
@@ -180,6 +182,11 @@ void Program::openCatSetup() {
                                   .arg(failure.description()));
     }
     flags.CatPortChanged = false;
+}
+
+void Program::openChannelSetup() {
+    ui::frmChannelSetup channels(*link, prompts, *window);
+    ui::runModalWindow(channels, *window, clock);
 }
 
 }  // namespace tq::app

@@ -111,6 +111,8 @@ public:
     /// Opens the CAT port setup dialog modally, the main window disabled;
     /// re-opens the CAT port when the dialog applied new settings.
     void openCatSetup();
+    /// Opens the channel manager modally, the main window disabled.
+    void openChannelSetup();
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.

@@ -21,14 +21,15 @@ public:
     /// A question with Yes and No buttons: true for Yes, false for No or when
     /// the box is closed otherwise.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
-    /// An open-file dialog starting in directory and showing the files that
-    /// match filter ("Text files (*.txt)"): the chosen path, or an empty text
-    /// when the operator cancels.
+    /// An open-file dialog starting in directory (or at the file it names)
+    /// and showing the files that match filter ("Text files (*.txt)", several
+    /// joined by ";;"), opening on selectedFilter when given: the chosen path,
+    /// or an empty text when the operator cancels.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& directory,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& selectedFilter = {}) = 0;
     /// A save-file dialog, as openFileName.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& selectedFilter = {}) = 0;
 };
 
 }  // namespace tq::ui

@@ -25,13 +25,17 @@ bool QtPrompts::question(QWidget* parent, const QString& title, const QString& t
 }
 
 QString QtPrompts::openFileName(QWidget* parent, const QString& title, const QString& directory,
-                                const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, directory, filter);
+                                const QString& filter, const QString& selectedFilter) {
+    QString selected = selectedFilter;
+    return QFileDialog::getOpenFileName(parent, title, directory, filter,
+                                        selected.isEmpty() ? nullptr : &selected);
 }
 
 QString QtPrompts::saveFileName(QWidget* parent, const QString& title, const QString& directory,
-                                const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, directory, filter);
+                                const QString& filter, const QString& selectedFilter) {
+    QString selected = selectedFilter;
+    return QFileDialog::getSaveFileName(parent, title, directory, filter,
+                                        selected.isEmpty() ? nullptr : &selected);
 }
 
 }  // namespace tq::ui

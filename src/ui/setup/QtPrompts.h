@@ -11,9 +11,9 @@ public:
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& directory,
-                         const QString& filter) override;
+                         const QString& filter, const QString& selectedFilter = {}) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
-                         const QString& filter) override;
+                         const QString& filter, const QString& selectedFilter = {}) override;
 };
 
 }  // namespace tq::ui

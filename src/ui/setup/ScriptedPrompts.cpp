@@ -15,11 +15,11 @@ void ScriptedPrompts::answerSaveFile(const QString& path) {
 }
 
 void ScriptedPrompts::message(QWidget*, Icon icon, const QString& title, const QString& text) {
-    m_prompts.append({Kind::Message, icon, title, text, {}, {}});
+    m_prompts.append({Kind::Message, icon, title, text, {}, {}, {}});
 }
 
 bool ScriptedPrompts::question(QWidget*, const QString& title, const QString& text) {
-    m_prompts.append({Kind::Question, Icon::Information, title, text, {}, {}});
+    m_prompts.append({Kind::Question, Icon::Information, title, text, {}, {}, {}});
     if (m_questionAnswers.empty()) {
         ++m_unexpected;
         return false;
@@ -30,14 +30,16 @@ bool ScriptedPrompts::question(QWidget*, const QString& title, const QString& te
 }
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& directory,
-                                      const QString& filter) {
-    m_prompts.append({Kind::OpenFile, Icon::Information, title, {}, directory, filter});
+                                      const QString& filter, const QString& selectedFilter) {
+    m_prompts.append(
+        {Kind::OpenFile, Icon::Information, title, {}, directory, filter, selectedFilter});
     return nextPath(m_openAnswers);
 }
 
 QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& directory,
-                                      const QString& filter) {
-    m_prompts.append({Kind::SaveFile, Icon::Information, title, {}, directory, filter});
+                                      const QString& filter, const QString& selectedFilter) {
+    m_prompts.append(
+        {Kind::SaveFile, Icon::Information, title, {}, directory, filter, selectedFilter});
     return nextPath(m_saveAnswers);
 }
 

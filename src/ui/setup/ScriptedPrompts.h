@@ -26,6 +26,7 @@ public:
         /// File dialogs only.
         QString directory;
         QString filter;
+        QString selectedFilter;
     };
 
     /// The answer for the next question (true: Yes).
@@ -43,9 +44,9 @@ public:
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& directory,
-                         const QString& filter) override;
+                         const QString& filter, const QString& selectedFilter = {}) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
-                         const QString& filter) override;
+                         const QString& filter, const QString& selectedFilter = {}) override;
 
 private:
     QString nextPath(std::deque<QString>& answers);
