@@ -222,6 +222,7 @@ void FormLoad::startUp() {
         window.txtInfo->show();
     });
     step([&] { readCatSetup(); });
+    step([&] { m_program.startStationLinks(); });
     step([&] { readPortSetup(); });
 }
 
@@ -481,6 +482,7 @@ void FormLoad::buildRequestTable() {
     // The CAT bridge comes with its own port; until then a pending command
     // is consumed unanswered.
     m_table.addCatRow([this] { m_program.flags.CatCommandPending = false; });
+    m_table.addRigctlRow([this] { m_program.rigctlServer->serve(*m_program.rigAccess); });
     row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
     row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
     row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });

@@ -4,7 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/PanelRigAccess.h"
 #include "app/persist/PersistedAudioSettings.h"
+#include "app/persist/StationLinksFile.h"
 #include "link/Clock.h"
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPort.h"
@@ -14,6 +16,7 @@
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
+#include "rigctl/RigctlServer.h"
 #include "ui/main/AmplifierControls.h"
 #include "ui/main/KeyPreview.h"
 #include "ui/main/MemoryControls.h"
@@ -79,6 +82,14 @@ public:
     std::unique_ptr<ui::AmplifierControls> amplifier;
     std::unique_ptr<ui::KeyPreview> keyPreview;
 
+    /// How station software reaches the radio besides the plain CAT port.
+    StationLinks stationLinks;
+    /// --rigctld: network rig control on for this run, on this port (0: the
+    /// file's port), whatever StationLinks.txt says.
+    std::optional<int> rigctldThisRun;
+    std::unique_ptr<rigctl::RigctlServer> rigctlServer;
+    std::unique_ptr<PanelRigAccess> rigAccess;
+
     /// Tells whoever started the program, in a line on its output, that the
     /// link is up and the main loop running; empty: nobody is told.
     std::function<void(const QString&)> announce;
@@ -90,6 +101,13 @@ public:
     void openAudioSetup();
     /// Opens the radio port setup dialog modally, the main window disabled.
     void openPortSetup();
+    /// Opens the station software links dialog modally.
+    void openLinkSetup();
+    /// Reads StationLinks.txt (and --rigctld) and starts the links.
+    void startStationLinks();
+    /// Starts, moves or stops the network rig control server as
+    /// stationLinks says; what it now does, as a line for the operator.
+    QString applyStationLinks();
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.

@@ -15,6 +15,18 @@ RigctlServer::~RigctlServer() {
     stop();
 }
 
+std::optional<QHostAddress> RigctlServer::listenAddress(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(u"localhost", Qt::CaseInsensitive) == 0) {
+        return QHostAddress(QHostAddress::LocalHost);
+    }
+    QHostAddress address;
+    if (!address.setAddress(trimmed)) {
+        return std::nullopt;
+    }
+    return address;
+}
+
 std::optional<QString> RigctlServer::listen(const QHostAddress& address, quint16 port) {
     stop();
     if (!m_server.listen(address, port)) {

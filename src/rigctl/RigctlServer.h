@@ -46,6 +46,11 @@ public:
     explicit RigctlServer(bool& pending, QObject* parent = nullptr);
     ~RigctlServer() override;
 
+    /// The address an operator typed: an IP address, or "localhost" for
+    /// this computer; nothing for anything else (names are never looked up,
+    /// so the server cannot end up on an address nobody typed).
+    static std::optional<QHostAddress> listenAddress(const QString& text);
+
     /// Listens on the address and port, dropping any earlier clients;
     /// the reason on failure.
     std::optional<QString> listen(const QHostAddress& address, quint16 port);
