@@ -8,8 +8,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -37,8 +37,9 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
-/// The TCP ports a process listens on, from its sockets in /proc.
-QSet<int> listeningPorts(qint64 pid) {
+/// The TCP ports a process listens on, each with its local address as /proc
+/// prints it (0100007F is 127.0.0.1), from the process's sockets.
+QMap<int, QString> listeningPorts(qint64 pid) {
     QSet<QString> inodes;
     const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
     for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files)) {
@@ -48,7 +49,7 @@ QSet<int> listeningPorts(qint64 pid) {
             inodes << name.mid(8).chopped(1);
         }
     }
-    QSet<int> ports;
+    QMap<int, QString> ports;
     for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
         QFile file(QString::fromLatin1(table));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -60,7 +61,8 @@ QSet<int> listeningPorts(qint64 pid) {
                 QString::fromLatin1(file.readLine()).split(u' ', Qt::SkipEmptyParts);
             // local address:port, ..., state 0A = LISTEN, ..., inode
             if (fields.size() > 9 && fields[3] == u"0A" && inodes.contains(fields[9])) {
-                ports << fields[1].section(u':', -1).toInt(nullptr, 16);
+                ports.insert(fields[1].section(u':', -1).toInt(nullptr, 16),
+                             fields[1].section(u':', 0, -2));
             }
         }
     }
@@ -218,7 +220,8 @@ protected:
 };
 
 TEST_F(RigctlOverNetwork, HamlibOpensTheRadioAndReadsAndSetsFrequencyAndMode) {
-    EXPECT_TRUE(listeningPorts(s_program->process.processId()).contains(s_port));
+    EXPECT_EQ(listeningPorts(s_program->process.processId()).value(s_port), "0100007F")
+        << "loopback only unless the operator typed another address";
     // Hamlib's client answers reads from its own cache after a set, so every
     // read below is a fresh connection that has to ask the program.
     const RigctlRun tune = rigctl({"F", "7074000", "M", "LSB", "2400"});

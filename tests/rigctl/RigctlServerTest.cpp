@@ -200,3 +200,33 @@ TEST_F(RigctlServerTest, StoppingDropsEveryClientAndListensNoMore) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RigctlServerTest, AClientThatNeverReadsItsRepliesIsCutOff) {
+    QTcpSocket silent;
+    // A small window makes the replies back up in the server soon.
+    silent.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    silent.connectToHost(QHostAddress::LocalHost, server.serverPort());
+    ASSERT_TRUE(silent.waitForConnected(kLimitMs));
+    ASSERT_TRUE(runUntil([&] { return server.clientCount() == 1; }));
+    auto other = connectClient();
+    const QByteArray request = QByteArray("\\dump_state\n").repeated(100);
+    int sent = 0;
+    ASSERT_TRUE(runUntil([&] {
+        if (silent.bytesToWrite() < 4096 && sent < 100000) {
+            silent.write(request);
+            sent += 100;
+        }
+        if (pending) {
+            server.serve(rig);
+        }
+        return server.clientCount() == 1;
+    })) << "lines sent: "
+        << sent;
+    // The reader left over is still served.
+    other->write("f\n");
+    EXPECT_EQ(exchange(*other, 1), "14074000\n");
+}
+
+}  // namespace
