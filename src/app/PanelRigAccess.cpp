@@ -112,9 +112,11 @@ rigctl::RigResult PanelRigAccess::setTransmit(bool on) {
     if (window.XmitActive) {
         return rigctl::RigResult::Ok;
     }
+    // Whatever else keys the radio (tune, an amplifier tune) owns the sync
+    // character; a latch on top would unkey it on release.
     const bool permitted = m_program.ControlMode == u"REMOTE" && window.cmdXmit->isEnabled() &&
                            window.cmdXmit->text() == kXmitOn && !m_program.flags.ScanActive &&
-                           currentFrequencyInBand();
+                           m_program.link->SyncChar != u"K" && currentFrequencyInBand();
     if (!permitted) {
         return rigctl::RigResult::Rejected;
     }

@@ -21,7 +21,8 @@ public:
     bool keyed() const override;
     /// The latching transmit operation. Latching is refused outside remote
     /// operation, while the panel's transmit button is disabled (band
-    /// limits, tune, a scan), and on a frequency outside the permitted
+    /// limits, tune, a scan), while anything else keys the radio, and on a
+    /// frequency outside the permitted
     /// bands; with split on, the operation's own VFO B check applies.
     rigctl::RigResult setTransmit(bool on) override;
     bool transmitLatched() const override;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QChar>
 #include <QStringList>
 #include <optional>

@@ -152,7 +152,16 @@ void RigctlServer::serve(RigAccess& rig) {
         if (line.oversized) {
             outcome.reply = QByteArrayLiteral("RPRT -1\n");
         } else {
-            outcome = serveRigctlLine(line.text, rig);
+            try {
+                outcome = serveRigctlLine(line.text, rig);
+            } catch (...) {
+                // The radio link failed under the request: the client still
+                // gets its one reply, and the failure goes on to the main
+                // loop, which restarts from its set-up.
+                write(line.client, QByteArrayLiteral("RPRT -6\n"));
+                updatePending();
+                throw;
+            }
         }
         const bool connected = m_clients.contains(line.client);
         if (outcome.transmitSet == false) {

@@ -65,7 +65,8 @@ public:
     int queuedLines() const { return static_cast<int>(m_lines.size()); }
 
     /// The main loop's request: releases the transmitter a dropped client
-    /// held, then serves waiting lines and writes their replies.
+    /// held, then serves waiting lines and writes their replies. A failure
+    /// of the radio link under a line is answered "RPRT -6" and passed on.
     void serve(RigAccess& rig);
 
 private:

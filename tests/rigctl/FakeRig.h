@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <stdexcept>
 
 #include "rigctl/RigAccess.h"
 
@@ -15,10 +16,15 @@ public:
     bool radioKeyed = false;
     bool latched = false;
     rigctl::RigResult transmitAnswer = rigctl::RigResult::Ok;
+    /// The radio link fails under the next set.
+    bool linkFails = false;
     QStringList log;
 
     std::optional<qint64> frequencyHz() const override { return frequency; }
     rigctl::RigResult setFrequency(qint64 hz) override {
+        if (linkFails) {
+            throw std::runtime_error("port gone");
+        }
         log << QStringLiteral("freq %1").arg(hz);
         frequency = hz;
         return rigctl::RigResult::Ok;

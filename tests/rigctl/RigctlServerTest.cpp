@@ -203,6 +203,17 @@ TEST_F(RigctlServerTest, StoppingDropsEveryClientAndListensNoMore) {
 
 namespace {
 
+TEST_F(RigctlServerTest, ALinkFailureUnderARequestIsAnsweredAndPassedOn) {
+    auto client = connectClient();
+    client->write("F 7000000\nf\n");
+    ASSERT_TRUE(runUntil([&] { return server.queuedLines() == 2; }));
+    rig.linkFails = true;
+    EXPECT_THROW(server.serve(rig), std::runtime_error);
+    EXPECT_TRUE(pending) << "the next line still waits";
+    rig.linkFails = false;
+    EXPECT_EQ(exchange(*client, 2), "RPRT -6\n14074000\n");
+}
+
 TEST_F(RigctlServerTest, AClientThatNeverReadsItsRepliesIsCutOff) {
     QTcpSocket silent;
     // A small window makes the replies back up in the server soon.
