@@ -124,7 +124,7 @@ void Program::openPortSetup() {
 
 void Program::openLinkSetup() {
     ui::LinkSetupDialog dialog(
-        stationLinks, [this] { return applyStationLinks(); }, *window, applyStationLinks());
+        stationLinks, [this] { return applyStationLinks(); }, *window, stationLinksStatus);
     ui::runModalWindow(dialog, *window, clock);
 }
 
@@ -140,6 +140,11 @@ void Program::startStationLinks() {
 }
 
 QString Program::applyStationLinks() {
+    stationLinksStatus = serveStationLinks();
+    return stationLinksStatus;
+}
+
+QString Program::serveStationLinks() {
     const QString where =
         QStringLiteral("%1:%2").arg(stationLinks.networkAddress).arg(stationLinks.networkPort);
     if (!stationLinks.networkEnabled) {

@@ -108,6 +108,8 @@ public:
     /// Starts, moves or stops the network rig control server as
     /// stationLinks says; what it now does, as a line for the operator.
     QString applyStationLinks();
+    /// What the last applyStationLinks() said.
+    QString stationLinksStatus = QStringLiteral("Network rig control is off.");
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.
@@ -117,6 +119,8 @@ public:
     bool ended() const { return m_ended; }
 
 private:
+    QString serveStationLinks();
+
     bool m_ended = false;
 };
 

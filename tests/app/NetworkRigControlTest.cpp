@@ -122,15 +122,16 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
         auto* portText = dialog->findChild<QLineEdit*>(QStringLiteral("txtPort"));
         auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"));
         EXPECT_EQ(portText->text(), QString::number(port));
+        auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+        EXPECT_EQ(status->text(),
+                  QStringLiteral("Network rig control listening on 127.0.0.1:%1").arg(port));
         portText->setText(QStringLiteral("70000"));
         apply->click();
         badPortRefused = h.program->rigctlServer->serverPort() == port;
         portText->setText(QString::number(newPort));
         dialog->findChild<QCheckBox*>(QStringLiteral("chkExtendedCat"))->setChecked(true);
         apply->click();
-        EXPECT_TRUE(dialog->findChild<QLabel*>(QStringLiteral("lblStatus"))
-                        ->text()
-                        .endsWith(QStringLiteral("127.0.0.1:%1").arg(newPort)));
+        EXPECT_TRUE(status->text().endsWith(QStringLiteral("127.0.0.1:%1").arg(newPort)));
         dialog->close();
     });
     window().mnuLinkSetup->trigger();
