@@ -13,11 +13,12 @@
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/HelpPage.h"
 #include "ui/about/frmHelp.h"
-#include "ui/lists/frmBandSelect.h"
 #include "ui/channels/frmChannelSetup.h"
+#include "ui/lists/frmBandSelect.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
+#include "ui/setup/LinkSetupDialog.h"
 #include "ui/setup/PortSetupDialog.h"
 
 namespace tq::app {
@@ -49,6 +50,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     transmit->setServedOperationCheck([this] { return operationRunning; });
     memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
     amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
+    rigctlServer = std::make_unique<rigctl::RigctlServer>(flags.RigctlCommandPending);
+    rigAccess = std::make_unique<PanelRigAccess>(*this);
     keyPreview = std::make_unique<ui::KeyPreview>(
         *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 
@@ -78,6 +81,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     QObject::connect(window->mnuHelpTQ5820, &QAction::triggered, [this] { openHelp(); });
     QObject::connect(window->mnuCATSetup, &QAction::triggered, [this] { openCatSetup(); });
     QObject::connect(window->mnuChannelSetup, &QAction::triggered, [this] { openChannelSetup(); });
+    QObject::connect(window->mnuLinkSetup, &QAction::triggered, [this] { openLinkSetup(); });
 }
 
 Program::~Program() {
@@ -90,6 +94,7 @@ void Program::Form_QueryUnload() {
         return;  // a second close while the first one pauses
     }
     m_ended = true;
+    rigctlServer->stop();
 
     PersistedState remembered;
     remembered.left = window->x() * kTwipsPerPixel;
@@ -187,6 +192,60 @@ void Program::openCatSetup() {
 void Program::openChannelSetup() {
     ui::frmChannelSetup channels(*link, prompts, *window);
     ui::runModalWindow(channels, *window, clock);
+}
+
+void Program::openLinkSetup() {
+    ui::LinkSetupDialog dialog(
+        stationLinks, [this] { return applyStationLinks(); }, *window, stationLinksStatus);
+    ui::runModalWindow(dialog, *window, clock);
+}
+
+void Program::startStationLinks() {
+    stationLinks = loadStationLinks();
+    if (rigctldThisRun) {
+        stationLinks.networkEnabled = true;
+        if (*rigctldThisRun > 0) {
+            stationLinks.networkPort = *rigctldThisRun;
+        }
+    }
+    applyStationLinks();
+}
+
+QString Program::applyStationLinks() {
+    stationLinksStatus = serveStationLinks();
+    return stationLinksStatus;
+}
+
+QString Program::serveStationLinks() {
+    const QString where =
+        QStringLiteral("%1:%2").arg(stationLinks.networkAddress).arg(stationLinks.networkPort);
+    if (!stationLinks.networkEnabled) {
+        rigctlServer->stop();
+        return QStringLiteral("Network rig control is off.");
+    }
+    const auto address = rigctl::RigctlServer::listenAddress(stationLinks.networkAddress);
+    QString failure;
+    if (!address) {
+        failure = QStringLiteral("\"%1\" is not an IP address").arg(stationLinks.networkAddress);
+    } else if (rigctlServer->isListening() && rigctlServer->serverAddress() == *address &&
+               rigctlServer->serverPort() == stationLinks.networkPort) {
+        return QStringLiteral("Network rig control listening on ") + where;  // clients stay
+    } else if (const auto error =
+                   rigctlServer->listen(*address, static_cast<quint16>(stationLinks.networkPort))) {
+        failure = *error;
+    }
+    if (!failure.isEmpty()) {
+        rigctlServer->stop();
+        const QString text =
+            QStringLiteral("Network rig control cannot listen on %1: %2").arg(where, failure);
+        window->showErrorInfo(text);
+        return text;
+    }
+    const QString text = QStringLiteral("Network rig control listening on ") + where;
+    if (announce) {
+        announce(text);
+    }
+    return text;
 }
 
 }  // namespace tq::app

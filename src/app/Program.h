@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/CatWindowPanel.h"
+#include "app/PanelRigAccess.h"
 #include "app/persist/PersistedAudioSettings.h"
+#include "app/persist/StationLinksFile.h"
 #include "cat/CatBridge.h"
 #include "cat/CatPortSetup.h"
 #include "link/Clock.h"
@@ -17,6 +19,7 @@
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
+#include "rigctl/RigctlServer.h"
 #include "ui/main/AmplifierControls.h"
 #include "ui/main/KeyPreview.h"
 #include "ui/main/MemoryControls.h"
@@ -86,6 +89,14 @@ public:
     std::unique_ptr<ui::AmplifierControls> amplifier;
     std::unique_ptr<ui::KeyPreview> keyPreview;
 
+    /// How station software reaches the radio besides the plain CAT port.
+    StationLinks stationLinks;
+    /// --rigctld: network rig control on for this run, on this port (0: the
+    /// file's port), whatever StationLinks.txt says.
+    std::optional<int> rigctldThisRun;
+    std::unique_ptr<rigctl::RigctlServer> rigctlServer;
+    std::unique_ptr<PanelRigAccess> rigAccess;
+
     /// Tells whoever started the program, in a line on its output, that the
     /// link is up and the main loop running; empty: nobody is told.
     std::function<void(const QString&)> announce;
@@ -113,6 +124,15 @@ public:
     void openCatSetup();
     /// Opens the channel manager modally, the main window disabled.
     void openChannelSetup();
+    /// Opens the station software links dialog modally.
+    void openLinkSetup();
+    /// Reads StationLinks.txt (and --rigctld) and starts the links.
+    void startStationLinks();
+    /// Starts, moves or stops the network rig control server as
+    /// stationLinks says; what it now does, as a line for the operator.
+    QString applyStationLinks();
+    /// What the last applyStationLinks() said.
+    QString stationLinksStatus = QStringLiteral("Network rig control is off.");
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.
@@ -122,6 +142,8 @@ public:
     bool ended() const { return m_ended; }
 
 private:
+    QString serveStationLinks();
+
     bool m_ended = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tq::app {
 
@@ -12,6 +13,9 @@ struct ProgramOptions {
     /// Directory to change to before start-up (the data directory); empty
     /// keeps the current directory, except that a demo makes a fresh one.
     QString dataDir;
+    /// --rigctld[=PORT]: network rig control on for this run; 0 keeps the
+    /// port of the settings file.
+    std::optional<int> rigctldPort;
     bool showHelp = false;
     /// Set when the command line could not be understood.
     QString error;

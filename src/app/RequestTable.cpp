@@ -13,6 +13,10 @@ void RequestTable::addCatRow(Operation operation) {
     m_rows.push_back({Kind::Cat, {}, std::move(operation)});
 }
 
+void RequestTable::addRigctlRow(Operation operation) {
+    m_rows.push_back({Kind::Rigctl, {}, std::move(operation)});
+}
+
 void RequestTable::addPortChangedExit() {
     m_rows.push_back({Kind::PortChangedExit, {}, {}});
 }
@@ -34,6 +38,11 @@ std::optional<Stage> RequestTable::serve() {
                     row.operation();
                 }
                 break;
+            case Kind::Rigctl:
+                if (m_flags.RigctlCommandPending) {
+                    row.operation();
+                }
+                break;
             case Kind::PortChangedExit:
                 if (m_flags.RadioPortChanged) {
                     return Stage::PortStep;
@@ -51,8 +60,8 @@ std::optional<Stage> RequestTable::serve() {
 }
 
 bool RequestTable::anyRaised() const {
-    return m_requests.any() || m_flags.CatCommandPending || m_flags.RadioPortChanged ||
-           m_flags.PanelResetRequest;
+    return m_requests.any() || m_flags.CatCommandPending || m_flags.RigctlCommandPending ||
+           m_flags.RadioPortChanged || m_flags.PanelResetRequest;
 }
 
 }  // namespace tq::app

@@ -21,6 +21,7 @@ public:
 
     void addPanelRow(ui::PanelRequest request, Operation operation);
     void addCatRow(Operation operation);
+    void addRigctlRow(Operation operation);
     void addPortChangedExit();
     void addPanelResetExit();
 
@@ -32,7 +33,7 @@ public:
     bool anyRaised() const;
 
 private:
-    enum class Kind { Panel, Cat, PortChangedExit, PanelResetExit };
+    enum class Kind { Panel, Cat, Rigctl, PortChangedExit, PanelResetExit };
     struct Row {
         Kind kind;
         ui::PanelRequest request;

@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
         std::_Exit(0);
     };
     tq::app::Program program(clock, *radioPort, *catPort, portExists, prompts, endProgram);
+    program.rigctldThisRun = options.rigctldPort;
     program.announce = [](const QString& line) {
         std::printf("%s\n", qPrintable(line));
         std::fflush(stdout);

@@ -14,6 +14,9 @@ struct ProgramFlags {
     bool PanelResetRequest = false;
     /// A CAT command has arrived and waits for the main loop.
     bool CatCommandPending = false;
+    /// A network rig control line (or a dropped client's transmitter
+    /// release) waits for the main loop.
+    bool RigctlCommandPending = false;
     /// A scan window is open.
     bool ScanActive = false;
     /// Marker file Permissions.txt present: transmitting outside the amateur

@@ -26,6 +26,10 @@ struct Table : ::testing::Test {
             served << QStringLiteral("cat");
             flags.CatCommandPending = false;
         });
+        table.addRigctlRow([this] {
+            served << QStringLiteral("rigctl");
+            flags.RigctlCommandPending = false;
+        });
         table.addPanelResetExit();
         row(PanelRequest::cmdVM, "vm");
     }
@@ -38,12 +42,13 @@ struct Table : ::testing::Test {
 
 TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
     requests.raise(PanelRequest::cmdVM);
+    flags.RigctlCommandPending = true;
     requests.raise(PanelRequest::cmd75M);
     flags.CatCommandPending = true;
     requests.raise(PanelRequest::cmd160M);
     EXPECT_TRUE(table.anyRaised());
     EXPECT_FALSE(table.serve().has_value());
-    EXPECT_EQ(served, QStringList({"160", "75", "cat", "vm"}));
+    EXPECT_EQ(served, QStringList({"160", "75", "cat", "rigctl", "vm"}));
     EXPECT_FALSE(table.anyRaised());
 }
 

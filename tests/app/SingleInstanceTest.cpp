@@ -45,4 +45,13 @@ TEST(ProgramOptions, CommandLines) {
     EXPECT_FALSE(ProgramOptions::parse({"tq5820", "--data-dir"}).error.isEmpty());
 }
 
+TEST(ProgramOptions, RigctldTurnsTheServerOnWithAnOptionalPort) {
+    EXPECT_FALSE(ProgramOptions::parse({"tq5820"}).rigctldPort.has_value());
+    EXPECT_EQ(ProgramOptions::parse({"tq5820", "--rigctld"}).rigctldPort, 0) << "the file's port";
+    EXPECT_EQ(ProgramOptions::parse({"tq5820", "--rigctld=4600"}).rigctldPort, 4600);
+    for (const char* bad : {"--rigctld=0", "--rigctld=65536", "--rigctld=x", "--rigctld="}) {
+        EXPECT_FALSE(ProgramOptions::parse({"tq5820", bad}).error.isEmpty()) << bad;
+    }
+}
+
 }  // namespace

@@ -42,6 +42,7 @@ const std::array<Menu, 4>& menus() {
          {{&frmTQ5820::mnuPortSetup, "mnuPortSetup", "Port Setup"},
           {&frmTQ5820::mnuAudioSetup, "mnuAudioSetup", "Audio Setup"},
           {&frmTQ5820::mnuCATSetup, "mnuCATSetup", "CAT Setup"},
+          {&frmTQ5820::mnuLinkSetup, "mnuLinkSetup", "Station Software Links"},
           {&frmTQ5820::mnuChannelSetup, "mnuChannelSetup", "Channels"}}},
         {&frmTQ5820::mnuHelp,
          "mnuHelp",

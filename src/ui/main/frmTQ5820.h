@@ -230,6 +230,7 @@ public:
     QAction* mnuPortSetup = nullptr;
     QAction* mnuAudioSetup = nullptr;
     QAction* mnuCATSetup = nullptr;
+    QAction* mnuLinkSetup = nullptr;
     QAction* mnuChannelSetup = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;

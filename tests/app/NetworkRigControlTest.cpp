@@ -1,0 +1,157 @@
+// Network rig control inside the whole program, in virtual time: a client's
+// lines are served by the main loop through the panel's own operations, the
+// transmit latch keeps its band and split checks, a dropped client never
+// leaves the radio keyed, and the links dialog moves the server at once.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "ProgramHarness.h"
+#include "sim/RadioSettings.h"
+#include "ui/main/StepButton.h"
+
+using tq::sim::Setting;
+using tq::test::ProgramHarness;
+
+namespace {
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+class NetworkRigControl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        port = freePort();
+        h.writeFile(QStringLiteral("StationLinks.txt"),
+                    QStringLiteral("0\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(port));
+        ASSERT_TRUE(h.runUntil([&] {
+            return h.program->ControlMode == u"REMOTE" &&
+                   h.formLoad->stage() == tq::app::Stage::MainLoop;
+        }));
+        client.connectToHost(QHostAddress::LocalHost, port);
+        ASSERT_TRUE(client.waitForConnected(5000));
+        h.runUntil([&] { return h.program->rigctlServer->clientCount() == 1; }, 1.0);
+    }
+
+    // Sends lines and lets the program run until they are answered.
+    std::string ask(const QByteArray& lines) {
+        client.write(lines);
+        client.flush();
+        QByteArray reply;
+        const int wanted = static_cast<int>(lines.count('\n'));
+        h.runUntil(
+            [&] {
+                reply += client.readAll();
+                return reply.count("RPRT") + reply.count("PTT") >= wanted;
+            },
+            10.0);
+        return reply.toStdString();
+    }
+
+    bool radioKeyed() { return h.port.radio().settings().keyed(); }
+    tq::ui::frmTQ5820& window() { return *h.program->window; }
+
+    ProgramHarness h;
+    quint16 port = 0;
+    QTcpSocket client;
+};
+
+TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
+    EXPECT_EQ(ask("F 7074000\nM LSB 2400\n"), "RPRT 0\nRPRT 0\n");
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Mode), 2);
+    EXPECT_EQ(ask("T 1\n"), "RPRT 0\n");
+    h.runFor(1.0);
+    EXPECT_TRUE(radioKeyed());
+    EXPECT_TRUE(window().XmitActive);
+    EXPECT_EQ(window().cmdXmit->text(), "&XMT OFF");
+    EXPECT_EQ(ask("+t\n"), "get_ptt:\nPTT: 1\nRPRT 0\n");
+    EXPECT_EQ(ask("F 7075000\n"), "RPRT -9\n") << "no retuning while transmitting";
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
+
+    client.abort();
+    h.runFor(1.0);
+    EXPECT_FALSE(radioKeyed());
+    EXPECT_FALSE(window().XmitActive);
+    EXPECT_EQ(window().cmdXmit->text(), "&XMT ON");
+}
+
+TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
+    // Outside the amateur bands.
+    EXPECT_EQ(ask("F 2500000\nT 1\n"), "RPRT 0\nRPRT -9\n");
+    // Split with VFO B outside them: nothing keyed, nothing exchanged.
+    EXPECT_EQ(ask("F 7074000\n"), "RPRT 0\n");
+    h.runFor(0.5);
+    window().lblSplit->setText(QStringLiteral("Split On"));
+    const char* vfoB = "0600000";
+    for (int i = 0; i < 7; ++i) {
+        window().cmdVFOB[static_cast<std::size_t>(i)]->setText(QString(QLatin1Char(vfoB[i])));
+    }
+    EXPECT_EQ(ask("T 1\n"), "RPRT -9\n");
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
+    window().lblSplit->setText(QStringLiteral("Split Off"));
+    // While tune holds the transmitter.
+    window().requests().raise(tq::ui::PanelRequest::cmdTune);
+    h.runFor(2.0);
+    ASSERT_EQ(window().cmdTune->text(), "T&UNE OFF");
+    EXPECT_EQ(ask("T 2\n"), "RPRT -9\n");
+    window().requests().raise(tq::ui::PanelRequest::cmdTune);
+    h.runFor(3.0);
+    h.runFor(1.0);
+    EXPECT_FALSE(radioKeyed());
+    EXPECT_FALSE(window().XmitActive);
+}
+
+TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings) {
+    const quint16 newPort = freePort();
+    bool badPortRefused = false;
+    h.clock.schedule(0.1, [&] {
+        auto* dialog = qobject_cast<QWidget*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "frmLinkSetup");
+        auto* portText = dialog->findChild<QLineEdit*>(QStringLiteral("txtPort"));
+        auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"));
+        EXPECT_EQ(portText->text(), QString::number(port));
+        auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+        EXPECT_EQ(status->text(),
+                  QStringLiteral("Network rig control listening on 127.0.0.1:%1").arg(port));
+        portText->setText(QStringLiteral("70000"));
+        apply->click();
+        badPortRefused = h.program->rigctlServer->serverPort() == port;
+        portText->setText(QString::number(newPort));
+        dialog->findChild<QCheckBox*>(QStringLiteral("chkExtendedCat"))->setChecked(true);
+        apply->click();
+        EXPECT_TRUE(status->text().endsWith(QStringLiteral("127.0.0.1:%1").arg(newPort)));
+        dialog->close();
+    });
+    window().mnuLinkSetup->trigger();
+    EXPECT_TRUE(badPortRefused);
+    EXPECT_EQ(h.program->rigctlServer->serverPort(), newPort);
+    EXPECT_TRUE(h.program->stationLinks.extendedCat);
+    EXPECT_TRUE(h.readFile(QStringLiteral("StationLinks.txt"))
+                    .startsWith(QStringLiteral("1\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(newPort)));
+    EXPECT_TRUE(client.state() == QAbstractSocket::UnconnectedState ||
+                client.waitForDisconnected(5000))
+        << "clients of the old address are dropped";
+
+    QTcpSocket moved;
+    moved.connectToHost(QHostAddress::LocalHost, newPort);
+    ASSERT_TRUE(moved.waitForConnected(5000));
+    moved.write("f\n");
+    moved.flush();
+    QByteArray reply;
+    h.runUntil([&] { return (reply += moved.readAll()).endsWith('\n'); }, 5.0);
+    EXPECT_EQ(reply, "14200000\n");
+}
+
+}  // namespace
