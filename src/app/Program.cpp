@@ -8,7 +8,11 @@
 #include "app/persist/IniFile.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "ui/lists/frmScanBands.h"
+#include "ui/lists/frmScanFreqs.h"
+#include "ui/main/AmateurBands.h"
 #include "ui/main/ModalWindow.h"
+#include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
 #include "ui/setup/PortSetupDialog.h"
@@ -62,6 +66,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, PortProbe po
     QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
     QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
     QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
+    QObject::connect(window->mnuScanBands, &QAction::triggered, [this] { openScanBands(); });
+    QObject::connect(window->mnuScanFreqs, &QAction::triggered, [this] { openScanFreqs(); });
 }
 
 Program::~Program() {
@@ -115,6 +121,50 @@ void Program::openPortSetup() {
                                ui::PortSetupTarget::radioPort(portSetup), radioPort,
                                ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
     ui::runModalWindow(dialog, *window, clock);
+}
+
+namespace {
+
+/// Applies the band limits, reporting a radio that went away meanwhile.
+void applyScanLimits(ui::frmTQ5820& window, bool inBand) {
+    try {
+        window.display().ApplyBandLimits(inBand);
+    } catch (const link::PortFailure& failure) {
+        window.showErrorInfo(QStringLiteral("ApplyBandLimits: Err %1. %2")
+                                 .arg(failure.number())
+                                 .arg(failure.description()));
+    }
+}
+
+constexpr double kScanIdleTick = 0.5;
+
+}  // namespace
+
+void Program::openScanBands() {
+    flags.ScanActive = true;
+    applyScanLimits(*window, false);
+    window->setEnabled(false);
+    {
+        ui::frmScanBands scan(*window, *link);
+        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
+    }
+    flags.ScanActive = false;
+    // A frequency that is no number (no reply yet) is not a band to send on.
+    applyScanLimits(*window,
+                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
+}
+
+void Program::openScanFreqs() {
+    window->setEnabled(false);
+    flags.ScanActive = true;
+    applyScanLimits(*window, false);
+    {
+        ui::frmScanFreqs scan(*window, *link, *commands);
+        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
+    }
+    flags.ScanActive = false;
+    applyScanLimits(*window,
+                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
 }
 
 }  // namespace tq::app
