@@ -24,8 +24,7 @@ ScanFreqsFile parseScanFreqs(const QString& text) {
     return file;
 }
 
-QString formatScanFreqs(const std::array<ListRow, ScanFreqsFile::kRows>& rows,
-                        const QString& dwellText) {
+QString formatScanFreqs(const ScanFreqsFile::Rows& rows, const QString& dwellText) {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text;
     for (const ListRow& row : rows) {

@@ -14,8 +14,9 @@ inline const QString kScanFreqsFileName = QStringLiteral("ScanFreqs.txt");
 /// What ScanFreqs.txt holds: thirteen rows, then the dwell time in seconds.
 struct ScanFreqsFile {
     static constexpr int kRows = 13;
+    using Rows = std::array<ListRow, kRows>;
 
-    std::array<ListRow, kRows> rows;
+    Rows rows;
     /// The dwell line as a number text, or nothing when the file has no
     /// usable dwell line (the window then keeps its own).
     std::optional<QString> dwell;
@@ -31,7 +32,6 @@ ScanFreqsFile parseScanFreqs(const QString& text);
 
 /// The fourteen lines of ScanFreqs.txt, each ended by CR LF: every row as
 /// joinListLine writes it, then the dwell text as typed.
-QString formatScanFreqs(const std::array<ListRow, ScanFreqsFile::kRows>& rows,
-                        const QString& dwellText);
+QString formatScanFreqs(const ScanFreqsFile::Rows& rows, const QString& dwellText);
 
 }  // namespace tq::ui

@@ -117,7 +117,7 @@ void frmScanFreqs::readFile() {
 }
 
 void frmScanFreqs::cmdWriteFile_Click() {
-    std::array<ListRow, kRows> rows;
+    ScanFreqsFile::Rows rows;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k] = {txtFreq[k]->text(), txtMode[k]->text(), txtInfo[k]->text()};
     }
