@@ -197,8 +197,9 @@ bool frmScanFreqs::scanRow(int i) {
         return false;
     }
     m_main.lblInfo->setText(txtInfo[k]->text());
-    // The mode first: a direct mode set re-sends the frequency the radio
-    // had, which would undo a tuning made before it.
+    // The mode first: a mode change can report (and with some firmware
+    // re-send) a frequency, and the tuning's reply should be the last word
+    // on where the radio is.
     const QString mode = scanModeCode(txtMode[k]->text());
     if (!mode.isEmpty() && m_link.state().ModeReply != mode) {
         m_commands.SelectMode(mode);
