@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QPointer>
 
 #include "ProgramHarness.h"
 #include "sim/RadioSettings.h"
@@ -11,15 +11,14 @@
 #include "ui/lists/frmScanFreqs.h"
 
 using tq::sim::Setting;
-using tq::test::ProgramHarness;
 
 namespace {
 
 template <typename Window>
-Window* openWindow(const char* name) {
+Window* openWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
-            return qobject_cast<Window*>(widget);
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            return window;
     }
     return nullptr;
 }
@@ -33,51 +32,51 @@ protected:
         }));
     }
     tq::ui::frmTQ5820& window() { return *h.program->window; }
+    int radioFrequency() { return h.port.radio().settings().get(Setting::Frequency); }
 
-    /// Runs the program while a scanner is open: `during` runs in the open
-    /// window shortly after the menu entry was chosen.
-    void runMenu(QAction* entry, std::function<void()> during) {
+    /// Chooses a scan menu entry and runs `during` in the open scanner once
+    /// the opener has blocked transmitting, closing the scanner 4 s later.
+    template <typename Window>
+    void runMenu(QAction* entry, std::function<void(Window&)> during) {
         h.clock.schedule(0.01, [entry] { entry->trigger(); });
         h.clock.schedule(1.5, [this, during] {
             EXPECT_TRUE(h.program->flags.ScanActive);
             EXPECT_FALSE(window().isEnabled());
             EXPECT_FALSE(window().cmdXmit->isEnabled());
             EXPECT_EQ(window().lblInBand->text(), "Scanning");
-            during();
+            Window* scan = openWindow<Window>();
+            ASSERT_NE(scan, nullptr);
+            // The scanner may be gone by then.
+            h.clock.schedule(4.0, [scan = QPointer<Window>(scan)] {
+                if (scan)
+                    scan->close();
+            });
+            during(*scan);
         });
         h.runFor(30.0);
         EXPECT_FALSE(h.program->flags.ScanActive);
         EXPECT_TRUE(window().isEnabled());
+        EXPECT_EQ(openWindow<Window>(), nullptr);
     }
 
-    ProgramHarness h;
+    tq::test::ProgramHarness h;
 };
 
-TEST_F(ScanMenus, ScanBandsEndingInsideABandGivesTransmittingBack) {
-    runMenu(window().mnuScanBands, [this] {
-        auto* scan = openWindow<tq::ui::frmScanBands>("frmScanBands");
-        ASSERT_NE(scan, nullptr);
-        scan->cmd20M->click();
-        h.clock.schedule(5.0, [scan] { scan->close(); });
-        scan->cmdScanUp->click();
+TEST_F(ScanMenus, AfterScanBandsTransmittingFollowsTheFrequencyLeft) {
+    runMenu<tq::ui::frmScanBands>(window().mnuScanBands, [](tq::ui::frmScanBands& scan) {
+        scan.cmd20M->click();
+        scan.cmdScanUp->click();
     });
-    const int tuned = h.port.radio().settings().get(Setting::Frequency);
-    EXPECT_GT(tuned, 1400000);
-    EXPECT_LT(tuned, 1400200);
+    EXPECT_GT(radioFrequency(), 1400000);
     EXPECT_TRUE(window().cmdXmit->isEnabled());
     EXPECT_EQ(window().lblInBand->text(), "");
-}
 
-TEST_F(ScanMenus, ScanBandsEndingOutsideABandKeepsTransmittingBlocked) {
-    runMenu(window().mnuScanBands, [this] {
-        auto* scan = openWindow<tq::ui::frmScanBands>("frmScanBands");
-        ASSERT_NE(scan, nullptr);
-        scan->txtScanLow->setText("14.36");
-        scan->txtScanHi->setText("14.36");
-        h.clock.schedule(3.0, [scan] { scan->close(); });
-        scan->cmdScanUp->click();
+    runMenu<tq::ui::frmScanBands>(window().mnuScanBands, [](tq::ui::frmScanBands& scan) {
+        scan.txtScanLow->setText("14.36");
+        scan.txtScanHi->setText("14.36");
+        scan.cmdScanUp->click();
     });
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 1436000);
+    EXPECT_EQ(radioFrequency(), 1436000);
     EXPECT_FALSE(window().cmdXmit->isEnabled());
     EXPECT_EQ(window().lblInBand->text(), "Out Of Band");
 }
@@ -85,31 +84,26 @@ TEST_F(ScanMenus, ScanBandsEndingOutsideABandKeepsTransmittingBlocked) {
 TEST_F(ScanMenus, ScanFreqsScansTheTickedRowsOfItsFile) {
     h.writeFile("ScanFreqs.txt",
                 QString("  \r\n7.150 LSB Net\r\n") + QString("  \r\n").repeated(11) + "2\r\n");
-    runMenu(window().mnuScanFreqs, [this] {
-        auto* scan = openWindow<tq::ui::frmScanFreqs>("frmScanFreqs");
-        ASSERT_NE(scan, nullptr);
-        EXPECT_EQ(scan->txtDelay->text(), "2");
-        scan->Check1[1]->setChecked(true);
-        h.clock.schedule(5.0, [scan] { scan->close(); });
-        scan->cmdScan->click();
+    runMenu<tq::ui::frmScanFreqs>(window().mnuScanFreqs, [](tq::ui::frmScanFreqs& scan) {
+        EXPECT_EQ(scan.txtDelay->text(), "2");
+        scan.Check1[1]->setChecked(true);
+        scan.cmdScan->click();
     });
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 715000);
+    EXPECT_EQ(radioFrequency(), 715000);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Mode), 2);
     EXPECT_EQ(window().lblInfo->text(), "Net");
     EXPECT_TRUE(window().cmdXmit->isEnabled());
 }
 
 TEST_F(ScanMenus, RadioGoingLocalDuringAScanLeavesTheLocalPanelUsable) {
-    runMenu(window().mnuScanBands, [this] {
-        auto* scan = openWindow<tq::ui::frmScanBands>("frmScanBands");
-        ASSERT_NE(scan, nullptr);
-        scan->cmd40M->click();
-        h.clock.schedule(3.0, [this] { h.port.radio().setRemote(false); });
-        scan->cmdScanUp->click();
-        EXPECT_TRUE(scan->isHidden());
+    runMenu<tq::ui::frmScanFreqs>(window().mnuScanFreqs, [this](tq::ui::frmScanFreqs& scan) {
+        scan.txtFreq[0]->setText("7.150");
+        scan.Check1[0]->setChecked(true);
+        h.clock.schedule(2.0, [this] { h.port.radio().setRemote(false); });
+        scan.cmdScan->click();
+        EXPECT_TRUE(scan.isHidden());  // well before the close at 4 s
     });
     EXPECT_EQ(h.program->ControlMode, "LOCAL");
-    EXPECT_EQ(openWindow<QWidget>("frmScanBands"), nullptr);
 }
 
 }  // namespace
