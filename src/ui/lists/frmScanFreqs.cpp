@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -40,7 +41,10 @@ frmScanFreqs::frmScanFreqs(frmTQ5820& main, protocol::RadioLink& link,
     setObjectName(QStringLiteral("frmScanFreqs"));
     setWindowTitle(QStringLiteral("Scan Freq"));
     setWindowFlag(Qt::Window);
-    setBackColour(this, kLightGrey);
+    // Only the form's own background: the text boxes keep their white.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kLightGrey);
+    setPalette(palette);
     setAutoFillBackground(true);
     buildControls();
     connectControls();
