@@ -64,6 +64,12 @@ const std::array<BandLimits, frmScanBands::kBandCount> kBands{{
 
 const QColor kErrorRed(255, 0, 0);
 
+// The window covers the main window's band frame and should not reach far
+// beyond it: narrow boxes and band buttons.
+constexpr int kLimitBoxWidth = 80;
+constexpr int kFrequencyBoxWidth = 100;
+constexpr int kBandButtonWidth = 36;
+
 QLineEdit* makeEditBox(const QString& name) {
     auto* box = new QLineEdit;
     box->setObjectName(name);
@@ -143,9 +149,14 @@ void frmScanBands::buildControls() {
     for (const BandLimits& band : kBands) {
         QPushButton* button =
             makeButton(QString::fromLatin1(band.name), QString::fromLatin1(band.caption));
+        button->setMaximumWidth(kBandButtonWidth);
         this->*band.button = button;
         bands->addWidget(button);
     }
+
+    txtFreq->setMaximumWidth(kFrequencyBoxWidth);
+    txtScanLow->setMaximumWidth(kLimitBoxWidth);
+    txtScanHi->setMaximumWidth(kLimitBoxWidth);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(txtFreq, 0, 0, 1, 3);
