@@ -1,5 +1,4 @@
-// The scanners' text formats: frequency boxes, mode words, the dwell box,
-// list lines and ScanFreqs.txt.
+// The scanners' text formats: frequency boxes, list lines and ScanFreqs.txt.
 #include <gtest/gtest.h>
 
 #include "link/QStringPrinter.h"
@@ -22,23 +21,6 @@ TEST(ScanFrequency, ReadsMegahertzIntoTenHertzUnitsWithinTheRadiosRange) {
         EXPECT_EQ(scanFrequency(QString::fromLatin1(text)), std::nullopt) << text;
     }
     EXPECT_EQ(frequencyCommand(715000), "F0715000");
-}
-
-TEST(ScanModeCode, TakesTheFourWordsAndAmInAnyCase) {
-    const std::pair<const char*, const char*> words[] = {
-        {"usb", "M1"}, {"LSB", "M2"}, {"AME", "M3"}, {"am", "M3"}, {"Cw", "M4"}, {"FM", ""}};
-    for (const auto& [word, code] : words) {
-        EXPECT_EQ(scanModeCode(QString::fromLatin1(word)), QString::fromLatin1(code)) << word;
-    }
-}
-
-TEST(DwellSeconds, IsAWholeNumberOfAtLeastOneSecond) {
-    EXPECT_EQ(dwellSeconds("3"), 3);
-    EXPECT_EQ(dwellSeconds("0"), 1);
-    EXPECT_EQ(dwellSeconds("-4"), 1);
-    EXPECT_EQ(dwellSeconds("abc"), 1);
-    EXPECT_EQ(dwellSeconds("5 s"), 5);
-    EXPECT_EQ(dwellSeconds("99999999999"), 32767);
 }
 
 TEST(ListLine, SplitsAtRunsOfSpacesAndJoinsBackUnchanged) {
