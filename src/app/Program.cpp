@@ -15,7 +15,11 @@
 #include "ui/about/frmHelp.h"
 #include "ui/channels/frmChannelSetup.h"
 #include "ui/lists/frmBandSelect.h"
+#include "ui/lists/frmScanBands.h"
+#include "ui/lists/frmScanFreqs.h"
+#include "ui/main/AmateurBands.h"
 #include "ui/main/ModalWindow.h"
+#include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
 #include "ui/setup/LinkSetupDialog.h"
@@ -82,6 +86,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     QObject::connect(window->mnuCATSetup, &QAction::triggered, [this] { openCatSetup(); });
     QObject::connect(window->mnuChannelSetup, &QAction::triggered, [this] { openChannelSetup(); });
     QObject::connect(window->mnuLinkSetup, &QAction::triggered, [this] { openLinkSetup(); });
+    QObject::connect(window->mnuScanBands, &QAction::triggered, [this] { openScanBands(); });
+    QObject::connect(window->mnuScanFreqs, &QAction::triggered, [this] { openScanFreqs(); });
 }
 
 Program::~Program() {
@@ -246,6 +252,50 @@ QString Program::serveStationLinks() {
         announce(text);
     }
     return text;
+}
+
+namespace {
+
+/// Applies the band limits, reporting a radio that went away meanwhile.
+void applyScanLimits(ui::frmTQ5820& window, bool inBand) {
+    try {
+        window.display().ApplyBandLimits(inBand);
+    } catch (const link::PortFailure& failure) {
+        window.showErrorInfo(QStringLiteral("ApplyBandLimits: Err %1. %2")
+                                 .arg(failure.number())
+                                 .arg(failure.description()));
+    }
+}
+
+constexpr double kScanIdleTick = 0.5;
+
+}  // namespace
+
+void Program::openScanBands() {
+    flags.ScanActive = true;
+    applyScanLimits(*window, false);
+    window->setEnabled(false);
+    {
+        ui::frmScanBands scan(*window, *link);
+        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
+    }
+    flags.ScanActive = false;
+    // A frequency that is no number (no reply yet) is not a band to send on.
+    applyScanLimits(*window,
+                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
+}
+
+void Program::openScanFreqs() {
+    window->setEnabled(false);
+    flags.ScanActive = true;
+    applyScanLimits(*window, false);
+    {
+        ui::frmScanFreqs scan(*window, *link, *commands);
+        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
+    }
+    flags.ScanActive = false;
+    applyScanLimits(*window,
+                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
 }
 
 }  // namespace tq::app

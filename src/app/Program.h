@@ -133,6 +133,10 @@ public:
     QString applyStationLinks();
     /// What the last applyStationLinks() said.
     QString stationLinksStatus = QStringLiteral("Network rig control is off.");
+    /// Open a scanner modally with transmitting blocked while it is open;
+    /// afterwards the frequency the scan left decides whether it comes back.
+    void openScanBands();
+    void openScanFreqs();
     /// True while the main loop serves a request or runs a step or set-up
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.

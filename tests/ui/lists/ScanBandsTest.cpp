@@ -1,0 +1,186 @@
+// The band scan window against the simulated radio, in virtual time.
+#include <gtest/gtest.h>
+
+#include "link/QStringPrinter.h"
+#include "ui/lists/frmScanBands.h"
+#include "ui/main/ModalWindow.h"
+#include "ui/main/VfoPanelFixture.h"
+#include "ui/main/WidgetColours.h"
+
+namespace tq::ui {
+namespace {
+
+class ScanBands : public ::testing::Test {
+protected:
+    ScanBands() { open(); }
+
+    void open() {
+        scan = std::make_unique<frmScanBands>(*f.window, *f.link);
+        scan->setBeep([this] {
+            ++beeps;
+            if (onBeep)
+                onBeep();
+        });
+        scan->show();
+    }
+    void setLimits(const QString& low, const QString& high) {
+        scan->txtScanLow->setText(low);
+        scan->txtScanHi->setText(high);
+    }
+    /// Runs one sweep: the end-of-sweep beep asks for the stop.
+    QStringList sweepOnce() {
+        onBeep = [this] { scan->cmdStop->click(); };
+        scan->cmdScanUp->click();
+        return f.sentFrequencies();
+    }
+    static QStringList range(int from, int to, int step) {
+        QStringList commands;
+        for (int v = from; v <= to; v += step)
+            commands << QStringLiteral("F%1").arg(v, 7, 10, QLatin1Char('0'));
+        return commands;
+    }
+    void silenceRadio() {
+        auto faults = f.port.radio().faults();
+        faults.silent = true;
+        f.port.radio().setFaults(faults);
+    }
+    qsizetype sentCount(const QString& command) const { return f.sent().count(command); }
+
+    test::VfoPanelFixture f;
+    std::unique_ptr<frmScanBands> scan;
+    int beeps = 0;
+    std::function<void()> onBeep;
+};
+
+TEST_F(ScanBands, SweepsTheBandEdgeToEdgeThenBeepsAndStartsAgain) {
+    scan->cmd160M->click();
+    EXPECT_EQ(scan->txtScanHi->text(), "2.000");
+    scan->Option1[4]->click();
+    // Stop once the second sweep has tuned its first frequency.
+    onBeep = [this] { f.at(2.3, [this] { scan->cmdStop->click(); }); };
+    scan->cmdScanUp->click();
+    QStringList expected = range(180000, 200000, 100);
+    ASSERT_EQ(expected.size(), 201);
+    EXPECT_EQ(f.sentFrequencies(), expected << "F0180000");
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(f.vfoA(), "0180000");
+    EXPECT_TRUE(scan->cmdScanUp->isEnabled());
+}
+
+TEST_F(ScanBands, SweepEndsOnTheLastStepNotAboveTheUpperLimit) {
+    setLimits("7.000", "7.00125");
+    EXPECT_EQ(sweepOnce(), range(700000, 700120, 10));
+    f.port.clearWritten();
+    setLimits("7.15", "7.15");
+    EXPECT_EQ(sweepOnce(), QStringList{"F0715000"});
+    EXPECT_EQ(scan->txtFreq->text(), "F07150000");  // in Hz
+}
+
+TEST_F(ScanBands, LimitOutsideTheRadiosRangeShowsErrorAndSendsNothing) {
+    setLimits("1.5", "30.000");
+    scan->cmdScanUp->click();
+    EXPECT_EQ(scan->txtScanLow->text(), "Error");
+    EXPECT_EQ(foreColour(scan->txtScanLow), QColor(255, 0, 0));
+    setLimits("28.000", "30.000");
+    scan->cmdScanUp->click();
+    EXPECT_EQ(scan->txtScanHi->text(), "Error");
+    EXPECT_TRUE(f.sentFrequencies().isEmpty());
+    scan->cmd40M->click();
+    EXPECT_EQ(foreColour(scan->txtScanHi), QColor(Qt::black));
+}
+
+TEST_F(ScanBands, LowerAboveUpperBeepsEveryTwoSecondsWithoutTuning) {
+    setLimits("7.300", "7.000");
+    f.at(7.0, [this] { scan->cmdStop->click(); });
+    scan->cmdScanUp->click();
+    EXPECT_EQ(beeps, 4);  // at 0, 2, 4 and 6 s
+    EXPECT_TRUE(f.sentFrequencies().isEmpty());
+}
+
+TEST_F(ScanBands, StepAndDwellChangedDuringAScanApplyFromTheNextStep) {
+    setLimits("14.000", "14.350");
+    f.at(1.0, [this] {
+        scan->Option1[4]->click();
+        scan->Option2[1]->click();
+    });
+    f.at(8.0, [this] { scan->cmdStop->click(); });
+    scan->cmdScanUp->click();
+    const QStringList sent = f.sentFrequencies();
+    ASSERT_GE(sent.size(), 4);
+    EXPECT_EQ(sent.mid(0, 2), (QStringList{"F1400000", "F1400010"}));
+    const auto n = sent.size();
+    EXPECT_EQ(sent[n - 1].mid(1).toInt() - sent[n - 2].mid(1).toInt(), 100);
+    // About 2 steps at 0.4 s dwell, then 1.5 s dwells up to the 8 s stop.
+    EXPECT_LE(n, 2 + 1 + 8 / 1.5 + 1);
+}
+
+TEST_F(ScanBands, PauseHoldsTheFrequencyKeepsTheLinkAliveAndContinues) {
+    setLimits("10.100", "10.150");
+    qsizetype tunedBeforePause = 0;
+    f.at(1.0, [&] {
+        scan->cmdPauseCont->click();
+        EXPECT_FALSE(scan->cmdStop->isEnabled());
+        tunedBeforePause = f.sentFrequencies().size();
+        f.port.clearWritten();
+    });
+    f.at(11.0, [&] {
+        EXPECT_TRUE(f.sentFrequencies().isEmpty());
+        // One every 2 s or a little more, not one every 0.3 s.
+        EXPECT_GE(sentCount("U"), 4);
+        EXPECT_LE(sentCount("U"), 5);
+        EXPECT_EQ(scan->cmdPauseCont->text(), "Con't");
+        scan->cmdPauseCont->click();
+    });
+    f.at(12.0, [this] { scan->cmdStop->click(); });
+    scan->cmdScanUp->click();
+    ASSERT_FALSE(f.sentFrequencies().isEmpty());
+    EXPECT_EQ(f.sentFrequencies().first(), range(1010000, 1015000, 10)[tunedBeforePause]);
+}
+
+TEST_F(ScanBands, CloseDuringTheRestAfterASweepEndsTheScanAndRestoresTheMainWindow) {
+    scan->close();
+    f.window->txtInfo->hide();
+    open();  // over a main window whose information box was hidden
+    onBeep = [this] { f.at(1.0, [this] { scan->close(); }); };
+    setLimits("7.000", "7.001");
+    scan->cmdScanUp->click();
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(f.sentFrequencies().size(), 11);
+    EXPECT_TRUE(scan->isHidden());
+    EXPECT_TRUE(f.window->txtInfo->isHidden());
+    EXPECT_FALSE(f.window->lblInfo->isHidden());
+}
+
+TEST_F(ScanBands, SilentRadioGetsAStatusRequestAndAWrongReplyTheCommandAgain) {
+    silenceRadio();
+    setLimits("7.000", "7.0001");
+    EXPECT_EQ(sweepOnce(), (QStringList{"F0700000", "F0700010"}));
+    EXPECT_EQ(sentCount("?"), 2);
+
+    f.port.radio().setFaults({});
+    f.port.clearWritten();
+    setLimits("7.000", "7.000");
+    // A knob turned on the radio: a report for another frequency arrives
+    // after the answer.
+    f.once([this] { return !f.sentFrequencies().isEmpty(); },
+           [this] { f.at(0.05, [this] { f.port.injectBytes("F0712345\n"); }); });
+    EXPECT_EQ(sweepOnce(), (QStringList{"F0700000", "F0700000"}));
+}
+
+TEST_F(ScanBands, RadioGoingLocalEndsTheScanAndGivesBackTheMainWindow) {
+    setLimits("14.000", "14.350");
+    qsizetype sentBefore = 0;
+    f.at(0.05, [this] { scan->cmdScanUp->click(); });
+    f.at(3.0, [&] {
+        sentBefore = f.sentFrequencies().size();
+        f.port.radio().setRemote(false);
+    });
+    runModalWindow(*scan, *f.window, f.clock, {0.5, [this] { scan->idleTick(); }});
+    EXPECT_TRUE(f.window->isEnabled());
+    EXPECT_TRUE(scan->isHidden());
+    EXPECT_GE(sentBefore, 3);
+    EXPECT_LE(f.sentFrequencies().size(), sentBefore + 1);  // the one that brought the news
+}
+
+}  // namespace
+}  // namespace tq::ui
