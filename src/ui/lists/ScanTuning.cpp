@@ -1,5 +1,6 @@
 #include "ui/lists/ScanTuning.h"
 
+#include "link/PortFailure.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "ui/main/StatusDisplay.h"
@@ -54,6 +55,15 @@ bool ScanTuning::tune(const QString& command, const std::function<bool()>& mustE
 
 bool ScanTuning::radioWentLocal() const {
     return m_startedRemote && m_link.state().RemoteReply == kLocalReply;
+}
+
+bool ScanTuning::radioWentLocalWhileIdle() {
+    try {
+        m_link.DrainRadioInput();
+    } catch (const link::PortFailure&) {
+        return false;
+    }
+    return radioWentLocal();
 }
 
 }  // namespace tq::ui

@@ -37,6 +37,11 @@ public:
     /// adaptive firmware lets the operator scan from there) is not ended.
     bool radioWentLocal() const;
 
+    /// Between scans: takes in what the radio sent meanwhile and tells
+    /// whether it went local, so an idle scan window notices it too. A port
+    /// that has gone is left for the next scan to report.
+    bool radioWentLocalWhileIdle();
+
 private:
     protocol::RadioLink& m_link;
     StatusDisplay& m_display;

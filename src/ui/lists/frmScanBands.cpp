@@ -311,12 +311,7 @@ void frmScanBands::idleTick() {
     if (m_scanning || isHidden()) {
         return;
     }
-    try {
-        m_link.DrainRadioInput();
-    } catch (const link::PortFailure&) {
-        return;  // the next scan reports a port that has gone
-    }
-    if (m_tuning.radioWentLocal()) {
+    if (m_tuning.radioWentLocalWhileIdle()) {
         closingRoutine();
     }
 }
