@@ -14,17 +14,12 @@
 #include <vector>
 
 #include "link/PtyPair.h"
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
 constexpr int kReplyLength = 14;  // FA + 11 digits + ;
 constexpr int kReplyLimitMs = 2000;
-
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) > 0;
-}
 
 double percentile(const std::vector<double>& sorted, double p) {
     const auto index = static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1) + 0.5);
@@ -37,36 +32,15 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const int requests = argc > 1 ? std::max(1, atoi(argv[1])) : 500;
 
-    QTemporaryDir dir;
     tq::link::PtyPair station;
-    const QString radio = dir.filePath(QStringLiteral("radio"));
-    tq::test::SimProcess sim(radio, {});
-    if (!station.ok() || sim.devicePath().isEmpty() ||
-        !writeFile(dir.filePath(QStringLiteral("SerialPorts.txt")),
-                   QStringLiteral("1 %1\n2 %2\n").arg(radio, station.slaveName())) ||
-        !writeFile(dir.filePath(QStringLiteral("PortSetup.txt")),
-                   QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n")) ||
-        !writeFile(dir.filePath(QStringLiteral("CATSetup.txt")),
-                   QStringLiteral("2\r\n9600 ,N, 8, 1\r\ncomNone\r\nKenwood\r\n"))) {
+    tq::test::ProgramProcess program({{}, station.slaveName(), {}});
+    if (!station.ok() || !program.ready()) {
         std::fprintf(stderr, "set-up failed\n");
         return 1;
     }
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TMPDIR"), dir.path());
-    program.setProcessEnvironment(environment);
-    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820"),
-                  {QStringLiteral("--data-dir"), dir.path()});
-    QString printed;
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    while (!printed.contains(QStringLiteral("Main loop running")) && sinceStart.elapsed() < 60000) {
-        program.waitForReadyRead(100);
-        printed += QString::fromLocal8Bit(program.readAllStandardOutput());
-    }
-    if (!printed.contains(QStringLiteral("Main loop running: REMOTE"))) {
-        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n", qPrintable(printed));
+    if (!program.startToMainLoop(60000)) {
+        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n",
+                     qPrintable(program.output()));
         return 1;
     }
     // Let the start-up's last exchanges settle.
@@ -88,8 +62,6 @@ int main(int argc, char** argv) {
         }
         millis.push_back(ms);
     }
-    program.terminate();
-    program.waitForFinished(10000);
     if (millis.empty()) {
         std::fprintf(stderr, "no request was answered\n");
         return 1;

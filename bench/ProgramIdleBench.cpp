@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
@@ -30,11 +30,6 @@ double cpuSecondsOf(qint64 pid) {
     return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) > 0;
-}
-
 struct Run {
     double startSeconds = -1;
     double idleCpuPercent = -1;
@@ -42,45 +37,26 @@ struct Run {
 
 Run measureOnce(double idleSeconds) {
     Run run;
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("radio"));
-    tq::test::SimProcess sim(link, {});
-    if (sim.devicePath().isEmpty() ||
-        !writeFile(dir.filePath(QStringLiteral("SerialPorts.txt")),
-                   QStringLiteral("1 %1\n").arg(link)) ||
-        !writeFile(dir.filePath(QStringLiteral("PortSetup.txt")),
-                   QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"))) {
+    tq::test::ProgramProcess program({});
+    if (!program.ready()) {
         std::fprintf(stderr, "set-up failed\n");
         return run;
     }
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TMPDIR"), dir.path());
-    program.setProcessEnvironment(environment);
     QElapsedTimer sinceStart;
     sinceStart.start();
-    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820"),
-                  {QStringLiteral("--data-dir"), dir.path()});
-    QString printed;
-    while (!printed.contains(QStringLiteral("Main loop running")) && sinceStart.elapsed() < 60000) {
-        program.waitForReadyRead(100);
-        printed += QString::fromLocal8Bit(program.readAllStandardOutput());
-    }
-    if (!printed.contains(QStringLiteral("Main loop running: REMOTE"))) {
-        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n", qPrintable(printed));
+    if (!program.startToMainLoop(60000)) {
+        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n",
+                     qPrintable(program.output()));
         return run;
     }
     run.startSeconds = static_cast<double>(sinceStart.nsecsElapsed()) * 1e-9;
 
-    const double cpuBefore = cpuSecondsOf(program.processId());
+    const double cpuBefore = cpuSecondsOf(program.process().processId());
     QElapsedTimer idle;
     idle.start();
     QThread::msleep(static_cast<unsigned long>(idleSeconds * 1000));
-    const double cpu = cpuSecondsOf(program.processId()) - cpuBefore;
+    const double cpu = cpuSecondsOf(program.process().processId()) - cpuBefore;
     run.idleCpuPercent = 100.0 * cpu / (static_cast<double>(idle.nsecsElapsed()) * 1e-9);
-    program.terminate();
-    program.waitForFinished(10000);
     return run;
 }
 

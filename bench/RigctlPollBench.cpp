@@ -20,7 +20,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
@@ -36,11 +36,6 @@ constexpr std::array<PollCommand, 5> kCycle{{
     {"m\n", 2},
     {"t\n", 1},
 }};
-
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) > 0;
-}
 
 double percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
@@ -104,38 +99,18 @@ int main(int argc, char** argv) {
     const int cycles = argc > 1 ? std::max(10, atoi(argv[1])) : 300;
     const int paceMs = argc > 2 ? std::max(1, atoi(argv[2])) : 50;
 
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("radio"));
-    tq::test::SimProcess sim(link, {});
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
-    if (sim.devicePath().isEmpty() ||
-        !writeFile(dir.filePath(QStringLiteral("SerialPorts.txt")),
-                   QStringLiteral("1 %1\n").arg(link)) ||
-        !writeFile(dir.filePath(QStringLiteral("PortSetup.txt")),
-                   QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"))) {
+    tq::test::ProgramProcess program({{}, {}, {QStringLiteral("--rigctld=%1").arg(port)}});
+    if (!program.ready()) {
         std::fprintf(stderr, "set-up failed\n");
         return 1;
     }
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TMPDIR"), dir.path());
-    program.setProcessEnvironment(environment);
-    program.start(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820"),
-        {QStringLiteral("--data-dir"), dir.path(), QStringLiteral("--rigctld=%1").arg(port)});
-    QString printed;
-    QElapsedTimer startLimit;
-    startLimit.start();
-    while (!printed.contains(QStringLiteral("Main loop running")) && startLimit.elapsed() < 60000) {
-        program.waitForReadyRead(100);
-        printed += QString::fromLocal8Bit(program.readAllStandardOutput());
-    }
-    if (!printed.contains(QStringLiteral("Main loop running: REMOTE"))) {
-        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n", qPrintable(printed));
+    if (!program.startToMainLoop(60000)) {
+        std::fprintf(stderr, "tq5820 did not reach the main loop: %s\n",
+                     qPrintable(program.output()));
         return 1;
     }
 
@@ -154,7 +129,5 @@ int main(int argc, char** argv) {
 
     measure(socket, cycles, 0);
     measure(socket, cycles, paceMs);
-    program.terminate();
-    program.waitForFinished(10000);
     return 0;
 }

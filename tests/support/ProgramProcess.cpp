@@ -1,0 +1,71 @@
+#include "support/ProgramProcess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+
+namespace tq::test {
+
+namespace {
+
+bool writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toLatin1()) == text.size();
+}
+
+}  // namespace
+
+ProgramProcess::ProgramProcess(const Options& options)
+    : m_programArguments(options.programArguments) {
+    if (!m_dir.isValid()) {
+        return;
+    }
+    const QString radio = m_dir.filePath(QStringLiteral("radio"));
+    m_sim = std::make_unique<SimProcess>(radio, options.simArguments);
+    QString ports = QStringLiteral("1 %1\n").arg(radio);
+    bool written = true;
+    if (!options.catDevice.isEmpty()) {
+        ports += QStringLiteral("2 %1\n").arg(options.catDevice);
+        written = writeFile(m_dir.filePath(QStringLiteral("CATSetup.txt")),
+                            QStringLiteral("2\r\n9600 ,N, 8, 1\r\ncomNone\r\nKenwood\r\n"));
+    }
+    written = written && writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")), ports) &&
+              writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
+                        QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
+    m_ready = written && !m_sim->devicePath().isEmpty();
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.terminate();
+        if (!m_program.waitForFinished(10000)) {
+            m_program.kill();
+            m_program.waitForFinished(10000);
+        }
+    }
+}
+
+bool ProgramProcess::startToMainLoop(int limitMs, const QString& operation) {
+    const QString running = QStringLiteral("Main loop running: ") + operation;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The single-instance lock lives in the temporary directory: keep this
+    // run's apart from any copy the developer has open.
+    environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
+    m_program.setProcessEnvironment(environment);
+    m_program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820"),
+                    QStringList{QStringLiteral("--data-dir"), m_dir.path()} + m_programArguments);
+    const QDeadlineTimer deadline(limitMs);
+    while (!output().contains(running) && !deadline.hasExpired() &&
+           m_program.state() != QProcess::NotRunning) {
+        m_program.waitForReadyRead(100);
+    }
+    return output().contains(running);
+}
+
+QString ProgramProcess::output() {
+    m_output += QString::fromLocal8Bit(m_program.readAllStandardOutput());
+    return m_output;
+}
+
+}  // namespace tq::test
