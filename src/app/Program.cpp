@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <array>
+#include <utility>
 
 #include "app/AppTitle.h"
 #include "app/persist/IniFile.h"
@@ -78,16 +80,22 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
                      [this](int index, int button) { memory->channelDigitDown(index, button); });
     QObject::connect(window.get(), &ui::frmTQ5820::channelDigitUp,
                      [this](int index, int button) { memory->channelDigitUp(index, button); });
-    QObject::connect(window->mnuFileExit, &QAction::triggered, [this] { Form_QueryUnload(); });
-    QObject::connect(window->mnuAudioSetup, &QAction::triggered, [this] { openAudioSetup(); });
-    QObject::connect(window->mnuPortSetup, &QAction::triggered, [this] { openPortSetup(); });
-    QObject::connect(window->mnuHelpAbout, &QAction::triggered, [this] { openAbout(); });
-    QObject::connect(window->mnuHelpTQ5820, &QAction::triggered, [this] { openHelp(); });
-    QObject::connect(window->mnuCATSetup, &QAction::triggered, [this] { openCatSetup(); });
-    QObject::connect(window->mnuChannelSetup, &QAction::triggered, [this] { openChannelSetup(); });
-    QObject::connect(window->mnuLinkSetup, &QAction::triggered, [this] { openLinkSetup(); });
-    QObject::connect(window->mnuScanBands, &QAction::triggered, [this] { openScanBands(); });
-    QObject::connect(window->mnuScanFreqs, &QAction::triggered, [this] { openScanFreqs(); });
+    // Menu entries act at once, in the click handler.
+    const std::array<std::pair<QAction*, void (Program::*)()>, 10> menuEntries{{
+        {window->mnuFileExit, &Program::Form_QueryUnload},
+        {window->mnuScanBands, &Program::openScanBands},
+        {window->mnuScanFreqs, &Program::openScanFreqs},
+        {window->mnuPortSetup, &Program::openPortSetup},
+        {window->mnuAudioSetup, &Program::openAudioSetup},
+        {window->mnuCATSetup, &Program::openCatSetup},
+        {window->mnuChannelSetup, &Program::openChannelSetup},
+        {window->mnuLinkSetup, &Program::openLinkSetup},
+        {window->mnuHelpAbout, &Program::openAbout},
+        {window->mnuHelpTQ5820, &Program::openHelp},
+    }};
+    for (const auto& [action, open] : menuEntries) {
+        QObject::connect(action, &QAction::triggered, [this, open] { (this->*open)(); });
+    }
 }
 
 Program::~Program() {
