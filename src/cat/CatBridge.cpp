@@ -9,6 +9,7 @@
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
@@ -187,7 +188,14 @@ void CatBridge::send(const QString& reply) {
 void CatBridge::ConfigureCatPort() {
     const link::Handshaking handshaking = link::handshakingFromName(m_setup.CatPortHandshake);
     m_port.close();
-    m_port.setPortNumber(link::integerValue(m_setup.CatPortNumber));
+    // Where devices have no numbers the operator may type the device's path
+    // in place of the number; a number keeps naming the device as before.
+    if (const auto path = link::PortMap::typedDevicePath(m_setup.CatPortNumber)) {
+        m_port.setDevicePath(*path);
+    } else {
+        m_port.setDevicePath({});
+        m_port.setPortNumber(link::integerValue(m_setup.CatPortNumber));
+    }
     m_port.setHandshaking(handshaking);
     m_port.setSettings(m_setup.CatPortSettings);
 

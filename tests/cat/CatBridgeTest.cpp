@@ -94,6 +94,23 @@ TEST_F(CatBridgeTest, ConfigureReopensTheSavedPortWithAnEventAfterThreeCharacter
     EXPECT_TRUE(flags.CatPortChanged);
 }
 
+#ifndef Q_OS_WIN
+TEST_F(CatBridgeTest, ATypedDevicePathOpensThatDeviceAndANumberAgainItsPort) {
+    setup.CatPortNumber = QStringLiteral(" /dev/ttyUSB1 ");
+    bridge.ConfigureCatPort();
+    ASSERT_TRUE(catPort.isOpen());
+    EXPECT_EQ(catPort.devicePath(), QStringLiteral("/dev/ttyUSB1"));
+    setup.CatPortNumber = QStringLiteral("7");
+    bridge.ConfigureCatPort();
+    EXPECT_EQ(catPort.devicePath(), QString());
+    EXPECT_EQ(catPort.portNumber(), 7);
+    // Neither a path nor a number: refused as before, nothing opened.
+    setup.CatPortNumber = QStringLiteral("dev/ttyUSB1");
+    EXPECT_THROW(bridge.ConfigureCatPort(), link::PortFailure);
+    EXPECT_FALSE(catPort.isOpen());
+}
+#endif
+
 TEST_F(CatBridgeTest, ReceivingWaitsForTheRestAndOnlyStoresTheLatestBatch) {
     bridge.ConfigureCatPort();
     catPort.receive(QStringLiteral("FA;"));

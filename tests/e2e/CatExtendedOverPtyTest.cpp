@@ -3,7 +3,7 @@
 // radio and a null modem between them as station software has it: with the
 // extended commands on it opens the rig, reads and sets frequency and mode,
 // and keys only inside the bands; with them off the CAT port answers exactly
-// what it always did.
+// what it always did. The CAT port is named by its device path.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -61,11 +61,14 @@ protected:
                                QStringLiteral("--log-received")});
         ASSERT_FALSE(m_sim->devicePath().isEmpty());
         writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")),
-                  QStringLiteral("1 %1\n2 %2\n").arg(radio, m_modem->programSide()));
+                  QStringLiteral("1 %1\n").arg(radio));
         writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
                   QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
+        // The CAT port named by its device path, as typed in CAT Setup where
+        // devices have no numbers.
         writeFile(m_dir.filePath(QStringLiteral("CATSetup.txt")),
-                  QStringLiteral("2\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n"));
+                  QStringLiteral("%1\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n")
+                      .arg(m_modem->programSide()));
         writeFile(m_dir.filePath(QStringLiteral("StationLinks.txt")),
                   QStringLiteral("%1\r\n0\r\n127.0.0.1\r\n4532\r\n").arg(extended ? 1 : 0));
 
