@@ -1,15 +1,13 @@
 // The extended CAT commands inside the whole program, in virtual time: a
-// transmit request keys through the panel's latch and its band check, VFO B
-// follows the software only while receiving, and the switch acts at once.
+// transmit request keys through the panel's latch, and VFO B follows the
+// software only while receiving.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 
 #include "ProgramHarness.h"
-#include "sim/RadioSettings.h"
 #include "ui/main/StepButton.h"
 
-using tq::sim::Setting;
 using tq::test::ProgramHarness;
 
 namespace {
@@ -78,21 +76,6 @@ TEST_F(ExtendedCat, TransmitKeysThroughThePanelLatchAndVfoBWaitsForReceive) {
     EXPECT_EQ(ask(QStringLiteral("FB00007080000;FB;")),
               QStringList{QStringLiteral("FB00007080000;")});
     EXPECT_EQ(vfoB(), QStringLiteral("0708000"));
-}
-
-TEST_F(ExtendedCat, OutsideTheBandsNothingKeysAndSwitchedOffNothingIsAnswered) {
-    EXPECT_EQ(ask(QStringLiteral("FA00002500000;TX1;")), QStringList{QStringLiteral("?;")});
-    h.runFor(1.0);
-    EXPECT_FALSE(radioKeyed());
-    EXPECT_FALSE(h.program->window->XmitActive);
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 250000);
-
-    // What Apply in the links dialog does: the next batch is plain again.
-    h.program->stationLinks.extendedCat = false;
-    EXPECT_TRUE(ask(QStringLiteral("FA00007074000;IF;ID;TX;")).isEmpty());
-    h.runFor(1.0);
-    EXPECT_FALSE(radioKeyed());
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
 }
 
 }  // namespace
