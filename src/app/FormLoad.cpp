@@ -1,6 +1,7 @@
 #include "app/FormLoad.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "link/PortMap.h"
 #include "ui/main/PanelColours.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
@@ -130,7 +132,9 @@ void FormLoad::readCatSetup() {
     setup.CatPortSettings = saved.settings;
     setup.CatPortHandshake = saved.handshake;
     setup.CatRigType = saved.fourth;
-    if (m_program.portExists(link::integerValue(setup.CatPortNumber))) {
+    const auto typedPath = link::PortMap::typedDevicePath(setup.CatPortNumber);
+    if (typedPath ? QFileInfo::exists(*typedPath)
+                  : m_program.portExists(link::integerValue(setup.CatPortNumber))) {
         m_program.catBridge->ConfigureCatPort();
     } else {
         window.txtInCat->setText(QStringLiteral("No CAT Port"));

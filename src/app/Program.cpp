@@ -58,6 +58,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
     rigctlServer = std::make_unique<rigctl::RigctlServer>(flags.RigctlCommandPending);
     rigAccess = std::make_unique<PanelRigAccess>(*this);
+    catRig = std::make_unique<PanelCatRig>(*this);
+    catBridge->attachRig(*catRig);
     keyPreview = std::make_unique<ui::KeyPreview>(
         *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 

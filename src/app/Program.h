@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/CatWindowPanel.h"
+#include "app/PanelCatRig.h"
 #include "app/PanelRigAccess.h"
 #include "app/persist/PersistedAudioSettings.h"
 #include "app/persist/StationLinksFile.h"
@@ -96,6 +97,8 @@ public:
     std::optional<int> rigctldThisRun;
     std::unique_ptr<rigctl::RigctlServer> rigctlServer;
     std::unique_ptr<PanelRigAccess> rigAccess;
+    /// The extended CAT commands' way to the panel; it keys through rigAccess.
+    std::unique_ptr<PanelCatRig> catRig;
 
     /// Tells whoever started the program, in a line on its output, that the
     /// link is up and the main loop running; empty: nobody is told.

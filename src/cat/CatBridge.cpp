@@ -5,9 +5,11 @@
 
 #include "cat/CatCommandTable.h"
 #include "cat/CatPanel.h"
+#include "cat/CatRig.h"
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
@@ -71,17 +73,42 @@ void CatBridge::showComError() {
     m_panel.setComStat(QStringLiteral("Com2 Error"));
 }
 
+namespace {
+
+bool isPrintableText(const QString& batch) {
+    for (const QChar c : batch) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 void CatBridge::HandleCatCommands() {
     const QString batch = CatRxBuffer;
     m_flags.CatCommandPending = false;
+    const bool extended = m_rig != nullptr && m_rig->extendedCat();
+    m_batchIsText = isPrintableText(batch);
     using Action = void (CatBridge::*)(const CatCommand&);
-    static constexpr std::array<std::pair<CatAction, Action>, 4> kActions{{
+    static constexpr std::array<std::pair<CatAction, Action>, 14> kActions{{
         {CatAction::ReadFrequency, &CatBridge::answer},
         {CatAction::SetFrequency, &CatBridge::setFrequency},
         {CatAction::ReadMode, &CatBridge::answer},
         {CatAction::SetMode, &CatBridge::setMode},
+        {CatAction::ReadId, &CatBridge::answer},
+        {CatAction::ReadInfo, &CatBridge::answer},
+        {CatAction::ReadAutoInfo, &CatBridge::answer},
+        {CatAction::ReadPower, &CatBridge::answer},
+        {CatAction::ReadVfoB, &CatBridge::answer},
+        {CatAction::SetVfoB, &CatBridge::setVfoB},
+        {CatAction::Transmit, &CatBridge::transmit},
+        {CatAction::Receive, &CatBridge::receive},
+        {CatAction::Accept, &CatBridge::accept},
+        {CatAction::Refuse, &CatBridge::answer},
     }};
-    for (const CatCommand& command : CatCommandTable::parseBatch(batch)) {
+    for (const CatCommand& command : CatCommandTable::parseBatch(batch, extended)) {
         for (const auto& [action, run] : kActions) {
             if (action == command.action) {
                 (this->*run)(command);
@@ -94,7 +121,11 @@ void CatBridge::HandleCatCommands() {
 void CatBridge::answer(const CatCommand& command) {
     // Built when answered, so a read after a set in the same batch reports
     // what the set left the radio on.
-    const CatSnapshot snapshot{m_state.FreqReply, m_state.ModeReply, m_panel.digitalMode()};
+    CatSnapshot snapshot{m_state.FreqReply, m_state.ModeReply, m_panel.digitalMode(),
+                         m_state.RadioKeyed, QString()};
+    if (m_rig != nullptr) {
+        snapshot.vfoB = m_rig->vfoB();
+    }
     if (const std::optional<QString> reply = CatCommandTable::reply(command.action, snapshot)) {
         m_panel.showCatOutput(*reply);
         send(m_panel.catOutput());
@@ -107,6 +138,33 @@ void CatBridge::setFrequency(const CatCommand& command) {
 
 void CatBridge::setMode(const CatCommand& command) {
     m_commands.SelectMode(command.argument);
+}
+
+// The extended commands exist only with a rig attached, so these handlers
+// run only then.
+
+void CatBridge::setVfoB(const CatCommand& command) {
+    if (!m_rig->setVfoB(command.argument)) {
+        refuse();
+    }
+}
+
+void CatBridge::transmit(const CatCommand&) {
+    if (!m_batchIsText || !m_rig->setTransmit(true)) {
+        refuse();
+    }
+}
+
+void CatBridge::receive(const CatCommand&) {
+    if (!m_rig->setTransmit(false)) {
+        refuse();
+    }
+}
+
+void CatBridge::accept(const CatCommand&) {}
+
+void CatBridge::refuse() {
+    answer(CatCommand{CatAction::Refuse, {}});
 }
 
 void CatBridge::send(const QString& reply) {
@@ -130,7 +188,14 @@ void CatBridge::send(const QString& reply) {
 void CatBridge::ConfigureCatPort() {
     const link::Handshaking handshaking = link::handshakingFromName(m_setup.CatPortHandshake);
     m_port.close();
-    m_port.setPortNumber(link::integerValue(m_setup.CatPortNumber));
+    // Where devices have no numbers the operator may type the device's path
+    // in place of the number; a number keeps naming the device as before.
+    if (const auto path = link::PortMap::typedDevicePath(m_setup.CatPortNumber)) {
+        m_port.setDevicePath(*path);
+    } else {
+        m_port.setDevicePath({});
+        m_port.setPortNumber(link::integerValue(m_setup.CatPortNumber));
+    }
     m_port.setHandshaking(handshaking);
     m_port.setSettings(m_setup.CatPortSettings);
 

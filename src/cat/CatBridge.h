@@ -19,6 +19,7 @@ class RadioCommands;
 namespace tq::cat {
 
 class CatPanel;
+class CatRig;
 
 /// Bridges station software on the CAT port to the radio: stores each batch
 /// the port delivers for the main loop, answers frequency and mode reads from
@@ -55,6 +56,10 @@ public:
     /// PortFailure to the caller.
     void ConfigureCatPort();
 
+    /// Gives the extended commands their switch, VFO B and the transmit
+    /// latch. Without it only the plain commands are answered.
+    void attachRig(CatRig& rig) { m_rig = &rig; }
+
     /// The last batch read from the port.
     QString CatRxBuffer;
 
@@ -64,6 +69,11 @@ private:
     void answer(const CatCommand& command);
     void setFrequency(const CatCommand& command);
     void setMode(const CatCommand& command);
+    void setVfoB(const CatCommand& command);
+    void transmit(const CatCommand& command);
+    void receive(const CatCommand& command);
+    void accept(const CatCommand& command);
+    void refuse();
     void send(const QString& reply);
 
     link::SerialPort& m_port;
@@ -73,6 +83,10 @@ private:
     protocol::RadioCommands& m_commands;
     protocol::ProgramFlags& m_flags;
     const CatPortSetup& m_setup;
+    CatRig* m_rig = nullptr;
+    /// The batch being handled holds only printable text: line noise that
+    /// happens to contain "TX;" must not key the transmitter.
+    bool m_batchIsText = false;
     /// Set while a batch is being received: an event raised during the
     /// receive pause finds its characters read by the receive under way.
     bool m_receiving = false;

@@ -61,12 +61,28 @@ QString PortMap::devicePath(int number) const {
 }
 
 QString PortMap::resolvedDevicePath(int number) const {
-    const QString path = devicePath(number);
+    return resolvedPath(devicePath(number));
+}
+
+QString PortMap::resolvedPath(const QString& path) {
 #ifdef Q_OS_WIN
     return path;
 #else
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
+#endif
+}
+
+std::optional<QString> PortMap::typedDevicePath(const QString& portText) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(portText);
+    return std::nullopt;
+#else
+    const QString path = portText.trimmed();
+    if (!path.startsWith(u'/')) {
+        return std::nullopt;
+    }
+    return path;
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <optional>
 
 namespace tq::link {
 
@@ -36,6 +37,14 @@ public:
     /// link name would not stop a second open through the target's name. The
     /// path as named when it does not exist.
     QString resolvedDevicePath(int number) const;
+
+    /// A path with links followed; the path as given when it does not exist.
+    static QString resolvedPath(const QString& path);
+
+    /// The device path in a port field that holds one instead of a number:
+    /// an absolute path, where the platform names devices by path (never on
+    /// Windows, whose ports all have COM numbers). Blanks around it dropped.
+    static std::optional<QString> typedDevicePath(const QString& portText);
 
 private:
     QString m_directory;

@@ -142,7 +142,8 @@ QString QtSerialPort::deviceName() const {
 }
 
 void QtSerialPort::doOpen() {
-    m_deviceName = m_map.resolvedDevicePath(portNumber());
+    m_deviceName = devicePath().isEmpty() ? m_map.resolvedDevicePath(portNumber())
+                                          : PortMap::resolvedPath(devicePath());
     m_serial->setPortName(m_deviceName);
     m_serial->setReadBufferSize(std::max(0, bufferOptions().receiveBufferSize));
     // Qt keeps these until open and applies them there; a value the device

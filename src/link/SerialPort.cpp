@@ -10,6 +10,13 @@ void SerialPort::requireOpen() const {
     }
 }
 
+void SerialPort::setDevicePath(const QString& path) {
+    if (isOpen()) {
+        throw PortFailure(PortFailure::kPortAlreadyOpen, QStringLiteral("Port already open"));
+    }
+    m_devicePath = path;
+}
+
 void SerialPort::setPortNumber(int number) {
     if (isOpen()) {
         throw PortFailure(PortFailure::kPortAlreadyOpen, QStringLiteral("Port already open"));

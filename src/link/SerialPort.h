@@ -51,6 +51,11 @@ public:
 
     void setPortNumber(int number);
     int portNumber() const { return m_portNumber; }
+    /// A device named by its path instead of a number, for devices the
+    /// platform gives no number (typed by the operator); empty: the port
+    /// number names the device. Throws PortFailure while the port is open.
+    void setDevicePath(const QString& path);
+    QString devicePath() const { return m_devicePath; }
 
     /// Throws PortFailure for a malformed text; an open port takes the new
     /// line settings at once.
@@ -115,6 +120,7 @@ private:
     void requireOpen() const;
 
     int m_portNumber = 1;
+    QString m_devicePath;
     QString m_settingsText = QStringLiteral("9600,N,8,1");
     PortSettings m_lineSettings;
     Handshaking m_handshaking = Handshaking::None;

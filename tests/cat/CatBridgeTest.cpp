@@ -4,6 +4,7 @@
 
 #include "cat/CatBridge.h"
 #include "cat/CatPanel.h"
+#include "cat/CatRig.h"
 #include "link/PortFailure.h"
 #include "link/QStringPrinter.h"
 #include "protocol/LinkFixture.h"
@@ -93,6 +94,23 @@ TEST_F(CatBridgeTest, ConfigureReopensTheSavedPortWithAnEventAfterThreeCharacter
     EXPECT_TRUE(flags.CatPortChanged);
 }
 
+#ifndef Q_OS_WIN
+TEST_F(CatBridgeTest, ATypedDevicePathOpensThatDeviceAndANumberAgainItsPort) {
+    setup.CatPortNumber = QStringLiteral(" /dev/ttyUSB1 ");
+    bridge.ConfigureCatPort();
+    ASSERT_TRUE(catPort.isOpen());
+    EXPECT_EQ(catPort.devicePath(), QStringLiteral("/dev/ttyUSB1"));
+    setup.CatPortNumber = QStringLiteral("7");
+    bridge.ConfigureCatPort();
+    EXPECT_EQ(catPort.devicePath(), QString());
+    EXPECT_EQ(catPort.portNumber(), 7);
+    // Neither a path nor a number: refused as before, nothing opened.
+    setup.CatPortNumber = QStringLiteral("dev/ttyUSB1");
+    EXPECT_THROW(bridge.ConfigureCatPort(), link::PortFailure);
+    EXPECT_FALSE(catPort.isOpen());
+}
+#endif
+
 TEST_F(CatBridgeTest, ReceivingWaitsForTheRestAndOnlyStoresTheLatestBatch) {
     bridge.ConfigureCatPort();
     catPort.receive(QStringLiteral("FA;"));
@@ -155,6 +173,98 @@ TEST_F(CatBridgeTest, SoftwareThatNeverReadsItsRepliesCannotHoldTheProgramUp) {
     EXPECT_TRUE(replies().isEmpty());
     EXPECT_EQ(panel.comStat, QStringLiteral("Com2 Error"));
     EXPECT_TRUE(port.writes.empty()) << "reads never reach the radio";
+}
+
+/// The panel as the extended commands reach it: a switch, VFO B, and a
+/// transmit latch that refuses while told to (outside the bands, say).
+class RecordingRig : public CatRig {
+public:
+    bool extendedCat() const override { return extended; }
+    QString vfoB() const override { return b; }
+    bool setVfoB(const QString& digits) override {
+        b = digits;
+        return !refuseVfoB;
+    }
+    bool setTransmit(bool on) override {
+        requests << on;
+        if (on && refuseTransmit) {
+            return false;
+        }
+        latched = on;
+        return true;
+    }
+
+    bool extended = true;
+    QString b = QStringLiteral("1420000");
+    bool refuseTransmit = false;
+    bool refuseVfoB = false;
+    bool latched = false;
+    QList<bool> requests;
+};
+
+class CatBridgeExtendedTest : public CatBridgeTest {
+protected:
+    CatBridgeExtendedTest() {
+        bridge.attachRig(rig);
+        bridge.ConfigureCatPort();
+    }
+
+    QStringList exchange(const QString& batch) {
+        stationSends(batch);
+        bridge.HandleCatCommands();
+        return replies();
+    }
+
+    RecordingRig rig;
+};
+
+TEST_F(CatBridgeExtendedTest, HamlibsOpeningPollIsAnsweredAndTheSwitchActsOnTheNextBatch) {
+    state.RadioKeyed = true;
+    EXPECT_EQ(
+        exchange(QStringLiteral("ID;PS;IF;AI;AI0;VX0;PS1;FB;SA;")),
+        QStringList({QStringLiteral("ID019;"), QStringLiteral("PS1;"),
+                     QStringLiteral("IF00014200000     +00000000011") + QStringLiteral("0000000;"),
+                     QStringLiteral("AI0;"), QStringLiteral("FB00014200000;"),
+                     QStringLiteral("?;")}));
+    EXPECT_EQ(panel.output, QStringLiteral("?;"));
+    EXPECT_TRUE(port.writes.empty()) << "reads never reach the radio";
+
+    // Switched off (Apply in the links dialog): the very next batch gets
+    // only what the plain bridge answers, and nothing keys.
+    rig.extended = false;
+    EXPECT_EQ(exchange(QStringLiteral("IF;ID;TX;XY;MD;")), QStringList({QStringLiteral("MD1;")}));
+    EXPECT_TRUE(rig.requests.isEmpty());
+    rig.extended = true;
+    EXPECT_EQ(exchange(QStringLiteral("ID;")), QStringList({QStringLiteral("ID019;")}));
+}
+
+TEST_F(CatBridgeExtendedTest, TransmitGoesThroughThePanelLatchAndNoiseNeverKeys) {
+    EXPECT_TRUE(exchange(QStringLiteral("TX;")).isEmpty());
+    EXPECT_TRUE(rig.latched);
+    EXPECT_TRUE(exchange(QStringLiteral("RX;")).isEmpty());
+    EXPECT_FALSE(rig.latched);
+    EXPECT_TRUE(exchange(QStringLiteral("TX1;")).isEmpty());
+    EXPECT_TRUE(rig.latched);
+    exchange(QStringLiteral("RX;"));
+
+    // The panel refuses (outside the bands): the software is told "?;".
+    rig.refuseTransmit = true;
+    EXPECT_EQ(exchange(QStringLiteral("TX0;")), QStringList({QStringLiteral("?;")}));
+    EXPECT_FALSE(rig.latched);
+    rig.refuseTransmit = false;
+
+    // So is a VFO B set the panel does not take.
+    rig.refuseVfoB = true;
+    EXPECT_EQ(exchange(QStringLiteral("FB00007080000;")), QStringList({QStringLiteral("?;")}));
+    EXPECT_EQ(rig.b, QStringLiteral("0708000"));
+
+    // A well-formed request inside line noise is not trusted.
+    rig.requests.clear();
+    EXPECT_EQ(exchange(QString::fromLatin1("\x13\xfe;TX;", 6)),
+              QStringList({QStringLiteral("?;"), QStringLiteral("?;")}));
+    EXPECT_EQ(exchange(QStringLiteral("TX;\x7f")), QStringList({QStringLiteral("?;")}));
+    EXPECT_TRUE(rig.requests.isEmpty());
+    EXPECT_FALSE(rig.latched);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(CatCommandTable, SetsAreTakenOnlyInTheFormTheRadioCanCarryOut) {
 TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
     const auto reply = [](CatAction action, const char* freq, const char* mode, const char* dig) {
         return CatCommandTable::reply(action, {QString::fromLatin1(freq), QString::fromLatin1(mode),
-                                               QString::fromLatin1(dig)})
+                                               QString::fromLatin1(dig), false, QString()})
             .value_or(QStringLiteral("none"));
     };
     const CatAction fa = CatAction::ReadFrequency;
@@ -77,6 +77,94 @@ TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
         EXPECT_EQ(reply(md, "F1420000", "M2", dig), QString::fromLatin1(expected)) << dig;
     }
     EXPECT_EQ(reply(CatAction::SetMode, "F1420000", "M2", "OFF"), QStringLiteral("none"));
+}
+
+TEST(CatCommandTable, ExtendedCommandsAreRowsOnlyWhileSwitchedOn) {
+    const auto on = [](const char* text) {
+        return CatCommandTable::recognise(QString::fromLatin1(text), true);
+    };
+    const std::pair<const char*, CatCommand> rows[] = {
+        {"ID", {CatAction::ReadId, {}}},
+        {"IF", {CatAction::ReadInfo, {}}},
+        {"AI", {CatAction::ReadAutoInfo, {}}},
+        {"AI2", {CatAction::Accept, {}}},
+        {"PS", {CatAction::ReadPower, {}}},
+        {"PS0", {CatAction::Accept, {}}},
+        {"VX1", {CatAction::Accept, {}}},
+        {"FB", {CatAction::ReadVfoB, {}}},
+        {"FB00007080009", {CatAction::SetVfoB, QStringLiteral("0708000")}},
+        {"TX", {CatAction::Transmit, {}}},
+        {"TX0", {CatAction::Transmit, {}}},
+        {"TX1", {CatAction::Transmit, {}}},
+        {"RX", {CatAction::Receive, {}}},
+        // What the plain bridge knows stays as it was.
+        {"FA", readFrequency()},
+        {"MD2", {CatAction::SetMode, QStringLiteral("M1")}},
+    };
+    for (const auto& [text, command] : rows) {
+        EXPECT_EQ(on(text), command) << text;
+    }
+    // Unknown commands, malformed arguments of the new rows, lower case and
+    // noise are refused; the refusal is a command of its own (answered "?;").
+    for (const char* text : {"XY", "FR", "FT1", "SA", "FB00107080000", "FB0000708000", "TX2", "RXX",
+                             "IF1", "tx", "ID ", "\x01\x7f"}) {
+        EXPECT_EQ(on(text), CatCommand({CatAction::Refuse, {}})) << text;
+    }
+    // Texts of the plain FA and MD families keep their silence.
+    for (const char* text : {"FA00107074000", "FA000707", "MD4", "MDA", "FAX"}) {
+        EXPECT_FALSE(on(text)) << text;
+    }
+    // Off, none of it is a command (the batch IF; still produces nothing).
+    EXPECT_TRUE(
+        CatCommandTable::parseBatch(QStringLiteral("ID;IF;AI;PS;FB;TX;RX;XY;"), false).empty());
+    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("TX;MD4;FA;"), true),
+              Commands({{CatAction::Transmit, {}}, readFrequency()}));
+}
+
+TEST(CatCommandTable, StatusReplyCarriesFrequencyKeyedStateAndModeAtTheirPlaces) {
+    CatSnapshot snapshot{QStringLiteral("F0707400"), QStringLiteral("M2"), QStringLiteral("OFF"),
+                         true, QStringLiteral("1420000")};
+    const QString info =
+        CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QStringLiteral("none"));
+    EXPECT_EQ(info, QStringLiteral("IF00007074000     +00000000011") + QStringLiteral("0000000;"));
+    ASSERT_EQ(info.size(), 38);
+    EXPECT_EQ(info.mid(2, 11), QStringLiteral("00007074000"));  // P1 frequency in Hz
+    EXPECT_EQ(info.mid(13, 5), QStringLiteral("     "));        // P2 step size, blank
+    EXPECT_EQ(info.mid(18, 5), QStringLiteral("+0000"));        // P3 RIT/XIT offset
+    EXPECT_EQ(info.mid(23, 5), QStringLiteral("00000"));        // P4-P7 RIT, XIT, memory
+    EXPECT_EQ(info.at(28), u'1');                               // P8 transmitting
+    EXPECT_EQ(info.at(29), u'1');                               // P9 LSB
+    EXPECT_EQ(info.mid(30, 7), QStringLiteral("0000000"));      // P10-P15: VFO A, no split
+    EXPECT_EQ(info.at(37), u';');
+
+    // Receiving in USB; a digital mode gives its code as the mode read does.
+    snapshot.keyed = false;
+    snapshot.ModeReply = QStringLiteral("M1");
+    QString rx = CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QString());
+    EXPECT_EQ(rx.mid(28, 2), QStringLiteral("02"));
+    snapshot.digitalMode = QStringLiteral("RTTY");
+    rx = CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QString());
+    EXPECT_EQ(rx.mid(28, 2), QStringLiteral("06"));
+
+    const std::pair<CatAction, const char*> fixedReplies[] = {
+        {CatAction::ReadId, "ID019;"},  {CatAction::ReadAutoInfo, "AI0;"},
+        {CatAction::ReadPower, "PS1;"}, {CatAction::ReadVfoB, "FB00014200000;"},
+        {CatAction::Refuse, "?;"},      {CatAction::Transmit, "none"},
+        {CatAction::Accept, "none"},
+    };
+    for (const auto& [action, expected] : fixedReplies) {
+        EXPECT_EQ(CatCommandTable::reply(action, snapshot).value_or(QStringLiteral("none")),
+                  QString::fromLatin1(expected))
+            << expected;
+    }
+    // No frequency, mode or VFO B to report: refused rather than made up.
+    snapshot.FreqReply = QStringLiteral("        ");
+    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadInfo, snapshot), QStringLiteral("?;"));
+    snapshot.FreqReply = QStringLiteral("F0707400");
+    snapshot.digitalMode = QStringLiteral("SSTV");
+    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadInfo, snapshot), QStringLiteral("?;"));
+    snapshot.vfoB = QStringLiteral("14200");
+    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadVfoB, snapshot), QStringLiteral("?;"));
 }
 
 }  // namespace

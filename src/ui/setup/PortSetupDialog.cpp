@@ -6,6 +6,7 @@
 #include "app/persist/PersistedFile.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
+#include "link/PortMap.h"
 
 namespace tq::ui {
 
@@ -233,9 +234,11 @@ void PortSetupDialog::showOpeningValues(const link::SerialPort& port) {
     if (port.isOpen()) {
         // This program holds the port, so the search could not open it.
         const int number = port.portNumber();
-        m_cmbSelectPort->addItem(QString::number(number));
+        const bool byPath = m_form.acceptsDevicePath && !port.devicePath().isEmpty();
+        m_cmbSelectPort->addItem(byPath ? port.devicePath() : QString::number(number));
         const int index = m_cmbSelectPort->count() - 1;
-        m_cmbSelectPort->setItemData(index, m_probes.deviceName(number), Qt::ToolTipRole);
+        m_cmbSelectPort->setItemData(
+            index, byPath ? port.devicePath() : m_probes.deviceName(number), Qt::ToolTipRole);
         m_cmbSelectPort->setCurrentIndex(index);
     } else if (!m_form.showsClosedPort) {
         return;
@@ -282,7 +285,10 @@ void PortSetupDialog::load() {
         // (" 1 " reads as 1 too).
         m_chkExtPTTEna->setChecked(link::integerValue(lines.fourth) == 1);
     }
-    m_cmbSelectPort->setEditText(lines.portNumber.left(kPortWidth).leftJustified(kPortWidth));
+    const auto path =
+        m_form.acceptsDevicePath ? link::PortMap::typedDevicePath(lines.portNumber) : std::nullopt;
+    m_cmbSelectPort->setEditText(
+        path ? *path : lines.portNumber.left(kPortWidth).leftJustified(kPortWidth));
     m_cmbSelectBaudRate->setEditText(baudPart(lines.settings));
     if (m_cmbBits != nullptr) {
         m_cmbBits->setEditText(bitsPart(lines.settings));

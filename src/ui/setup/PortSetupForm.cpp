@@ -44,6 +44,7 @@ PortSetupForm PortSetupForm::catPort() {
     form.cancelClearsChanged = true;
     form.showsClosedPort = false;
     form.openPortAddsItems = true;
+    form.acceptsDevicePath = true;
     return form;
 }
 

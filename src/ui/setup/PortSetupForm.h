@@ -47,6 +47,9 @@ struct PortSetupForm {
     /// Whether an open port's baud rate (and parity, data and stop bits)
     /// become list items too, or are only shown as text.
     bool openPortAddsItems = false;
+    /// Whether a device path typed in place of the number is kept whole,
+    /// for devices the platform gives no number.
+    bool acceptsDevicePath = false;
 
     /// frmPortSetup, the radio port's dialog.
     static PortSetupForm radioPort();

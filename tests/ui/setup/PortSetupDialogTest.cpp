@@ -372,6 +372,31 @@ TEST_F(PortSetupDialogTest, CatSaveThenLoadBringsBackBlanksAndATypedRigType) {
     EXPECT_FALSE(m_flags.RadioPortChanged);
 }
 
+#ifndef Q_OS_WIN
+TEST_F(PortSetupDialogTest, CatPortTakesATypedDevicePathWholeWhereDevicesHaveNoNumbers) {
+    open(PortSetupForm::catPort());
+    type("cmbSelectPort", QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00"));
+    click("cmdSavePortSettings");
+    click("cmdApply");
+    EXPECT_EQ(m_cat.CatPortNumber, QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00"));
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(app::kCatSetupFileName))
+                    .startsWith(QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00\r\n")));
+
+    // Load brings the path back whole (a number still gives two characters),
+    // and a port opened by its path shows that path.
+    open(PortSetupForm::catPort());
+    click("cmdLoadPortSettings");
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00"));
+    m_port.setDevicePath(QStringLiteral("/dev/pts/7"));
+    openPort(3, QStringLiteral("9600,N,8,1"), link::Handshaking::None);
+    open(PortSetupForm::catPort());
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("/dev/pts/7"));
+    // The radio port's dialog keeps to numbers.
+    open(PortSetupForm::radioPort());
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
+}
+#endif
+
 TEST_F(PortSetupDialogTest, CatCancelWithdrawsTheRequestButTheCloseBoxDoesNot) {
     for (const bool byCancel : {true, false}) {
         m_flags.CatPortChanged = true;

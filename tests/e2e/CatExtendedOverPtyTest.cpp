@@ -1,0 +1,216 @@
+// Hamlib's own TS-2000 driver (rigctl -m 2014, from Debian's libhamlib-utils)
+// on the CAT port of the real tq5820 (offscreen), with tq5820-sim as the
+// radio and a null modem between them as station software has it: with the
+// extended commands on it opens the rig, reads and sets frequency and mode,
+// and keys only inside the bands; with them off the CAT port answers exactly
+// what it always did. The CAT port is named by its device path.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "app/NullModem.h"
+#include "support/CoreApplication.h"
+#include "support/SimProcess.h"
+
+namespace {
+
+// Generous limits that only keep a broken build from hanging the suite.
+constexpr int kStartLimitMs = 30000;
+constexpr int kCommandLimitMs = 30000;
+
+void writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.toLatin1());
+}
+
+/// Keeps this process's events flowing (the null modem forwards on them)
+/// until done() holds or the limit passes.
+template <typename Done>
+bool serveUntil(Done done, int limitMs) {
+    QDeadlineTimer deadline(limitMs);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return done();
+}
+
+struct RigctlRun {
+    int exitCode = -1;
+    QStringList lines;  // what rigctl printed, one value a line
+};
+
+class CatExtendedOverPty : public ::testing::Test {
+protected:
+    void start(bool extended) {
+        tq::test::ensureCoreApplication();
+        ASSERT_TRUE(m_dir.isValid());
+        m_modem = std::make_unique<tq::app::NullModem>();
+        ASSERT_TRUE(m_modem->ok());
+        const QString radio = m_dir.filePath(QStringLiteral("radio"));
+        m_sim = std::make_unique<tq::test::SimProcess>(
+            radio, QStringList{QStringLiteral("--firmware"), QStringLiteral("3"),
+                               QStringLiteral("--log-received")});
+        ASSERT_FALSE(m_sim->devicePath().isEmpty());
+        writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")),
+                  QStringLiteral("1 %1\n").arg(radio));
+        writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
+                  QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
+        // The CAT port named by its device path, as typed in CAT Setup where
+        // devices have no numbers.
+        writeFile(m_dir.filePath(QStringLiteral("CATSetup.txt")),
+                  QStringLiteral("%1\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n")
+                      .arg(m_modem->programSide()));
+        writeFile(m_dir.filePath(QStringLiteral("StationLinks.txt")),
+                  QStringLiteral("%1\r\n0\r\n127.0.0.1\r\n4532\r\n").arg(extended ? 1 : 0));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
+        m_program.setProcessEnvironment(environment);
+        m_program.start(QStringLiteral(TQ_BIN_DIR "/tq5820"),
+                        {QStringLiteral("--data-dir"), m_dir.path()});
+        ASSERT_TRUE(m_program.waitForStarted(kStartLimitMs));
+        QString printed;
+        serveUntil(
+            [&] {
+                printed += QString::fromLocal8Bit(m_program.readAllStandardOutput());
+                return printed.contains(QStringLiteral("Main loop running: REMOTE"));
+            },
+            kStartLimitMs);
+        ASSERT_TRUE(printed.contains(QStringLiteral("Main loop running: REMOTE")))
+            << printed.toStdString();
+    }
+
+    void TearDown() override {
+        m_program.terminate();
+        m_program.waitForFinished(kStartLimitMs);
+    }
+
+    static bool haveRigctl() {
+        return !QStandardPaths::findExecutable(QStringLiteral("rigctl")).isEmpty();
+    }
+
+    /// One rigctl run on the station's end of the line, as a logger or a
+    /// digital-mode program opens the rig for a few commands.
+    RigctlRun rigctl(const QStringList& commands) {
+        QProcess process;
+        process.start(
+            QStringLiteral("rigctl"),
+            QStringList{QStringLiteral("-m"), QStringLiteral("2014"), QStringLiteral("-r"),
+                        m_modem->stationSide(), QStringLiteral("-s"), QStringLiteral("9600")} +
+                commands);
+        process.waitForStarted(kStartLimitMs);
+        serveUntil([&] { return process.state() == QProcess::NotRunning; }, kCommandLimitMs);
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+        RigctlRun run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.lines = QString::fromLocal8Bit(process.readAllStandardOutput())
+                        .split(u'\n', Qt::SkipEmptyParts);
+        return run;
+    }
+
+    /// Sends a batch as plain station software on the station's end and
+    /// collects what comes back within a short while.
+    QByteArray exchange(const QByteArray& batch, int expectedLength) {
+        const int fd = ::open(m_modem->stationSide().toLocal8Bit().constData(),
+                              O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) {
+            return "(cannot open the station side)";
+        }
+        termios raw{};
+        ::tcgetattr(fd, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(fd, TCSANOW, &raw);
+        // Whatever an earlier client left unread on the line is not ours.
+        char stale[256];
+        serveUntil([&] { return false; }, 300);
+        while (::read(fd, stale, sizeof stale) > 0) {
+        }
+        QByteArray received;
+        if (::write(fd, batch.constData(), static_cast<size_t>(batch.size())) == batch.size()) {
+            serveUntil(
+                [&] {
+                    char buffer[256];
+                    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+                    if (n > 0) {
+                        received.append(buffer, static_cast<qsizetype>(n));
+                    }
+                    return received.size() >= expectedLength;
+                },
+                2000);
+        }
+        ::close(fd);
+        return received;
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<tq::app::NullModem> m_modem;
+    std::unique_ptr<tq::test::SimProcess> m_sim;
+    QProcess m_program;
+};
+
+TEST_F(CatExtendedOverPty, HamlibReadsAndSetsFrequencyAndModeAndKeysOnlyInsideTheBands) {
+    if (!haveRigctl()) {
+        GTEST_SKIP() << "rigctl is not installed (Debian: libhamlib-utils)";
+    }
+    start(true);
+    ASSERT_EQ(rigctl({"F", "7074000", "M", "LSB", "0"}).exitCode, 0);
+    EXPECT_TRUE(m_sim->waitForOutput(QStringLiteral("rx F0707400"), kCommandLimitMs))
+        << m_sim->output().toStdString();
+    // A fresh run has no cache: these come from the program's replies.
+    RigctlRun read = rigctl({"f", "m", "t"});
+    ASSERT_EQ(read.exitCode, 0);
+    ASSERT_EQ(read.lines.size(), 4) << read.lines.join(u'|').toStdString();
+    EXPECT_EQ(read.lines[0], QStringLiteral("7074000"));
+    EXPECT_EQ(read.lines[1], QStringLiteral("LSB"));
+    EXPECT_EQ(read.lines[3], QStringLiteral("0"));
+
+    // Keyed through the panel's latch: the radio itself reports transmitting
+    // until released.
+    ASSERT_EQ(rigctl({"T", "1"}).exitCode, 0);
+    EXPECT_EQ(rigctl({"t"}).lines, QStringList{QStringLiteral("1")});
+    EXPECT_TRUE(m_sim->output().contains(QStringLiteral("rx K")));
+    ASSERT_EQ(rigctl({"T", "0"}).exitCode, 0);
+    EXPECT_EQ(rigctl({"t"}).lines, QStringList{QStringLiteral("0")});
+
+    // Outside the amateur bands the request is refused and nothing keys.
+    ASSERT_EQ(rigctl({"F", "2500000"}).exitCode, 0);
+    rigctl({"T", "1"});
+    EXPECT_EQ(rigctl({"t"}).lines, QStringList{QStringLiteral("0")});
+    // Noise around a transmit request on the line keys nothing either.
+    ASSERT_EQ(rigctl({"F", "7074000"}).exitCode, 0);
+    // The noise itself and the request are both refused; the status reply
+    // after them says receiving.
+    const QByteArray noisy = exchange(QByteArray("\x13\xfe\x80;TX;IF;", 10), 42);
+    ASSERT_EQ(noisy.size(), 42) << noisy.constData();
+    EXPECT_EQ(noisy.left(4), QByteArray("?;?;"));
+    EXPECT_EQ(noisy.at(4 + 28), '0');
+    EXPECT_EQ(rigctl({"t"}).lines, QStringList{QStringLiteral("0")});
+}
+
+TEST_F(CatExtendedOverPty, SwitchedOffTheCatPortAnswersOnlyWhatItAlwaysDid) {
+    start(false);
+    const QByteArray reply = exchange("IF;ID;TX;AI;FA;", 14);
+    EXPECT_EQ(reply, QByteArray("FA00014200000;")) << reply.constData();
+    if (haveRigctl()) {
+        rigctl({"T", "1"});  // whatever Hamlib makes of the silence
+    }
+    // Long enough for several sync characters: none of them keys.
+    serveUntil([] { return false; }, 1500);
+    EXPECT_FALSE(m_sim->output().contains(QStringLiteral("rx K"))) << m_sim->output().toStdString();
+    EXPECT_EQ(exchange("FA;", 14), QByteArray("FA00014200000;"));
+}
+
+}  // namespace
