@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     const int requests = argc > 1 ? std::max(1, atoi(argv[1])) : 500;
 
     tq::link::PtyPair station;
-    tq::test::ProgramProcess program({{}, station.slaveName(), {}});
+    tq::test::ProgramProcess program({.catDevice = station.slaveName()});
     if (!station.ok() || !program.ready()) {
         std::fprintf(stderr, "set-up failed\n");
         return 1;

@@ -103,7 +103,8 @@ int main(int argc, char** argv) {
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
-    tq::test::ProgramProcess program({{}, {}, {QStringLiteral("--rigctld=%1").arg(port)}});
+    tq::test::ProgramProcess program(
+        {.programArguments = {QStringLiteral("--rigctld=%1").arg(port)}});
     if (!program.ready()) {
         std::fprintf(stderr, "set-up failed\n");
         return 1;

@@ -11,26 +11,18 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "app/NullModem.h"
 #include "support/CoreApplication.h"
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
 // Generous limits that only keep a broken build from hanging the suite.
 constexpr int kStartLimitMs = 30000;
 constexpr int kCommandLimitMs = 30000;
-
-void writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toLatin1());
-}
 
 /// Keeps this process's events flowing (the null modem forwards on them)
 /// until done() holds or the limit passes.
@@ -52,47 +44,21 @@ class CatExtendedOverPty : public ::testing::Test {
 protected:
     void start(bool extended) {
         tq::test::ensureCoreApplication();
-        ASSERT_TRUE(m_dir.isValid());
         m_modem = std::make_unique<tq::app::NullModem>();
         ASSERT_TRUE(m_modem->ok());
-        const QString radio = m_dir.filePath(QStringLiteral("radio"));
-        m_sim = std::make_unique<tq::test::SimProcess>(
-            radio, QStringList{QStringLiteral("--firmware"), QStringLiteral("3"),
-                               QStringLiteral("--log-received")});
-        ASSERT_FALSE(m_sim->devicePath().isEmpty());
-        writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")),
-                  QStringLiteral("1 %1\n").arg(radio));
-        writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
-                  QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
-        // The CAT port named by its device path, as typed in CAT Setup where
-        // devices have no numbers.
-        writeFile(m_dir.filePath(QStringLiteral("CATSetup.txt")),
-                  QStringLiteral("%1\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n")
-                      .arg(m_modem->programSide()));
-        writeFile(m_dir.filePath(QStringLiteral("StationLinks.txt")),
-                  QStringLiteral("%1\r\n0\r\n127.0.0.1\r\n4532\r\n").arg(extended ? 1 : 0));
-
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
-        m_program.setProcessEnvironment(environment);
-        m_program.start(QStringLiteral(TQ_BIN_DIR "/tq5820"),
-                        {QStringLiteral("--data-dir"), m_dir.path()});
-        ASSERT_TRUE(m_program.waitForStarted(kStartLimitMs));
-        QString printed;
-        serveUntil(
-            [&] {
-                printed += QString::fromLocal8Bit(m_program.readAllStandardOutput());
-                return printed.contains(QStringLiteral("Main loop running: REMOTE"));
-            },
-            kStartLimitMs);
-        ASSERT_TRUE(printed.contains(QStringLiteral("Main loop running: REMOTE")))
-            << printed.toStdString();
-    }
-
-    void TearDown() override {
-        m_program.terminate();
-        m_program.waitForFinished(kStartLimitMs);
+        m_run = std::make_unique<tq::test::ProgramProcess>(tq::test::ProgramProcess::Options{
+            .simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
+                             QStringLiteral("--log-received")},
+            .files = {// The CAT port named by its device path, as typed in CAT Setup
+                      // where devices have no numbers.
+                      {QStringLiteral("CATSetup.txt"),
+                       QStringLiteral("%1\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n")
+                           .arg(m_modem->programSide())},
+                      {QStringLiteral("StationLinks.txt"),
+                       QStringLiteral("%1\r\n0\r\n127.0.0.1\r\n4532\r\n").arg(extended ? 1 : 0)}}});
+        ASSERT_TRUE(m_run->ready());
+        ASSERT_TRUE(m_run->startToMainLoop(kStartLimitMs)) << m_run->output().toStdString();
+        m_sim = &m_run->sim();
     }
 
     static bool haveRigctl() {
@@ -155,10 +121,11 @@ protected:
         return received;
     }
 
-    QTemporaryDir m_dir;
     std::unique_ptr<tq::app::NullModem> m_modem;
-    std::unique_ptr<tq::test::SimProcess> m_sim;
-    QProcess m_program;
+    // Made after the null modem and gone before it: the program is ended
+    // while its CAT line still exists.
+    std::unique_ptr<tq::test::ProgramProcess> m_run;
+    tq::test::SimProcess* m_sim = nullptr;
 };
 
 TEST_F(CatExtendedOverPty, HamlibReadsAndSetsFrequencyAndModeAndKeysOnlyInsideTheBands) {

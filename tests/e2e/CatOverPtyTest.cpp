@@ -4,15 +4,13 @@
 // radio.
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "link/PtyPair.h"
 #include "support/CoreApplication.h"
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
@@ -34,52 +32,19 @@ qint64 residentKb(qint64 pid) {
     return -1;
 }
 
-void writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toLatin1());
-}
-
 class CatOverPty : public ::testing::Test {
 protected:
     void SetUp() override {
         tq::test::ensureCoreApplication();
-        ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(m_station.ok());
-        const QString radio = m_dir.filePath(QStringLiteral("radio"));
-        m_sim = std::make_unique<tq::test::SimProcess>(
-            radio, QStringList{QStringLiteral("--firmware"), QStringLiteral("3"),
-                               QStringLiteral("--reply-delay"), QStringLiteral("5"),
-                               QStringLiteral("--log-received")});
-        ASSERT_FALSE(m_sim->devicePath().isEmpty());
-        writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")),
-                  QStringLiteral("1 %1\n2 %2\n").arg(radio, m_station.slaveName()));
-        writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
-                  QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
-        writeFile(m_dir.filePath(QStringLiteral("CATSetup.txt")),
-                  QStringLiteral("2\r\n9600 ,N, 8, 1\r\ncomNone\r\nKenwood\r\n"));
-
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
-        m_program.setProcessEnvironment(environment);
-        m_program.start(QStringLiteral(TQ_BIN_DIR "/tq5820"),
-                        {QStringLiteral("--data-dir"), m_dir.path()});
-        ASSERT_TRUE(m_program.waitForStarted(kStartLimitMs));
-        QString printed;
-        QDeadlineTimer deadline(kStartLimitMs);
-        while (!printed.contains(QStringLiteral("Main loop running: REMOTE")) &&
-               !deadline.hasExpired()) {
-            m_program.waitForReadyRead(200);
-            printed += QString::fromLocal8Bit(m_program.readAllStandardOutput());
-        }
-        ASSERT_TRUE(printed.contains(QStringLiteral("Main loop running: REMOTE")))
-            << printed.toStdString();
-    }
-
-    void TearDown() override {
-        m_program.terminate();
-        m_program.waitForFinished(kReplyLimitMs);
+        m_run = std::make_unique<tq::test::ProgramProcess>(tq::test::ProgramProcess::Options{
+            .simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
+                             QStringLiteral("--reply-delay"), QStringLiteral("5"),
+                             QStringLiteral("--log-received")},
+            .catDevice = m_station.slaveName()});
+        ASSERT_TRUE(m_run->ready());
+        ASSERT_TRUE(m_run->startToMainLoop(kStartLimitMs)) << m_run->output().toStdString();
+        m_sim = &m_run->sim();
     }
 
     /// Sends a batch as station software and collects the expected number of
@@ -89,10 +54,9 @@ protected:
         return QString::fromLatin1(m_station.receive(replyLength, kReplyLimitMs));
     }
 
-    QTemporaryDir m_dir;
     tq::link::PtyPair m_station;
-    std::unique_ptr<tq::test::SimProcess> m_sim;
-    QProcess m_program;
+    std::unique_ptr<tq::test::ProgramProcess> m_run;
+    tq::test::SimProcess* m_sim = nullptr;
 };
 
 TEST_F(CatOverPty, StationSoftwareReadsAndSetsThroughTheBridgeAndJunkIsHarmless) {
@@ -109,7 +73,7 @@ TEST_F(CatOverPty, StationSoftwareReadsAndSetsThroughTheBridgeAndJunkIsHarmless)
     // Binary noise, then a sender that never stops (far more than the program
     // may keep), then commands that must not reach the radio.
     const QString before = m_sim->output();
-    const qint64 memoryBefore = residentKb(m_program.processId());
+    const qint64 memoryBefore = residentKb(m_run->process().processId());
     QByteArray noise;
     for (int i = 0; i < 20000; ++i) {
         noise.append(static_cast<char>((i * 239) % 256));
@@ -121,7 +85,7 @@ TEST_F(CatOverPty, StationSoftwareReadsAndSetsThroughTheBridgeAndJunkIsHarmless)
     m_station.send("FA00107074000;MD4;IF;ID;FA0000707;");
     m_station.receive(1 << 20, 500);  // whatever that was answered
     EXPECT_EQ(ask("FA;", 14), QStringLiteral("FA00007074000;"));
-    const qint64 grown = residentKb(m_program.processId()) - memoryBefore;
+    const qint64 grown = residentKb(m_run->process().processId()) - memoryBefore;
     EXPECT_LT(grown, 4 * 1024) << "8 MB sent; the program grew by " << grown << " kB";
     const QString sentToRadio = m_sim->output().mid(before.size());
     EXPECT_FALSE(sentToRadio.contains(QRegularExpression(QStringLiteral("rx [FM][0-9]"))))

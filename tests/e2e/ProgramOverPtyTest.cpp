@@ -18,10 +18,9 @@ constexpr int kExitLimitMs = 10000;
 TEST(ProgramOverPty, RunsToTheMainLoopAndEndsCleanlyOnSigterm) {
     tq::test::ensureCoreApplication();
     tq::test::ProgramProcess run(
-        {{QStringLiteral("--firmware"), QStringLiteral("3"), QStringLiteral("--reply-delay"),
-          QStringLiteral("5"), QStringLiteral("--log-received")},
-         {},
-         {}});
+        {.simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
+                          QStringLiteral("--reply-delay"), QStringLiteral("5"),
+                          QStringLiteral("--log-received")}});
     ASSERT_TRUE(run.ready());
     ASSERT_TRUE(run.startToMainLoop(kStartLimitMs, QStringLiteral("REMOTE F/W: v604 NonAdapt")))
         << run.output().toStdString();

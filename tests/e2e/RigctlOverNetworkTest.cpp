@@ -13,23 +13,16 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "support/CoreApplication.h"
-#include "support/SimProcess.h"
+#include "support/ProgramProcess.h"
 
 namespace {
 
 // Generous limits that only keep a broken build from hanging the suite.
 constexpr int kStartLimitMs = 30000;
 constexpr int kCommandLimitMs = 15000;
-
-void writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toLatin1());
-}
 
 quint16 freePort() {
     QTcpServer probe;
@@ -69,52 +62,12 @@ QMap<int, QString> listeningPorts(qint64 pid) {
     return ports;
 }
 
-/// tq5820 offscreen against tq5820-sim in a data directory of its own.
-class RunningProgram {
-public:
-    explicit RunningProgram(const QStringList& options) {
-        tq::test::ensureCoreApplication();
-        const QString link = m_dir.filePath(QStringLiteral("radio"));
-        sim = std::make_unique<tq::test::SimProcess>(
-            link, QStringList{QStringLiteral("--firmware"), QStringLiteral("3"),
-                              QStringLiteral("--log-received")});
-        writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")),
-                  QStringLiteral("1 %1\n").arg(link));
-        writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
-                  QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TQ_BIN_DIR "/tq5820"),
-                      QStringList{QStringLiteral("--data-dir"), m_dir.path()} + options);
-    }
-    ~RunningProgram() {
-        process.terminate();
-        if (!process.waitForFinished(kStartLimitMs)) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-
-    bool waitForOutput(const QString& text) {
-        QDeadlineTimer deadline(kStartLimitMs);
-        while (!m_printed.contains(text) && !deadline.hasExpired() &&
-               process.state() != QProcess::NotRunning) {
-            process.waitForReadyRead(200);
-            m_printed += QString::fromLocal8Bit(process.readAllStandardOutput());
-        }
-        return m_printed.contains(text);
-    }
-    QString printed() const { return m_printed; }
-
-    QProcess process;
-    std::unique_ptr<tq::test::SimProcess> sim;
-
-private:
-    QTemporaryDir m_dir;
-    QString m_printed;
-};
+/// tq5820 against tq5820-sim (firmware 3, echoing what the radio receives).
+tq::test::ProgramProcess::Options programWith(const QStringList& arguments) {
+    return {.simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
+                             QStringLiteral("--log-received")},
+            .programArguments = arguments};
+}
 
 /// One interactive rigctl session: one connection that stays open, as a
 /// digital-mode program keeps it (a connection that closes releases the
@@ -172,7 +125,10 @@ protected:
             return;
         }
         s_port = freePort();
-        s_program = new RunningProgram({QStringLiteral("--rigctld=%1").arg(s_port)});
+        tq::test::ensureCoreApplication();
+        s_program =
+            new tq::test::ProgramProcess(programWith({QStringLiteral("--rigctld=%1").arg(s_port)}));
+        s_started = s_program->ready() && s_program->startToMainLoop(kStartLimitMs);
     }
     static void TearDownTestSuite() {
         delete s_program;
@@ -183,11 +139,10 @@ protected:
         if (s_program == nullptr) {
             GTEST_SKIP() << "rigctl is not installed (Debian: libhamlib-utils)";
         }
-        ASSERT_TRUE(s_program->waitForOutput(
+        ASSERT_TRUE(s_started) << s_program->output().toStdString();
+        ASSERT_TRUE(s_program->output().contains(
             QStringLiteral("Network rig control listening on 127.0.0.1:%1").arg(s_port)))
-            << s_program->printed().toStdString();
-        ASSERT_TRUE(s_program->waitForOutput(QStringLiteral("Main loop running: REMOTE")))
-            << s_program->printed().toStdString();
+            << s_program->output().toStdString();
     }
 
     static RigctlRun rigctl(const QStringList& commands) {
@@ -216,11 +171,12 @@ protected:
     }
 
     static inline quint16 s_port = 0;
-    static inline RunningProgram* s_program = nullptr;
+    static inline tq::test::ProgramProcess* s_program = nullptr;
+    static inline bool s_started = false;
 };
 
 TEST_F(RigctlOverNetwork, HamlibOpensTheRadioAndReadsAndSetsFrequencyAndMode) {
-    EXPECT_EQ(listeningPorts(s_program->process.processId()).value(s_port), "0100007F")
+    EXPECT_EQ(listeningPorts(s_program->process().processId()).value(s_port), "0100007F")
         << "loopback only unless the operator typed another address";
     // Hamlib's client answers reads from its own cache after a set, so every
     // read below is a fresh connection that has to ask the program.
@@ -228,7 +184,7 @@ TEST_F(RigctlOverNetwork, HamlibOpensTheRadioAndReadsAndSetsFrequencyAndMode) {
     EXPECT_EQ(tune.exitCode, 0) << tune.output.toStdString();
     EXPECT_EQ(rigctl({"f"}).output.toStdString(), "7074000");
     EXPECT_EQ(rigctl({"m"}).output.toStdString(), "LSB\n2400");
-    EXPECT_TRUE(s_program->sim->waitForOutput(QStringLiteral("F0707400"), kCommandLimitMs));
+    EXPECT_TRUE(s_program->sim().waitForOutput(QStringLiteral("F0707400"), kCommandLimitMs));
     EXPECT_EQ(rigctl({"M", "PKTUSB", "2400", "F", "14074000.5"}).exitCode, 0);
     EXPECT_EQ(rigctl({"m", "f"}).output.toStdString(), "USB\n2400\n14074000");
     const RigctlRun outside = rigctl({"F", "31000000"});
@@ -250,7 +206,7 @@ TEST_F(RigctlOverNetwork, PttKeysAndUnkeysTheRadioThroughTheTransmitLatch) {
         return false;
     };
     EXPECT_TRUE(keyed(QStringLiteral("1")));
-    EXPECT_TRUE(s_program->sim->waitForOutput(QStringLiteral("rx K"), kCommandLimitMs));
+    EXPECT_TRUE(s_program->sim().waitForOutput(QStringLiteral("rx K"), kCommandLimitMs));
     EXPECT_EQ(session.command(QStringLiteral("T 0")), "");
     EXPECT_TRUE(keyed(QStringLiteral("0")));
 }
@@ -280,11 +236,12 @@ TEST_F(RigctlOverNetwork, OutOfBandTransmitIsRefusedAndDroppedClientsUnkey) {
 }
 
 TEST(RigctlOverNetworkOff, WithBothLinksOffNothingListens) {
-    RunningProgram program({});
-    ASSERT_TRUE(program.waitForOutput(QStringLiteral("Main loop running: REMOTE")))
-        << program.printed().toStdString();
-    EXPECT_TRUE(listeningPorts(program.process.processId()).isEmpty());
-    EXPECT_FALSE(program.printed().contains(QStringLiteral("Network rig control")));
+    tq::test::ensureCoreApplication();
+    tq::test::ProgramProcess program(programWith({}));
+    ASSERT_TRUE(program.ready() && program.startToMainLoop(kStartLimitMs))
+        << program.output().toStdString();
+    EXPECT_TRUE(listeningPorts(program.process().processId()).isEmpty());
+    EXPECT_FALSE(program.output().contains(QStringLiteral("Network rig control")));
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ ProgramProcess::ProgramProcess(const Options& options)
     written = written && writeFile(m_dir.filePath(QStringLiteral("SerialPorts.txt")), ports) &&
               writeFile(m_dir.filePath(QStringLiteral("PortSetup.txt")),
                         QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
+    for (const auto& [name, text] : options.files) {
+        written = written && writeFile(m_dir.filePath(name), text);
+    }
     m_ready = written && !m_sim->devicePath().isEmpty();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -17,11 +19,14 @@ class ProgramProcess {
 public:
     struct Options {
         /// Passed to tq5820-sim.
-        QStringList simArguments;
+        QStringList simArguments = {};
         /// A device for the CAT port (port 2, 9600 ,N, 8, 1); none: no CAT port.
-        QString catDevice;
+        QString catDevice = {};
         /// Passed to tq5820 after --data-dir.
-        QStringList programArguments;
+        QStringList programArguments = {};
+        /// Further data files (name, text), written after the ones above,
+        /// so they may replace them.
+        QList<QPair<QString, QString>> files = {};
     };
 
     explicit ProgramProcess(const Options& options);
