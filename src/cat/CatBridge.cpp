@@ -29,23 +29,12 @@ CatBridge::CatBridge(link::SerialPort& port, link::Clock& clock, CatPanel& panel
       m_setup(setup) {}
 
 void CatBridge::MSComm2_OnComm() {
-    using Action = void (CatBridge::*)();
     // Line changes, rings and breaks mean nothing on this port.
-    static constexpr std::array<std::pair<int, Action>, 7> kActions{{
-        {link::CommEvent::kReceiveThreshold, &CatBridge::receiveBatch},
-        {link::CommEvent::kFramingError, &CatBridge::showComError},
-        {link::CommEvent::kOverrun, &CatBridge::showComError},
-        {link::CommEvent::kReceiveOverflow, &CatBridge::showComError},
-        {link::CommEvent::kParityError, &CatBridge::showComError},
-        {link::CommEvent::kTransmitFull, &CatBridge::showComError},
-        {link::CommEvent::kConfigurationError, &CatBridge::showComError},
-    }};
     const int code = m_port.lastEvent();
-    for (const auto& [eventCode, action] : kActions) {
-        if (eventCode == code) {
-            (this->*action)();
-            return;
-        }
+    if (code == link::CommEvent::kReceiveThreshold) {
+        receiveBatch();
+    } else if (link::CommEvent::isError(code)) {
+        showComError();
     }
 }
 

@@ -54,17 +54,15 @@ bool RadioPort::SetUpRadioPort() {
 
 void RadioPort::MSComm1_OnComm() {
     using Action = void (RadioPort::*)();
-    static constexpr std::array<std::pair<int, Action>, 8> kActions{{
+    static constexpr std::array<std::pair<int, Action>, 2> kActions{{
         {CommEvent::kBreak, &RadioPort::requestLinkRestart},
-        {CommEvent::kFramingError, &RadioPort::showComError},
-        {CommEvent::kOverrun, &RadioPort::showComError},
-        {CommEvent::kReceiveOverflow, &RadioPort::showComError},
-        {CommEvent::kParityError, &RadioPort::showComError},
-        {CommEvent::kTransmitFull, &RadioPort::showComError},
-        {CommEvent::kConfigurationError, &RadioPort::showComError},
         {CommEvent::kDsrChanged, &RadioPort::readExternalPtt},
     }};
     const int code = m_port.lastEvent();
+    if (CommEvent::isError(code)) {
+        showComError();
+        return;
+    }
     for (const auto& [eventCode, action] : kActions) {
         if (eventCode == code) {
             (this->*action)();

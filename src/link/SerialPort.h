@@ -23,6 +23,13 @@ constexpr int kReceiveOverflow = 1008;
 constexpr int kParityError = 1009;
 constexpr int kTransmitFull = 1010;
 constexpr int kConfigurationError = 1011;
+
+/// The events that report a fault of the line or the port, which both ports
+/// show as a communication error.
+constexpr bool isError(int code) {
+    return code == kFramingError || code == kOverrun || code == kReceiveOverflow ||
+           code == kParityError || code == kTransmitFull || code == kConfigurationError;
+}
 }  // namespace CommEvent
 
 /// Receive and transmit options of a port. The defaults are the radio port's.
