@@ -95,8 +95,9 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
         {window->mnuHelpAbout, &Program::openAbout},
         {window->mnuHelpTQ5820, &Program::openHelp},
     }};
-    for (const auto& [action, open] : menuEntries) {
-        QObject::connect(action, &QAction::triggered, [this, open] { (this->*open)(); });
+    for (const auto& entry : menuEntries) {
+        const auto open = entry.second;
+        QObject::connect(entry.first, &QAction::triggered, [this, open] { (this->*open)(); });
     }
 }
 
