@@ -61,7 +61,8 @@ public:
     bool isRaised(PanelRequest request) const { return m_raised[index(request)]; }
     bool any() const {
         for (bool raised : m_raised) {
-            if (raised) return true;
+            if (raised)
+                return true;
         }
         return false;
     }
