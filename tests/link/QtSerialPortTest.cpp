@@ -160,9 +160,7 @@ TEST_F(LinkQtSerialPort, DiscardInputDropsEverythingWaiting) {
 
 TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
     openRadioPort();
-    BufferOptions options;
-    options.receiveThreshold = 3;
-    m_port->setBufferOptions(options);
+    m_port->setBufferOptions({.receiveThreshold = 3});
 
     m_pty.send("F");
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 1; }, kGuardMs));
@@ -179,9 +177,7 @@ TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
 
 TEST_F(LinkQtSerialPort, FullReceiveBufferLosesTheRestAndSaysSo) {
     openRadioPort();
-    BufferOptions options;
-    options.receiveBufferSize = 64;
-    m_port->setBufferOptions(options);
+    m_port->setBufferOptions({.receiveBufferSize = 64});
 
     m_pty.send(QByteArray(200, 'X'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 64; }, kGuardMs));
