@@ -83,12 +83,11 @@ TEST(AudioRestore, SendsOnlyWhatDiffersFromTheSavedSettings) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     const QString sent = h.takeWritten();
     // PATCH to MIC is one press of the source key; clipping goes off.
-    EXPECT_TRUE(sent.contains(QStringLiteral("\nH\n"))) << sent.toStdString();
-    EXPECT_TRUE(sent.contains(QStringLiteral("\nI\n")));
+    for (const char* key : {"\nH\n", "\nI\n"})
+        EXPECT_TRUE(sent.contains(QLatin1String(key))) << key << sent.toStdString();
     // PTT enable, VOX and local audio already matched: not a single command.
-    EXPECT_FALSE(sent.contains(QStringLiteral("'0"))) << sent.toStdString();
-    EXPECT_FALSE(sent.contains(QStringLiteral("\nV\n")));
-    EXPECT_FALSE(sent.contains(QStringLiteral("\"0")));
+    for (const char* command : {"'0", "\nV\n", "\"0"})
+        EXPECT_FALSE(sent.contains(QLatin1String(command))) << command << sent.toStdString();
     EXPECT_EQ(h.port.radio().settings().get(Setting::Source), 1);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Clip), 0);
 }
@@ -228,12 +227,8 @@ TEST(IniFile, TwoLineFileIsRepairedAtTheMainLoopSetUp) {
     EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
-    ProgramHarness h(radioWith(tq::sim::Firmware::V604NonAdapt));
+    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     auto& window = *h.program->window;
     // The 100 kHz digit, clicked between the main loop's operations (a
@@ -249,7 +244,7 @@ TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
     };
     h.clock.schedule(0.5, clickWhenIdle);
     h.runFor(3.0);
-    EXPECT_EQ(h.port.radio().settings().get(tq::sim::Setting::Frequency), 1430000);
+    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 1430000);
     EXPECT_EQ(window.cmdF[2]->text(), "3");
 }
 

@@ -17,18 +17,19 @@ CatCommand readMode() {
 }
 
 TEST(CatCommandTable, BatchesSplitAtSemicolonsInOrder) {
-    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("FA;MD;")),
-              Commands({readFrequency(), readMode()}));
-    // Two ";" in a row is an empty command, skipped; the rest still counts.
-    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral(";;FA;;MD;;")),
-              Commands({readFrequency(), readMode()}));
-    // A command still without its ";" is not answered.
-    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("MD;FA")), Commands({readMode()}));
-    EXPECT_TRUE(CatCommandTable::parseBatch(QStringLiteral("FA")).empty());
-    // Other commands of the language, lower case, and noise are ignored.
-    EXPECT_TRUE(CatCommandTable::parseBatch(QStringLiteral("IF;ID;AI0;fa;md;FB;MC;")).empty());
-    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("\x01\x7f:;FA;")),
-              Commands({readFrequency()}));
+    const std::pair<const char*, Commands> batches[] = {
+        {"FA;MD;", {readFrequency(), readMode()}},
+        // Two ";" in a row is an empty command, skipped; the rest still counts.
+        {";;FA;;MD;;", {readFrequency(), readMode()}},
+        // A command still without its ";" is not answered.
+        {"MD;FA", {readMode()}},
+        {"FA", {}},
+        // Other commands of the language, lower case, and noise are ignored.
+        {"IF;ID;AI0;fa;md;FB;MC;", {}},
+        {"\x01\x7f:;FA;", {readFrequency()}},
+    };
+    for (const auto& [text, commands] : batches)
+        EXPECT_EQ(CatCommandTable::parseBatch(QString::fromLatin1(text)), commands) << text;
 }
 
 TEST(CatCommandTable, SetsAreTakenOnlyInTheFormTheRadioCanCarryOut) {
@@ -124,27 +125,20 @@ TEST(CatCommandTable, ExtendedCommandsAreRowsOnlyWhileSwitchedOn) {
 TEST(CatCommandTable, StatusReplyCarriesFrequencyKeyedStateAndModeAtTheirPlaces) {
     CatSnapshot snapshot{QStringLiteral("F0707400"), QStringLiteral("M2"), QStringLiteral("OFF"),
                          true, QStringLiteral("1420000")};
-    const QString info =
-        CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QStringLiteral("none"));
-    EXPECT_EQ(info, QStringLiteral("IF00007074000     +00000000011") + QStringLiteral("0000000;"));
-    ASSERT_EQ(info.size(), 38);
-    EXPECT_EQ(info.mid(2, 11), QStringLiteral("00007074000"));  // P1 frequency in Hz
-    EXPECT_EQ(info.mid(13, 5), QStringLiteral("     "));        // P2 step size, blank
-    EXPECT_EQ(info.mid(18, 5), QStringLiteral("+0000"));        // P3 RIT/XIT offset
-    EXPECT_EQ(info.mid(23, 5), QStringLiteral("00000"));        // P4-P7 RIT, XIT, memory
-    EXPECT_EQ(info.at(28), u'1');                               // P8 transmitting
-    EXPECT_EQ(info.at(29), u'1');                               // P9 LSB
-    EXPECT_EQ(info.mid(30, 7), QStringLiteral("0000000"));      // P10-P15: VFO A, no split
-    EXPECT_EQ(info.at(37), u';');
+    const auto info = [&] {
+        return CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QString());
+    };
+    // Frequency in Hz, blank step, zero offset, RIT/XIT/memory 0, keyed (28),
+    // LSB (29), then VFO A without split.
+    EXPECT_EQ(info(),
+              QStringLiteral("IF00007074000     +00000000011") + QStringLiteral("0000000;"));
 
     // Receiving in USB; a digital mode gives its code as the mode read does.
     snapshot.keyed = false;
     snapshot.ModeReply = QStringLiteral("M1");
-    QString rx = CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QString());
-    EXPECT_EQ(rx.mid(28, 2), QStringLiteral("02"));
+    EXPECT_EQ(info().mid(28, 2), "02");
     snapshot.digitalMode = QStringLiteral("RTTY");
-    rx = CatCommandTable::reply(CatAction::ReadInfo, snapshot).value_or(QString());
-    EXPECT_EQ(rx.mid(28, 2), QStringLiteral("06"));
+    EXPECT_EQ(info().mid(28, 2), "06");
 
     const std::pair<CatAction, const char*> fixedReplies[] = {
         {CatAction::ReadId, "ID019;"},  {CatAction::ReadAutoInfo, "AI0;"},
@@ -159,10 +153,10 @@ TEST(CatCommandTable, StatusReplyCarriesFrequencyKeyedStateAndModeAtTheirPlaces)
     }
     // No frequency, mode or VFO B to report: refused rather than made up.
     snapshot.FreqReply = QStringLiteral("        ");
-    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadInfo, snapshot), QStringLiteral("?;"));
+    EXPECT_EQ(info(), "?;");
     snapshot.FreqReply = QStringLiteral("F0707400");
     snapshot.digitalMode = QStringLiteral("SSTV");
-    EXPECT_EQ(CatCommandTable::reply(CatAction::ReadInfo, snapshot), QStringLiteral("?;"));
+    EXPECT_EQ(info(), "?;");
     snapshot.vfoB = QStringLiteral("14200");
     EXPECT_EQ(CatCommandTable::reply(CatAction::ReadVfoB, snapshot), QStringLiteral("?;"));
 }

@@ -115,17 +115,18 @@ TEST_F(AwaitRadioReply, ClosedPortFailureReachesTheCaller) {
     EXPECT_THROW(link.AwaitRadioReply(), PortFailure);
 }
 
-struct AwaitRadioReplyAtMidnight : LinkFixture {
-    AwaitRadioReplyAtMidnight() : LinkFixture(86399.7) {}
+/// Starts 0.3 s before midnight, so every wait below runs across it.
+struct AtMidnight : LinkFixture {
+    AtMidnight() : LinkFixture(86399.7) {}
 };
 
-TEST_F(AwaitRadioReplyAtMidnight, StillTimesOutAfterEightTenths) {
+TEST_F(AtMidnight, ReplyWaitStillTimesOutAfterEightTenths) {
     link.AwaitRadioReply();
     EXPECT_FALSE(link.RxGotReply);
     EXPECT_NEAR(clock.elapsedTotal(), 0.8, 1e-5);
 }
 
-TEST_F(AwaitRadioReplyAtMidnight, QuietWindowAcrossMidnightEndsOnTime) {
+TEST_F(AtMidnight, QuietWindowAcrossMidnightEndsOnTime) {
     port.arriveAfter(0.28, QStringLiteral("A"));
     port.arriveAfter(0.31, QStringLiteral("3\n"));
     link.AwaitRadioReply();
@@ -188,11 +189,7 @@ TEST_F(SendSync, ChangeBetweenKeyedAndUnkeyedGoesOutAtOnce) {
                 shown.lampHistory.end());
 }
 
-struct SendSyncAtMidnight : LinkFixture {
-    SendSyncAtMidnight() : LinkFixture(86399.0) {}
-};
-
-TEST_F(SendSyncAtMidnight, KeepAliveCarriesOnAfterMidnight) {
+TEST_F(AtMidnight, KeepAliveCarriesOnAfterMidnight) {
     link.gSendSync(QStringLiteral("U"));
     for (int call = 1; call <= 12; ++call) {
         clock.advance(0.5);
