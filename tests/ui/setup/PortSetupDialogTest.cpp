@@ -271,25 +271,37 @@ TEST_F(PortSetupDialogTest, TypedTextIsTakenAsTyped) {
     EXPECT_TRUE(m_flags.RadioPortChanged);
 }
 
-TEST_F(PortSetupDialogTest, CancelAndTheCloseBoxUnloadWithoutChangingAnything) {
+TEST_F(PortSetupDialogTest, CancelAndTheCloseBoxChangeNothingAndOnlyCancelWithdrawsACatRequest) {
     m_setup.ExtPttEnabled = true;
-    for (const bool byCancel : {true, false}) {
-        m_present = {5};
-        open();
-        QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
-        control<QComboBox>("cmbSelectPort")->setCurrentIndex(0);
-        click("optHandShake_2");
-        click("chkExtPTTEna");
-        if (byCancel) {
-            click("cmdCancel");
-        } else {
-            m_dialog->close();
+    m_present = {5};
+    for (const bool isCat : {false, true}) {
+        for (const bool byCancel : {true, false}) {
+            SCOPED_TRACE(std::string(isCat ? "CAT " : "radio ") +
+                         (byCancel ? "Cancel" : "close box"));
+            m_flags.CatPortChanged = isCat;
+            open(isCat ? PortSetupForm::catPort() : PortSetupForm::radioPort());
+            QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
+            control<QComboBox>("cmbSelectPort")->setCurrentIndex(0);
+            click("optHandShake_3");
+            if (isCat) {
+                control<QComboBox>("cmbBits")->setCurrentIndex(1);
+            } else {
+                click("chkExtPTTEna");
+            }
+            if (byCancel) {
+                click("cmdCancel");
+            } else {
+                m_dialog->close();
+            }
+            EXPECT_EQ(unloaded.count(), 1);
+            EXPECT_FALSE(m_dialog->isVisible());
+            EXPECT_EQ(m_flags.CatPortChanged, isCat && !byCancel);
         }
-        EXPECT_EQ(unloaded.count(), 1) << (byCancel ? "Cancel" : "close box");
-        EXPECT_FALSE(m_dialog->isVisible());
     }
     EXPECT_EQ(applied(), QStringLiteral("|9600,O,7,1|comNone|ptt"));
     EXPECT_FALSE(m_flags.RadioPortChanged);
+    EXPECT_EQ(m_cat.CatPortNumber + u'|' + m_cat.CatPortSettings + u'|' + m_cat.CatPortHandshake,
+              QStringLiteral("|9600,N,8,1|comNone"));
 }
 
 TEST_F(PortSetupDialogTest, FailedSaveIsReportedInTheInfoBoxAndTheDialogStaysOpen) {
@@ -379,22 +391,6 @@ TEST_F(PortSetupDialogTest, CatPortTakesATypedDevicePathWholeWhereDevicesHaveNoN
     EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
 }
 #endif
-
-TEST_F(PortSetupDialogTest, CatCancelWithdrawsTheRequestButTheCloseBoxDoesNot) {
-    for (const bool byCancel : {true, false}) {
-        m_flags.CatPortChanged = true;
-        open(PortSetupForm::catPort());
-        control<QComboBox>("cmbBits")->setCurrentIndex(1);
-        click("optHandShake_3");
-        if (byCancel) {
-            click("cmdCancel");
-        } else {
-            m_dialog->close();
-        }
-        EXPECT_EQ(m_flags.CatPortChanged, !byCancel) << (byCancel ? "Cancel" : "close box");
-    }
-    EXPECT_EQ(m_cat.CatPortSettings, QStringLiteral("9600,N,8,1"));
-}
 
 #ifndef Q_OS_WIN
 using PortSetupProbesTest = test::DataDirectoryTest;
