@@ -183,7 +183,7 @@ public:
     QString vfoB() const override { return b; }
     bool setVfoB(const QString& digits) override {
         b = digits;
-        return !refuseVfoB;
+        return true;
     }
     bool setTransmit(bool on) override {
         requests << on;
@@ -194,7 +194,6 @@ public:
     bool extended = true;
     QString b = QStringLiteral("1420000");
     bool refuseTransmit = false;
-    bool refuseVfoB = false;
     bool latched = false;
     QList<bool> requests;
 };
@@ -248,11 +247,6 @@ TEST_F(CatBridgeExtendedTest, TransmitGoesThroughThePanelLatchAndNoiseNeverKeys)
     EXPECT_EQ(exchange(QStringLiteral("TX0;")), QStringList({QStringLiteral("?;")}));
     EXPECT_FALSE(rig.latched);
     rig.refuseTransmit = false;
-
-    // So is a VFO B set the panel does not take.
-    rig.refuseVfoB = true;
-    EXPECT_EQ(exchange(QStringLiteral("FB00007080000;")), QStringList({QStringLiteral("?;")}));
-    EXPECT_EQ(rig.b, QStringLiteral("0708000"));
 
     // A well-formed request inside line noise is not trusted.
     rig.requests.clear();
