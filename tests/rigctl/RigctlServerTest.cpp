@@ -46,13 +46,20 @@ protected:
         return socket;
     }
 
-    // Serves like the main loop until the client has read `lines` lines.
-    QByteArray exchange(QTcpSocket& client, int lines) {
-        QByteArray received;
-        runUntil([&] {
+    // Serves like the main loop until condition holds.
+    bool serveUntil(const std::function<bool()>& condition) {
+        return runUntil([&] {
             if (pending) {
                 server.serve(rig);
             }
+            return condition();
+        });
+    }
+
+    // Serves until the client has read `lines` lines.
+    QByteArray exchange(QTcpSocket& client, int lines) {
+        QByteArray received;
+        serveUntil([&] {
             received += client.readAll();
             return received.count('\n') >= lines;
         });
@@ -89,18 +96,11 @@ TEST_F(RigctlServerTest, OverlongLinesAreDiscardedAndAnsweredWithAnError) {
 TEST_F(RigctlServerTest, AFloodingClientIsServedInTurnWithBoundedQueues) {
     auto client = connectClient();
     constexpr int kLines = 500;
-    QByteArray flood;
-    for (int i = 0; i < kLines; ++i) {
-        flood += "v\n";
-    }
-    client->write(flood);
+    client->write(QByteArray("v\n").repeated(kLines));
     int mostQueued = 0;
     QByteArray received;
-    ASSERT_TRUE(runUntil([&] {
+    ASSERT_TRUE(serveUntil([&] {
         mostQueued = std::max(mostQueued, server.queuedLines());
-        if (pending) {
-            server.serve(rig);
-        }
         received += client->readAll();
         return received.count('\n') >= kLines;
     }));
@@ -120,10 +120,7 @@ TEST_F(RigctlServerTest, NoiseNeverKeysTheTransmitter) {
     }
     noise += "\nq\n";
     client->write(noise);
-    ASSERT_TRUE(runUntil([&] {
-        if (pending) {
-            server.serve(rig);
-        }
+    ASSERT_TRUE(serveUntil([&] {
         client->readAll();
         return client->state() == QAbstractSocket::UnconnectedState;
     }));
@@ -199,10 +196,6 @@ TEST_F(RigctlServerTest, StoppingDropsEveryClientAndListensNoMore) {
                  late.state() == QAbstractSocket::ConnectedState);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(RigctlServerTest, ALinkFailureUnderARequestIsAnsweredAndPassedOn) {
     auto client = connectClient();
     client->write("F 7000000\nf\n");
@@ -224,13 +217,10 @@ TEST_F(RigctlServerTest, AClientThatNeverReadsItsRepliesIsCutOff) {
     auto other = connectClient();
     const QByteArray request = QByteArray("\\dump_state\n").repeated(100);
     int sent = 0;
-    ASSERT_TRUE(runUntil([&] {
+    ASSERT_TRUE(serveUntil([&] {
         if (silent.bytesToWrite() < 4096 && sent < 100000) {
             silent.write(request);
             sent += 100;
-        }
-        if (pending) {
-            server.serve(rig);
         }
         return server.clientCount() == 1;
     })) << "lines sent: "

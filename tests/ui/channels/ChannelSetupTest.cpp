@@ -77,6 +77,10 @@ protected:
         });
     }
     QString inDirectory(const QString& name) const { return QDir(directory()).filePath(name); }
+    /// A file dialog's title, starting place and filters, as one line.
+    static QString fileDialog(const ScriptedPrompts::Prompt& p) {
+        return QStringList{p.title, p.directory, p.filter, p.selectedFilter}.join(u'|');
+    }
 
     protocol::RadioState state;
     link::TestClock clock{12 * 3600.0};
@@ -239,11 +243,9 @@ TEST_F(ChannelSetup, OpenFileOffersFindFileForAMissingFileAndReadsOnlyWhatFits) 
     prompts.answerOpenFile(inDirectory("mine"));
     click(window->cmdOpenFile);
     ASSERT_EQ(prompts.prompts().size(), 1);
-    const auto& dialog = prompts.prompts().first();
-    EXPECT_EQ(dialog.kind, ScriptedPrompts::Kind::OpenFile);
-    EXPECT_EQ(dialog.title, QStringLiteral("Select a source file "));
-    EXPECT_EQ(dialog.directory, directory());
-    EXPECT_EQ(dialog.filter, QStringLiteral("Text files (*.txt)"));
+    EXPECT_EQ(prompts.prompts().first().kind, ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(fileDialog(prompts.prompts().first()),
+              "Select a source file |" + directory() + "|Text files (*.txt)|Text files (*.txt)");
     EXPECT_EQ(window->txtFilename->text(), inDirectory("mine.txt"));
     EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0207150002")});
 
@@ -272,12 +274,10 @@ TEST_F(ChannelSetup, SaveFileWritesTheListWhereTheOperatorChose) {
     prompts.answerSaveFile(inDirectory("saved"));
     click(window->cmdSaveFile);
 
-    const auto& dialog = prompts.prompts().first();
-    EXPECT_EQ(dialog.kind, ScriptedPrompts::Kind::SaveFile);
-    EXPECT_EQ(dialog.title, QStringLiteral("Select the Destination File."));
-    EXPECT_EQ(dialog.directory, directory());
-    EXPECT_EQ(dialog.filter, QStringLiteral("All Files (*.*);;Text Files (*.txt)"));
-    EXPECT_EQ(dialog.selectedFilter, QStringLiteral("Text Files (*.txt)"));
+    EXPECT_EQ(prompts.prompts().first().kind, ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(fileDialog(prompts.prompts().first()),
+              "Select the Destination File.|" + directory() +
+                  "|All Files (*.*);;Text Files (*.txt)|Text Files (*.txt)");
     const QString path = inDirectory("saved.txt");
     EXPECT_EQ(window->txtSaveFilename->text(), path);
     EXPECT_EQ(fileBytes(path), "01,14075.00,USB\r\n09,03500.00,CW\r\n");

@@ -39,11 +39,6 @@ protected:
             commands << QStringLiteral("F%1").arg(v, 7, 10, QLatin1Char('0'));
         return commands;
     }
-    void silenceRadio() {
-        auto faults = f.port.radio().faults();
-        faults.silent = true;
-        f.port.radio().setFaults(faults);
-    }
     qsizetype sentCount(const QString& command) const { return f.sent().count(command); }
 
     test::VfoPanelFixture f;
@@ -152,7 +147,7 @@ TEST_F(ScanBands, CloseDuringTheRestAfterASweepEndsTheScanAndRestoresTheMainWind
 }
 
 TEST_F(ScanBands, SilentRadioGetsAStatusRequestAndAWrongReplyTheCommandAgain) {
-    silenceRadio();
+    f.port.radio().setFaults({.silent = true});
     setLimits("7.000", "7.0001");
     EXPECT_EQ(sweepOnce(), (QStringList{"F0700000", "F0700010"}));
     EXPECT_EQ(sentCount("?"), 2);

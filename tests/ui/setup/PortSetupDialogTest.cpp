@@ -82,23 +82,36 @@ protected:
         return control<QComboBox>(comboName)->currentText();
     }
 
-    QStringList items(const char* comboName) const {
+    QString items(const char* comboName) const {
         const QComboBox* combo = control<QComboBox>(comboName);
         QStringList all;
         for (int i = 0; i < combo->count(); ++i) {
             all << combo->itemText(i);
         }
-        return all;
+        return all.join(u'|');
     }
 
-    QString checkedHandshake() const {
-        QStringList names;
+    /// Port, baud rate, every checked handshake button and (radio form
+    /// only) the PTT box.
+    QString shown() const {
+        QStringList checked;
         for (const QRadioButton* button : m_dialog->findChildren<QRadioButton*>()) {
             if (button->isChecked()) {
-                names << button->objectName();
+                checked << button->objectName();
             }
         }
-        return names.join(u' ');
+        const auto* ptt = m_dialog->findChild<QCheckBox*>(QStringLiteral("chkExtPTTEna"));
+        return text("cmbSelectPort") + u'|' + text("cmbSelectBaudRate") + u'|' +
+               checked.join(u' ') +
+               QLatin1String(!ptt               ? ""
+                             : ptt->isChecked() ? "|ptt"
+                                                : "|");
+    }
+
+    /// What the radio port's setup holds, in the same order.
+    QString applied() const {
+        return m_setup.RadioPortNumber + u'|' + m_setup.RadioPortSettings + u'|' +
+               m_setup.RadioPortHandshake + QLatin1String(m_setup.ExtPttEnabled ? "|ptt" : "|");
     }
 
     QSet<int> m_present;
@@ -137,11 +150,9 @@ TEST_F(PortSetupDialogTest, ControlsCarryTheirNamesCaptionsAndItems) {
                              "cmdSavePortSettings=Save"));
     EXPECT_EQ(control<QLineEdit>("txtDefaultSettings")->text(),
               QStringLiteral(" Default Settings:  7 Data Bits, Odd Parity, 1 Stop Bit"));
-    EXPECT_EQ(items("cmbSelectBaudRate").join(u'|'),
-              QStringLiteral("19200 |9600 |4800 |2400|600|300"));
+    EXPECT_EQ(items("cmbSelectBaudRate"), QStringLiteral("19200 |9600 |4800 |2400|600|300"));
     // A closed port that was never set up opens on its defaults.
-    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("9600"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_0"));
+    EXPECT_EQ(shown(), QStringLiteral("|9600|optHandShake_0|"));
 }
 
 TEST_F(PortSetupDialogTest, SearchListsFreePortsAndAddsTheOpenOne) {
@@ -151,28 +162,23 @@ TEST_F(PortSetupDialogTest, SearchListsFreePortsAndAddsTheOpenOne) {
     m_setup.ExtPttEnabled = true;
     open();
     EXPECT_EQ(m_probed, 16);
-    EXPECT_EQ(items("cmbSelectPort"), QStringList({"1", "3"}));
-    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
+    EXPECT_EQ(items("cmbSelectPort"), QStringLiteral("1|3"));
     EXPECT_EQ(control<QLineEdit>("txtFound")->text(), QStringLiteral("1, "));
     // The device behind each number, beside the bare numbers.
     const QComboBox* ports = control<QComboBox>("cmbSelectPort");
     EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty1"));
     EXPECT_EQ(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty3"));
     EXPECT_EQ(control<QLabel>("lblPortDevice")->text(), QStringLiteral("/dev/tty3"));
-    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("2400"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
-    EXPECT_TRUE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+    EXPECT_EQ(shown(), QStringLiteral("3|2400|optHandShake_2|ptt"));
 }
 
 TEST_F(PortSetupDialogTest, NoPortsFoundLeavesThePortUnchosen) {
     m_port.setSettings(QStringLiteral("4800,O,7,1"));
     open();
     EXPECT_EQ(control<QLineEdit>("txtFound")->text(), QStringLiteral("No Ports"));
-    EXPECT_TRUE(items("cmbSelectPort").isEmpty());
-    EXPECT_EQ(text("cmbSelectPort"), QString());
+    EXPECT_EQ(items("cmbSelectPort"), QString());
     // The closed port still shows its settings.
-    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("4800"));
-    EXPECT_FALSE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+    EXPECT_EQ(shown(), QStringLiteral("|4800|optHandShake_0|"));
 }
 
 TEST_F(PortSetupDialogTest, SaveThenLoadSelectsTheSameControls) {
@@ -194,47 +200,36 @@ TEST_F(PortSetupDialogTest, SaveThenLoadSelectsTheSameControls) {
     click("optHandShake_1");
     click("chkExtPTTEna");
     click("cmdLoadPortSettings");
-    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("11"));
-    EXPECT_EQ(text("cmbSelectBaudRate"), QStringLiteral("9600 "));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_3"));
-    EXPECT_TRUE(control<QCheckBox>("chkExtPTTEna")->isChecked());
+    EXPECT_EQ(shown(), QStringLiteral("11|9600 |optHandShake_3|ptt"));
     // Save changes nothing in the running program.
     EXPECT_FALSE(m_flags.RadioPortChanged);
-    EXPECT_EQ(m_setup.RadioPortNumber, QString());
+    EXPECT_EQ(applied(), QStringLiteral("|9600,O,7,1|comNone|"));
 }
 
 TEST_F(PortSetupDialogTest, LoadTakesTwoPortCharactersAndMatchesHandshakesInAnyCase) {
-    struct Case {
-        const char* file;
-        const char* port;
-        const char* baud;
-        const char* button;
-        bool extPtt;
-    };
-    const Case cases[] = {
-        {"3\r\n2400,O,7,1\r\ncomRTS\r\n0\r\n", "3 ", "2400", "optHandShake_2", false},
-        {"10\r\n300\r\nCOMXONXOFF\r\n 1 \r\n", "10", "300", "optHandShake_1", true},
-        {"123\n19200 ,O,7,1\ncomrtsxonxoff\n1", "12", "19200 ", "optHandShake_3", true},
-        {"7\r\n4800 ,N,8,1\r\nRTS\r\n2\r\n", "7 ", "4800 ", "optHandShake_0", false},
-        {"5", "5 ", "", "optHandShake_0", false},
-        {"", "  ", "", "optHandShake_0", false},
+    // The file, then what Load shows; each load starts from the opposite
+    // PTT box and the RTS button so that every field must change.
+    const std::pair<const char*, const char*> cases[] = {
+        {"3\r\n2400,O,7,1\r\ncomRTS\r\n0\r\n", "3 |2400|optHandShake_2|"},
+        {"10\r\n300\r\nCOMXONXOFF\r\n 1 \r\n", "10|300|optHandShake_1|ptt"},
+        {"123\n19200 ,O,7,1\ncomrtsxonxoff\n1", "12|19200 |optHandShake_3|ptt"},
+        {"7\r\n4800 ,N,8,1\r\nRTS\r\n2\r\n", "7 |4800 |optHandShake_0|"},
+        {"5", "5 ||optHandShake_0|"},
+        {"", "  ||optHandShake_0|"},
     };
     open();
-    for (const Case& c : cases) {
+    for (const auto& [file, expected] : cases) {
+        SCOPED_TRACE(file);
+        const QString want = QString::fromLatin1(expected);
         click("optHandShake_2");
-        control<QCheckBox>("chkExtPTTEna")->setChecked(!c.extPtt);
-        writeFile(app::kPortSetupFileName, c.file);
+        control<QCheckBox>("chkExtPTTEna")->setChecked(!want.endsWith(u"ptt"));
+        writeFile(app::kPortSetupFileName, file);
         click("cmdLoadPortSettings");
-        EXPECT_EQ(text("cmbSelectPort"), QString::fromLatin1(c.port)) << c.file;
-        EXPECT_EQ(text("cmbSelectBaudRate"), QString::fromLatin1(c.baud)) << c.file;
-        EXPECT_EQ(checkedHandshake(), QString::fromLatin1(c.button)) << c.file;
-        EXPECT_EQ(control<QCheckBox>("chkExtPTTEna")->isChecked(), c.extPtt) << c.file;
+        EXPECT_EQ(shown(), want);
     }
     // What Load shows is what Apply hands on.
     click("cmdApply");
-    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("  "));
-    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral(",O,7,1"));
-    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comNone"));
+    EXPECT_EQ(applied(), QStringLiteral("  |,O,7,1|comNone|"));
 }
 
 TEST_F(PortSetupDialogTest, LoadWithoutAFileChangesNothingAndShowsTheReport) {
@@ -243,8 +238,7 @@ TEST_F(PortSetupDialogTest, LoadWithoutAFileChangesNothingAndShowsTheReport) {
     type("cmbSelectPort", QStringLiteral("4"));
     click("optHandShake_3");
     click("cmdLoadPortSettings");
-    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("4"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_3"));
+    EXPECT_EQ(shown(), QStringLiteral("4|9600|optHandShake_3|"));
     EXPECT_TRUE(m_indicators.info().startsWith(QStringLiteral("fileExists(PortSetup.txt): Err ")))
         << m_indicators.info().toStdString();
 }
@@ -258,10 +252,7 @@ TEST_F(PortSetupDialogTest, ApplyHandsOnTheControlsRaisesThePortRequestAndCloses
     click("optHandShake_1");
     click("chkExtPTTEna");
     click("cmdApply");
-    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("3"));
-    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral("19200 ,O,7,1"));
-    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comXonXoff"));
-    EXPECT_TRUE(m_setup.ExtPttEnabled);
+    EXPECT_EQ(applied(), QStringLiteral("3|19200 ,O,7,1|comXonXoff|ptt"));
     EXPECT_TRUE(m_flags.RadioPortChanged);
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_FALSE(m_dialog->isVisible());
@@ -273,35 +264,44 @@ TEST_F(PortSetupDialogTest, TypedTextIsTakenAsTyped) {
     type("cmbSelectPort", QStringLiteral("COM99"));
     QTest::keyClick(control<QComboBox>("cmbSelectPort")->lineEdit(), Qt::Key_Return);
     type("cmbSelectBaudRate", QStringLiteral("fast"));
-    EXPECT_TRUE(items("cmbSelectPort").isEmpty());
+    EXPECT_EQ(items("cmbSelectPort"), QString());
     EXPECT_EQ(control<QLabel>("lblPortDevice")->text(), QString());
     click("cmdApply");
-    EXPECT_EQ(m_setup.RadioPortNumber, QStringLiteral("COM99"));
-    EXPECT_EQ(m_setup.RadioPortSettings, QStringLiteral("fast,O,7,1"));
+    EXPECT_EQ(applied(), QStringLiteral("COM99|fast,O,7,1|comNone|"));
     EXPECT_TRUE(m_flags.RadioPortChanged);
 }
 
-TEST_F(PortSetupDialogTest, CancelAndTheCloseBoxUnloadWithoutChangingAnything) {
+TEST_F(PortSetupDialogTest, CancelAndTheCloseBoxChangeNothingAndOnlyCancelWithdrawsACatRequest) {
     m_setup.ExtPttEnabled = true;
-    for (const bool byCancel : {true, false}) {
-        m_present = {5};
-        open();
-        QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
-        control<QComboBox>("cmbSelectPort")->setCurrentIndex(0);
-        click("optHandShake_2");
-        click("chkExtPTTEna");
-        if (byCancel) {
-            click("cmdCancel");
-        } else {
-            m_dialog->close();
+    m_present = {5};
+    for (const bool isCat : {false, true}) {
+        for (const bool byCancel : {true, false}) {
+            SCOPED_TRACE(std::string(isCat ? "CAT " : "radio ") +
+                         (byCancel ? "Cancel" : "close box"));
+            m_flags.CatPortChanged = isCat;
+            open(isCat ? PortSetupForm::catPort() : PortSetupForm::radioPort());
+            QSignalSpy unloaded(m_dialog.get(), &PortSetupDialog::unloaded);
+            control<QComboBox>("cmbSelectPort")->setCurrentIndex(0);
+            click("optHandShake_3");
+            if (isCat) {
+                control<QComboBox>("cmbBits")->setCurrentIndex(1);
+            } else {
+                click("chkExtPTTEna");
+            }
+            if (byCancel) {
+                click("cmdCancel");
+            } else {
+                m_dialog->close();
+            }
+            EXPECT_EQ(unloaded.count(), 1);
+            EXPECT_FALSE(m_dialog->isVisible());
+            EXPECT_EQ(m_flags.CatPortChanged, isCat && !byCancel);
         }
-        EXPECT_EQ(unloaded.count(), 1) << (byCancel ? "Cancel" : "close box");
-        EXPECT_FALSE(m_dialog->isVisible());
     }
-    EXPECT_EQ(m_setup.RadioPortNumber, QString());
-    EXPECT_EQ(m_setup.RadioPortHandshake, QStringLiteral("comNone"));
-    EXPECT_TRUE(m_setup.ExtPttEnabled);
+    EXPECT_EQ(applied(), QStringLiteral("|9600,O,7,1|comNone|ptt"));
     EXPECT_FALSE(m_flags.RadioPortChanged);
+    EXPECT_EQ(m_cat.CatPortNumber + u'|' + m_cat.CatPortSettings + u'|' + m_cat.CatPortHandshake,
+              QStringLiteral("|9600,N,8,1|comNone"));
 }
 
 TEST_F(PortSetupDialogTest, FailedSaveIsReportedInTheInfoBoxAndTheDialogStaysOpen) {
@@ -326,19 +326,16 @@ TEST_F(PortSetupDialogTest, CatFormShowsDesignValuesWhileClosedAndAddsAnOpenPort
     EXPECT_EQ(control<QLabel>("Label3")->text(), QStringLiteral("Rig Type"));
     EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkExtPTTEna")), nullptr);
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtDefaultSettings")), nullptr);
-    EXPECT_EQ(items("cmbRigType").join(u'|'), QStringLiteral("Kenwood|Elecraft|FT-450"));
-    EXPECT_EQ(text("cmbSelectBaudRate") + text("cmbBits") + text("cmbRigType"),
-              QStringLiteral("19200 N, 8, 1Kenwood"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_0"));
+    EXPECT_EQ(items("cmbRigType"), QStringLiteral("Kenwood|Elecraft|FT-450"));
+    EXPECT_EQ(shown() + text("cmbBits") + text("cmbRigType"),
+              QStringLiteral("|19200 |optHandShake_0N, 8, 1Kenwood"));
 
     openPort(4, QStringLiteral("9600,N,8,1"), link::Handshaking::RtsCts);
     open(PortSetupForm::catPort());
-    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("4"));
-    EXPECT_EQ(items("cmbBits").join(u'|'), QStringLiteral("N, 8, 1|O, 7, 1|E, 7, 1|N,8,1"));
+    EXPECT_EQ(items("cmbBits"), QStringLiteral("N, 8, 1|O, 7, 1|E, 7, 1|N,8,1"));
     EXPECT_EQ(text("cmbBits"), QStringLiteral("N,8,1"));
-    EXPECT_EQ(items("cmbSelectBaudRate").last() + text("cmbSelectBaudRate"),
-              QStringLiteral("96009600"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
+    EXPECT_TRUE(items("cmbSelectBaudRate").endsWith(u"|9600"));
+    EXPECT_EQ(shown(), QStringLiteral("4|9600|optHandShake_2"));
 }
 
 TEST_F(PortSetupDialogTest, CatSaveThenLoadBringsBackBlanksAndATypedRigType) {
@@ -357,11 +354,9 @@ TEST_F(PortSetupDialogTest, CatSaveThenLoadBringsBackBlanksAndATypedRigType) {
 
     open(PortSetupForm::catPort());
     click("cmdLoadPortSettings");
-    EXPECT_EQ(text("cmbSelectPort") + u'|' + text("cmbSelectBaudRate") + u'|' + text("cmbBits"),
-              QStringLiteral("12|4800 |E, 7, 1"));
-    EXPECT_EQ(items("cmbRigType").join(u'|'), QStringLiteral("Kenwood|Elecraft|FT-450|TS-590"));
-    EXPECT_EQ(text("cmbRigType"), QStringLiteral("TS-590"));
-    EXPECT_EQ(checkedHandshake(), QStringLiteral("optHandShake_2"));
+    EXPECT_EQ(shown() + u'|' + text("cmbBits") + u'|' + text("cmbRigType"),
+              QStringLiteral("12|4800 |optHandShake_2|E, 7, 1|TS-590"));
+    EXPECT_EQ(items("cmbRigType"), QStringLiteral("Kenwood|Elecraft|FT-450|TS-590"));
 
     // Apply hands on the settings, never the rig type.
     click("cmdApply");
@@ -396,22 +391,6 @@ TEST_F(PortSetupDialogTest, CatPortTakesATypedDevicePathWholeWhereDevicesHaveNoN
     EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
 }
 #endif
-
-TEST_F(PortSetupDialogTest, CatCancelWithdrawsTheRequestButTheCloseBoxDoesNot) {
-    for (const bool byCancel : {true, false}) {
-        m_flags.CatPortChanged = true;
-        open(PortSetupForm::catPort());
-        control<QComboBox>("cmbBits")->setCurrentIndex(1);
-        click("optHandShake_3");
-        if (byCancel) {
-            click("cmdCancel");
-        } else {
-            m_dialog->close();
-        }
-        EXPECT_EQ(m_flags.CatPortChanged, !byCancel) << (byCancel ? "Cancel" : "close box");
-    }
-    EXPECT_EQ(m_cat.CatPortSettings, QStringLiteral("9600,N,8,1"));
-}
 
 #ifndef Q_OS_WIN
 using PortSetupProbesTest = test::DataDirectoryTest;
