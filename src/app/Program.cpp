@@ -282,31 +282,40 @@ constexpr double kScanIdleTick = 0.5;
 
 }  // namespace
 
-void Program::openScanBands() {
-    flags.ScanActive = true;
-    applyScanLimits(*window, false);
-    window->setEnabled(false);
-    {
-        ui::frmScanBands scan(*window, *link);
-        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
+namespace {
+
+/// Runs a scan window with transmitting blocked while it is open; afterwards
+/// the frequency the scan left the radio on decides whether transmitting
+/// comes back. The two scanners differ only in whether the main window is
+/// disabled before or after the scan is marked active.
+template <typename ScanWindow, typename... Links>
+void runScan(Program& program, bool disableFirst, Links&... links) {
+    if (disableFirst) {
+        program.window->setEnabled(false);
     }
-    flags.ScanActive = false;
+    program.flags.ScanActive = true;
+    applyScanLimits(*program.window, false);
+    program.window->setEnabled(false);
+    {
+        ScanWindow scan(*program.window, links...);
+        ui::runModalWindow(scan, *program.window, program.clock,
+                           {kScanIdleTick, [&scan] { scan.idleTick(); }});
+    }
+    program.flags.ScanActive = false;
     // A frequency that is no number (no reply yet) is not a band to send on.
-    applyScanLimits(*window,
-                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
+    applyScanLimits(
+        *program.window,
+        ui::InAmateurBand(program.state.FreqReply, program.flags.OutOfBandAllowed).value_or(false));
+}
+
+}  // namespace
+
+void Program::openScanBands() {
+    runScan<ui::frmScanBands>(*this, false, *link);
 }
 
 void Program::openScanFreqs() {
-    window->setEnabled(false);
-    flags.ScanActive = true;
-    applyScanLimits(*window, false);
-    {
-        ui::frmScanFreqs scan(*window, *link, *commands);
-        ui::runModalWindow(scan, *window, clock, {kScanIdleTick, [&scan] { scan.idleTick(); }});
-    }
-    flags.ScanActive = false;
-    applyScanLimits(*window,
-                    ui::InAmateurBand(state.FreqReply, flags.OutOfBandAllowed).value_or(false));
+    runScan<ui::frmScanFreqs>(*this, true, *link, *commands);
 }
 
 }  // namespace tq::app
