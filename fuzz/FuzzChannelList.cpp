@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ui/channels/ChannelListFile.h"
+#include "persist/ChannelListFile.h"
 
 namespace {
 
 bool storable(const QString& entry) {
-    if (entry.size() != tq::ui::kChannelEntryLength) {
+    if (entry.size() != tq::persist::kChannelEntryLength) {
         return false;
     }
     for (const QChar c : entry) {
@@ -28,13 +28,13 @@ bool storable(const QString& entry) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QStringList entries = tq::ui::parseChannelList(text);
+    const QStringList entries = tq::persist::parseChannelList(text);
     for (const QString& entry : entries) {
         if (!storable(entry)) {
             std::abort();
         }
     }
-    if (tq::ui::parseChannelList(tq::ui::formatChannelList(entries)) != entries) {
+    if (tq::persist::parseChannelList(tq::persist::formatChannelList(entries)) != entries) {
         std::abort();
     }
     return 0;

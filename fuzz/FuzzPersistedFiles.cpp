@@ -4,21 +4,21 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/persist/PersistedAudioSetup.h"
-#include "app/persist/PersistedState.h"
+#include "persist/PersistedAudioSetup.h"
+#include "persist/PersistedState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const auto state = tq::app::PersistedState::parse(text);
+    const auto state = tq::persist::PersistedState::parse(text);
     // Whatever was read comes back the same through the file's own format,
     // as far as the format can hold it (a line break inside a field cannot).
-    const auto again = tq::app::PersistedState::parse(state.format());
+    const auto again = tq::persist::PersistedState::parse(state.format());
     if (state.vfoBDigits != again.vfoBDigits) {
         std::abort();
     }
-    const auto audio = tq::app::parseAudioSetup(text);
-    const auto audioAgain = tq::app::parseAudioSetup(tq::app::formatAudioSetup(audio));
+    const auto audio = tq::persist::parseAudioSetup(text);
+    const auto audioAgain = tq::persist::parseAudioSetup(tq::persist::formatAudioSetup(audio));
     // A whole two-character code survives a save and a load; a shorter one
     // cannot (the rest of its line is read as part of it), which Load shows.
     if (audio.SetupSource.size() > 2 ||

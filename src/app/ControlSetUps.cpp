@@ -11,12 +11,12 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "app/persist/PersistedAudioSetup.h"
-#include "app/persist/PersistedPermissions.h"
 #include "link/Pause.h"
+#include "panel/PanelColours.h"
+#include "panel/SliderReadouts.h"
+#include "persist/PersistedAudioSetup.h"
+#include "persist/PersistedPermissions.h"
 #include "protocol/FirmwareRule.h"
-#include "ui/main/PanelColours.h"
-#include "ui/main/SliderReadouts.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/WidgetColours.h"
 
@@ -57,7 +57,7 @@ void ControlSetUps::tryUpTo(int tries, const std::function<bool()>& done,
 
 void ControlSetUps::setInfoStandby(bool standby) {
     QLineEdit* info = m_program.window->txtInfo;
-    ui::setForeColour(info, QColor(standby ? ui::kRed : ui::kBlack));
+    ui::setForeColour(info, QColor(standby ? panel::kRed : panel::kBlack));
     QFont font = info->font();
     font.setBold(standby);
     info->setFont(font);
@@ -69,14 +69,14 @@ Stage ControlSetUps::remoteSetUp(const StopCheck& stop) {
     }
     m_program.ControlMode = QStringLiteral("REMOTE");
     m_program.flags.PanelResetRequest = false;
-    checkPermissions(m_program.flags, *m_program.window);
-    readAudioSetup(m_program.audio, *m_program.window);
+    m_program.flags.OutOfBandAllowed = persist::checkPermissions(*m_program.window);
+    persist::readAudioSetup(m_program.audio, *m_program.window);
     return remotePanelStep(stop);
 }
 
 void ControlSetUps::restoreAudio() {
     protocol::RadioState& state = m_program.state;
-    const PersistedAudioSettings& saved = m_program.audio;
+    const persist::PersistedAudioSettings& saved = m_program.audio;
     ui::ReceiverControls& receiver = *m_program.receiver;
     ui::StatusDisplay& display = m_program.window->display();
 
@@ -124,7 +124,7 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     setInfoStandby(true);
     window.showErrorInfo(QStringLiteral("STANDBY - SETTING ALL COMMAND BUTTONS"));
     window.txtInData->show();
-    ui::setForeColour(window.lblREMOTE, QColor(ui::kWhite));
+    ui::setForeColour(window.lblREMOTE, QColor(panel::kWhite));
 
     while (!state.StatusComplete) {
         if (stopping(stop))
@@ -146,7 +146,7 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
 
     // Full gain. Moving the slider raises the RF gain request as the
     // operator's move would; the main loop sends it.
-    window.vscRFG->setValue(ui::kRfgTop);
+    window.vscRFG->setValue(panel::kRfgTop);
     window.rfgChanged();
 
     for (QRadioButton* option : window.optMeter)
@@ -161,7 +161,7 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
           window.fraBFO});
 
     setEnabled({window.cmdMute, window.cmdBFO}, true);
-    window.vscBFO->setValue(ui::kBfoZero);
+    window.vscBFO->setValue(panel::kBfoZero);
     m_program.receiver->bfoSend();
     // Switched on, then clicked three times: the BFO ends off, with the
     // radio told so and the slider disabled.

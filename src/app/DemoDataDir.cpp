@@ -3,19 +3,20 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/persist/PortSetupFile.h"
+#include "persist/PortSetupFile.h"
 
 namespace tq::app {
 
 namespace {
 
-bool writeUnlessPresent(const QString& dir, const QString& name, const PortSetupFile& lines,
-                        const QString& fourthDescription, QString& error) {
+bool writeUnlessPresent(const QString& dir, const QString& name,
+                        const persist::PortSetupFile& lines, const QString& fourthDescription,
+                        QString& error) {
     const QString path = QDir(dir).filePath(name);
     if (QFileInfo::exists(path)) {
         return true;
     }
-    if (const auto failure = savePortSetup(path, lines, fourthDescription)) {
+    if (const auto failure = persist::savePortSetup(path, lines, fourthDescription)) {
         error = failure->report(name);
         return false;
     }
@@ -26,14 +27,14 @@ bool writeUnlessPresent(const QString& dir, const QString& name, const PortSetup
 
 bool prepareDemoDataDir(const QString& dir, QString& error) {
     // The files as the setup dialogs write them.
-    return writeUnlessPresent(dir, kPortSetupFileName,
+    return writeUnlessPresent(dir, persist::kPortSetupFileName,
                               {QString::number(kDemoRadioPort), QStringLiteral("9600,O,7,1"),
-                               QStringLiteral("comNone"), extPttLine(false)},
-                              extPttDescription(), error) &&
-           writeUnlessPresent(dir, kCatSetupFileName,
+                               QStringLiteral("comNone"), persist::extPttLine(false)},
+                              persist::extPttDescription(), error) &&
+           writeUnlessPresent(dir, persist::kCatSetupFileName,
                               {QString::number(kDemoCatPort), QStringLiteral("9600 ,N, 8, 1"),
                                QStringLiteral("comNone"), QStringLiteral("Kenwood")},
-                              rigTypeDescription(), error);
+                              persist::rigTypeDescription(), error);
 }
 
 }  // namespace tq::app

@@ -10,22 +10,22 @@
 #include <QStringList>
 
 #include "app/AppTitle.h"
-#include "app/persist/IniFile.h"
-#include "app/persist/PersistedFile.h"
-#include "app/persist/PortSetupFile.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "link/PortMap.h"
-#include "ui/main/PanelColours.h"
+#include "panel/PanelColours.h"
+#include "persist/IniFile.h"
+#include "persist/PersistedFile.h"
+#include "persist/PortSetupFile.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
 
 namespace tq::app {
 
-using ui::PanelRequest;
+using panel::PanelRequest;
 
 namespace {
 
@@ -101,12 +101,12 @@ int FormLoad::bytesWaiting() {
 
 void FormLoad::applyIniFile() {
     ui::frmTQ5820& window = *m_program.window;
-    const auto remembered = loadIniFile(window);
+    const auto remembered = persist::loadIniFile(window);
     if (!remembered) {
         return;
     }
-    window.move(static_cast<int>(remembered->left / kTwipsPerPixel),
-                static_cast<int>(remembered->top / kTwipsPerPixel));
+    window.move(static_cast<int>(remembered->left / persist::kTwipsPerPixel),
+                static_cast<int>(remembered->top / persist::kTwipsPerPixel));
     if (remembered->vfoBDigits) {
         for (int i = 0; i < ui::frmTQ5820::kDigits; ++i) {
             window.cmdVFOB[i]->setText(remembered->vfoBDigits->at(i));
@@ -119,14 +119,15 @@ void FormLoad::applyIniFile() {
 
 void FormLoad::readCatSetup() {
     ui::frmTQ5820& window = *m_program.window;
-    const QString& name = kCatSetupFileName;
+    const QString& name = persist::kCatSetupFileName;
     window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
                             name + QStringLiteral(" File.. "));
     if (!link::fileExists(name, window)) {
         return;  // no CAT port; the information box keeps the report
     }
     window.txtInfo->setText(name + QStringLiteral(" Opened"));
-    const PortSetupFile saved = parsePortSetup(readPersistedFile(name).value_or(QString()));
+    const persist::PortSetupFile saved =
+        persist::parsePortSetup(persist::readPersistedFile(name).value_or(QString()));
     cat::CatPortSetup& setup = m_program.catSetup;
     setup.CatPortNumber = saved.portNumber;
     setup.CatPortSettings = saved.settings;
@@ -150,7 +151,8 @@ void FormLoad::readPortSetup() {
                             name + QStringLiteral(" File.. "));
     if (link::fileExists(name, window)) {
         window.txtInfo->setText(name + QStringLiteral(" File Opened"));
-        const PortSetupFile saved = parsePortSetup(readPersistedFile(name).value_or(QString()));
+        const persist::PortSetupFile saved =
+            persist::parsePortSetup(persist::readPersistedFile(name).value_or(QString()));
         m_program.portSetup.RadioPortNumber = saved.portNumber;
         m_program.portSetup.RadioPortSettings = saved.settings;
         m_program.portSetup.RadioPortHandshake = saved.handshake;
@@ -194,7 +196,7 @@ void FormLoad::startUp() {
         bold.setBold(true);
         window.lblXMTRCV->setFont(bold);
         window.lblXMTRCV->setText(QStringLiteral("Receive"));
-        ui::setBackColour(window.lblXMTRCV, QColor(ui::kGreen));
+        ui::setBackColour(window.lblXMTRCV, QColor(panel::kGreen));
         for (auto* digit : window.cmdF)
             digit->setEnabled(true);
         for (auto* digit : window.cmdM)
@@ -203,7 +205,7 @@ void FormLoad::startUp() {
         m_program.receiver->BfoCode = QStringLiteral("100");
         window.lblPorM->clear();
         window.lblBFOOn->clear();
-        ui::setForeColour(window.lblREMOTE, QColor(ui::kRed));
+        ui::setForeColour(window.lblREMOTE, QColor(panel::kRed));
         window.lblREMOTE->setText(QStringLiteral("NoComm"));
         window.lblComStat->setText(QStringLiteral("No Com"));
         window.shaTrace->hide();
@@ -257,7 +259,7 @@ Stage FormLoad::portStep() {
 Stage FormLoad::afterStatus() {
     ui::frmTQ5820& window = *m_program.window;
     window.display().ShowRemote();
-    ui::setForeColour(window.lblREMOTE, QColor(ui::kWhite));
+    ui::setForeColour(window.lblREMOTE, QColor(panel::kWhite));
     if (m_program.state.RemoteReply == u"R1")
         return Stage::RemoteSetUp;
     if (m_program.state.RemoteReply == u"R0")
@@ -322,20 +324,20 @@ Stage FormLoad::mainLoopSetUp() {
             };
             m_program.linkFlags.ExtPttState = idle();
             if (m_program.linkFlags.ExtPttState) {
-                ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+                ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
             } else {
-                ui::setBackColour(window.lblExtPTT, QColor(ui::kRed));
+                ui::setBackColour(window.lblExtPTT, QColor(panel::kRed));
                 m_program.prompts.message(&window, ui::Prompts::Icon::Warning, AppTitle,
                                           QStringLiteral("Check for stuck Push-to-Talk key, then "
                                                          "click OK."));
                 m_program.linkFlags.ExtPttState = idle();
                 ui::setBackColour(
                     window.lblExtPTT,
-                    QColor(m_program.linkFlags.ExtPttState ? ui::kGreen : ui::kYellow));
+                    QColor(m_program.linkFlags.ExtPttState ? panel::kGreen : panel::kYellow));
             }
         } else {
             m_program.linkFlags.ExtPttState = true;
-            ui::setBackColour(window.lblExtPTT, QColor(ui::kYellow));
+            ui::setBackColour(window.lblExtPTT, QColor(panel::kYellow));
         }
     } catch (const link::PortFailure&) {
     }
@@ -377,20 +379,20 @@ void FormLoad::externalPtt() {
     const bool enabled = m_program.portSetup.ExtPttEnabled;
     const bool idle = m_program.linkFlags.ExtPttState;
     if (window.lblPTTEn->text() == u"OFF" || !enabled) {
-        ui::setBackColour(window.lblExtPTT, QColor(ui::kYellow));
-    } else if (window.lblPTTEn->text() == u"ON" && hasBackColour(window.lblExtPTT, ui::kYellow) &&
-               idle) {
-        ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+        ui::setBackColour(window.lblExtPTT, QColor(panel::kYellow));
+    } else if (window.lblPTTEn->text() == u"ON" &&
+               hasBackColour(window.lblExtPTT, panel::kYellow) && idle) {
+        ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
     }
     if (!enabled) {
         return;
     }
-    if (hasBackColour(window.lblExtPTT, ui::kGreen) && !idle && !window.XmitActive) {
-        ui::setBackColour(window.lblExtPTT, QColor(ui::kRed));
+    if (hasBackColour(window.lblExtPTT, panel::kGreen) && !idle && !window.XmitActive) {
+        ui::setBackColour(window.lblExtPTT, QColor(panel::kRed));
         m_program.transmit->cmdPTT_MouseDown(0, 0, 0, 0);
     }
-    if (hasBackColour(window.lblExtPTT, ui::kRed) && m_program.linkFlags.ExtPttState) {
-        ui::setBackColour(window.lblExtPTT, QColor(ui::kGreen));
+    if (hasBackColour(window.lblExtPTT, panel::kRed) && m_program.linkFlags.ExtPttState) {
+        ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
     }
 }
 
@@ -445,42 +447,42 @@ void FormLoad::buildRequestTable() {
     ui::MemoryControls& memory = *m_program.memory;
     ui::VfoControls& vfo = *m_program.vfo;
     ui::AmplifierControls& amplifier = *m_program.amplifier;
-    const auto row = [this](PanelRequest request, RequestTable::Operation operation) {
+    const auto row = [this](panel::PanelRequest request, RequestTable::Operation operation) {
         m_table.addPanelRow(request, std::move(operation));
     };
-    row(PanelRequest::cmbSource, [&] { receiver.sourceCmd(); });
-    row(PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
-    row(PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
-    row(PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
-    for (const ui::BandButton& button : ui::bandButtons()) {
+    row(panel::PanelRequest::cmbSource, [&] { receiver.sourceCmd(); });
+    row(panel::PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
+    row(panel::PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
+    row(panel::PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
+    for (const panel::BandButton& button : panel::bandButtons()) {
         row(button.request, [this, &button] { m_program.bandOperation(button); });
     }
-    row(PanelRequest::optMeter, [&] { receiver.meterCmd(); });
-    row(PanelRequest::cmbMode, [&] { receiver.modeCmd(); });
-    row(PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
-    row(PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
-    row(PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
-    row(PanelRequest::cmdTune, [&] { transmit.tuneCmd(); });
-    row(PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
-    row(PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
-    row(PanelRequest::cmdXmit, [&] { transmit.xmitCmd(); });
-    row(PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
-    row(PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
-    row(PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
-    row(PanelRequest::cmdM2V, [&] { memory.m2vCmd(); });
-    row(PanelRequest::cmdV2M, [&] { memory.v2mCmd(); });
-    row(PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
+    row(panel::PanelRequest::optMeter, [&] { receiver.meterCmd(); });
+    row(panel::PanelRequest::cmbMode, [&] { receiver.modeCmd(); });
+    row(panel::PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
+    row(panel::PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
+    row(panel::PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
+    row(panel::PanelRequest::cmdTune, [&] { transmit.tuneCmd(); });
+    row(panel::PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
+    row(panel::PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
+    row(panel::PanelRequest::cmdXmit, [&] { transmit.xmitCmd(); });
+    row(panel::PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
+    row(panel::PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
+    row(panel::PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
+    row(panel::PanelRequest::cmdM2V, [&] { memory.m2vCmd(); });
+    row(panel::PanelRequest::cmdV2M, [&] { memory.v2mCmd(); });
+    row(panel::PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
     m_table.addPortChangedExit();
-    row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
-    row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
+    row(panel::PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
+    row(panel::PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
     m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
     m_table.addRigctlRow([this] { m_program.rigctlServer->serve(*m_program.rigAccess); });
-    row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
-    row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
-    row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });
-    row(PanelRequest::cmdSplit, [&] { vfo.splitCmd(); });
+    row(panel::PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
+    row(panel::PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
+    row(panel::PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });
+    row(panel::PanelRequest::cmdSplit, [&] { vfo.splitCmd(); });
     m_table.addPanelResetExit();
-    row(PanelRequest::cmdVM, [&] { memory.vmCmd(); });
+    row(panel::PanelRequest::cmdVM, [&] { memory.vmCmd(); });
 }
 
 }  // namespace tq::app

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/Program.h"
-#include "ui/main/DisplayFailure.h"
+#include "panel/DisplayFailure.h"
 #include "ui/main/StatusDisplay.h"
 
 namespace tq::app {
@@ -96,7 +96,7 @@ bool PanelRigAccess::currentFrequencyInBand() const {
     }
     try {
         return m_program.window->display().InAmateurBand(u'F' + *digits);
-    } catch (const ui::DisplayFailure&) {
+    } catch (const panel::DisplayFailure&) {
         return false;
     }
 }

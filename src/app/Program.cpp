@@ -9,9 +9,10 @@
 #include <utility>
 
 #include "app/AppTitle.h"
-#include "app/persist/IniFile.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "panel/AmateurBands.h"
+#include "persist/IniFile.h"
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/HelpPage.h"
 #include "ui/about/frmHelp.h"
@@ -19,7 +20,6 @@
 #include "ui/lists/frmBandSelect.h"
 #include "ui/lists/frmScanBands.h"
 #include "ui/lists/frmScanFreqs.h"
-#include "ui/main/AmateurBands.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
@@ -37,7 +37,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
       portExists(std::move(portExists_)),
       prompts(prompts_),
       endProgram(std::move(endProgram_)),
-      audio(PersistedAudioSettings::defaults()) {
+      audio(persist::PersistedAudioSettings::defaults()) {
     window = std::make_unique<ui::frmTQ5820>(state, flags);
     link = std::make_unique<protocol::RadioLink>(radioPort, clock, *window, state);
     commands = std::make_unique<protocol::RadioCommands>(*link);
@@ -113,9 +113,9 @@ void Program::Form_QueryUnload() {
     m_ended = true;
     rigctlServer->stop();
 
-    PersistedState remembered;
-    remembered.left = window->x() * kTwipsPerPixel;
-    remembered.top = window->y() * kTwipsPerPixel;
+    persist::PersistedState remembered;
+    remembered.left = window->x() * persist::kTwipsPerPixel;
+    remembered.top = window->y() * persist::kTwipsPerPixel;
     QString digits;
     for (const ui::StepButton* digit : window->cmdVFOB) {
         digits += digit->text();
@@ -124,8 +124,8 @@ void Program::Form_QueryUnload() {
     remembered.vfoBMode = window->cmbVFOBMode->currentText();
     remembered.splitCaption = window->lblSplit->text();
     remembered.stepSize = window->cmbStepSize->currentText();
-    if (const auto failure = saveIniFile(remembered)) {
-        window->showErrorInfo(failure->report(kIniFileName));
+    if (const auto failure = persist::saveIniFile(remembered)) {
+        window->showErrorInfo(failure->report(persist::kIniFileName));
     }
 
     if (radioPort.isOpen()) {
@@ -157,7 +157,7 @@ void Program::openPortSetup() {
     ui::runModalWindow(dialog, *window, clock);
 }
 
-void Program::bandOperation(const ui::BandButton& button) {
+void Program::bandOperation(const panel::BandButton& button) {
     window->setEnabled(false);
     SelectedBand = QString::fromLatin1(button.band);
     ui::frmBandSelect list(SelectedBand, *window, *link, *commands);
@@ -218,7 +218,7 @@ void Program::openLinkSetup() {
 }
 
 void Program::startStationLinks() {
-    stationLinks = loadStationLinks();
+    stationLinks = persist::loadStationLinks();
     if (rigctldThisRun) {
         stationLinks.networkEnabled = true;
         if (*rigctldThisRun > 0) {
@@ -303,9 +303,9 @@ void runScan(Program& program, bool disableFirst, Links&... links) {
     }
     program.flags.ScanActive = false;
     // A frequency that is no number (no reply yet) is not a band to send on.
-    applyScanLimits(
-        *program.window,
-        ui::InAmateurBand(program.state.FreqReply, program.flags.OutOfBandAllowed).value_or(false));
+    applyScanLimits(*program.window,
+                    panel::InAmateurBand(program.state.FreqReply, program.flags.OutOfBandAllowed)
+                        .value_or(false));
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include "app/CatWindowPanel.h"
 #include "app/PanelCatRig.h"
 #include "app/PanelRigAccess.h"
-#include "app/persist/PersistedAudioSettings.h"
-#include "app/persist/StationLinksFile.h"
 #include "cat/CatBridge.h"
 #include "cat/CatPortSetup.h"
 #include "link/Clock.h"
@@ -16,6 +14,8 @@
 #include "link/RadioPort.h"
 #include "link/RadioPortSetup.h"
 #include "link/SerialPort.h"
+#include "persist/PersistedAudioSettings.h"
+#include "persist/StationLinksFile.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
@@ -65,7 +65,7 @@ public:
     /// external PTT line.
     QString ExtPttSetting;
     link::RadioLinkFlags linkFlags;
-    PersistedAudioSettings audio;
+    persist::PersistedAudioSettings audio;
 
     /// CAT port settings: read at start-up, written by the CAT setup dialog.
     cat::CatPortSetup catSetup;
@@ -91,9 +91,9 @@ public:
     std::unique_ptr<ui::KeyPreview> keyPreview;
 
     /// How station software reaches the radio besides the plain CAT port.
-    StationLinks stationLinks;
+    persist::StationLinks stationLinks;
     /// --rigctld: network rig control on for this run, on this port (0: the
-    /// file's port), whatever StationLinks.txt says.
+    /// file's port), whatever persist::StationLinks.txt says.
     std::optional<int> rigctldThisRun;
     std::unique_ptr<rigctl::RigctlServer> rigctlServer;
     std::unique_ptr<PanelRigAccess> rigAccess;
@@ -113,7 +113,7 @@ public:
     void openPortSetup();
     /// A band button's served request: its band's list window opens modal
     /// and keeps the link alive until it closes; then the request is cleared.
-    void bandOperation(const ui::BandButton& button);
+    void bandOperation(const panel::BandButton& button);
     /// Opens the About window modally, the main window disabled.
     void openAbout();
     /// Shows the operator's help page beside the panel.
@@ -129,7 +129,7 @@ public:
     void openChannelSetup();
     /// Opens the station software links dialog modally.
     void openLinkSetup();
-    /// Reads StationLinks.txt (and --rigctld) and starts the links.
+    /// Reads persist::StationLinks.txt (and --rigctld) and starts the links.
     void startStationLinks();
     /// Starts, moves or stops the network rig control server as
     /// stationLinks says; what it now does, as a line for the operator.

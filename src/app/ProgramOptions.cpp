@@ -47,7 +47,7 @@ QString ProgramOptions::helpText() {
         "  --data-dir DIR  Read and write the settings and list files in DIR\n"
         "                  (default: the current directory).\n"
         "  --rigctld[=PORT] Serve Hamlib network rig control (NET rigctl) for this\n"
-        "                  run, on PORT (default: StationLinks.txt, else 4532) of\n"
+        "                  run, on PORT (default: persist::StationLinks.txt, else 4532) of\n"
         "                  the address set there (default 127.0.0.1).\n"
         "  --help          Show this text.\n"
         "\n"

@@ -2,10 +2,10 @@
 
 namespace tq::app {
 
-RequestTable::RequestTable(ui::PanelRequests& requests, protocol::ProgramFlags& flags)
+RequestTable::RequestTable(panel::PanelRequests& requests, protocol::ProgramFlags& flags)
     : m_requests(requests), m_flags(flags) {}
 
-void RequestTable::addPanelRow(ui::PanelRequest request, Operation operation) {
+void RequestTable::addPanelRow(panel::PanelRequest request, Operation operation) {
     m_rows.push_back({Kind::Panel, request, std::move(operation)});
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/Stage.h"
+#include "panel/PanelRequest.h"
 #include "protocol/ProgramFlags.h"
-#include "ui/main/PanelRequest.h"
 
 namespace tq::app {
 
@@ -17,9 +17,9 @@ class RequestTable {
 public:
     using Operation = std::function<void()>;
 
-    RequestTable(ui::PanelRequests& requests, protocol::ProgramFlags& flags);
+    RequestTable(panel::PanelRequests& requests, protocol::ProgramFlags& flags);
 
-    void addPanelRow(ui::PanelRequest request, Operation operation);
+    void addPanelRow(panel::PanelRequest request, Operation operation);
     void addCatRow(Operation operation);
     void addRigctlRow(Operation operation);
     void addPortChangedExit();
@@ -36,11 +36,11 @@ private:
     enum class Kind { Panel, Cat, Rigctl, PortChangedExit, PanelResetExit };
     struct Row {
         Kind kind;
-        ui::PanelRequest request;
+        panel::PanelRequest request;
         Operation operation;
     };
 
-    ui::PanelRequests& m_requests;
+    panel::PanelRequests& m_requests;
     protocol::ProgramFlags& m_flags;
     std::vector<Row> m_rows;
 };

@@ -13,8 +13,8 @@
 #include "ui/about/frmHelp.h"
 #include "ui/lists/frmBandSelect.h"
 
+using tq::panel::PanelRequest;
 using tq::test::ProgramHarness;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST(BandButtons, ListOpensOnItsFileKeepsTheLinkAliveAndTunesFromARow) {
     EXPECT_EQ(radio.get(tq::sim::Setting::Frequency), 715000);
     EXPECT_EQ(radio.get(tq::sim::Setting::Mode), 2);
     EXPECT_EQ(window.lblInfo->text(), "Net control");
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::cmd40M));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmd40M));
     EXPECT_EQ(openList(), nullptr);
     h.runFor(5.0);
     EXPECT_EQ(h.formLoad->stage(), tq::app::Stage::MainLoop) << "the link was never lost";

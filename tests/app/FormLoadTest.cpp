@@ -12,14 +12,14 @@
 
 #include "ProgramHarness.h"
 #include "app/AppTitle.h"
+#include "panel/PanelColours.h"
 #include "sim/RadioSettings.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/WidgetColours.h"
 
+using tq::panel::PanelRequest;
 using tq::sim::Firmware;
 using tq::sim::Setting;
 using tq::test::ProgramHarness;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -140,7 +140,7 @@ TEST(ExternalPtt, StaysOffUnlessTheSettingIsExactlyOne) {
                     QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n%1\r\n").arg(setting));
         ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
         EXPECT_FALSE(h.program->portSetup.ExtPttEnabled) << setting;
-        EXPECT_EQ(tq::ui::backColour(h.program->window->lblExtPTT), QColor(tq::ui::kYellow));
+        EXPECT_EQ(tq::ui::backColour(h.program->window->lblExtPTT), QColor(tq::panel::kYellow));
     }
 }
 
@@ -169,7 +169,7 @@ TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
     h.runFor(0.5);
     EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("G08\n")));
 
-    window.requests().raise(PanelRequest::cmdBFO);  // BFO on
+    window.requests().raise(tq::panel::PanelRequest::cmdBFO);  // BFO on
     h.runFor(0.5);
     EXPECT_EQ(window.cmdBFO->text(), "OFF");
     EXPECT_TRUE(window.vscBFO->isEnabled());
@@ -188,13 +188,13 @@ TEST(DigitalModes, SaveTheAudioSettingsAndRestoreThemAtOff) {
     const auto& radio = h.port.radio().settings();
     for (const char* mode : {"PSK", "RTTY"}) {
         window.cmbDig->setCurrentText(QString::fromLatin1(mode));
-        window.requests().raise(PanelRequest::cmbDig);
+        window.requests().raise(tq::panel::PanelRequest::cmbDig);
         h.runFor(3.0);
         EXPECT_EQ(radio.get(Setting::Source), 3) << "the digital-mode source";
         EXPECT_EQ(radio.get(Setting::Vox), 2) << "DATA VOX";
     }
     window.cmbDig->setCurrentText(QStringLiteral("OFF"));
-    window.requests().raise(PanelRequest::cmbDig);
+    window.requests().raise(tq::panel::PanelRequest::cmbDig);
     h.runFor(3.0);
     EXPECT_EQ(radio.get(Setting::Source), 1);
     EXPECT_EQ(radio.get(Setting::Vox), 0);

@@ -101,11 +101,11 @@ TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
     window().lblSplit->setText(QStringLiteral("Split Off"));
     // While tune holds the transmitter.
-    window().requests().raise(tq::ui::PanelRequest::cmdTune);
+    window().requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(2.0);
     ASSERT_EQ(window().cmdTune->text(), "T&UNE OFF");
     EXPECT_EQ(ask("T 2\n"), "RPRT -9\n");
-    window().requests().raise(tq::ui::PanelRequest::cmdTune);
+    window().requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(3.0);
     h.runFor(1.0);
     EXPECT_FALSE(radioKeyed());

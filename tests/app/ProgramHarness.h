@@ -8,9 +8,9 @@
 #include "app/FormLoad.h"
 #include "app/Program.h"
 #include "link/FakeSerialPort.h"
-#include "link/TestClock.h"
 #include "sim/SimulatedPort.h"
-#include "ui/setup/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestClock.h"
 
 namespace tq::test {
 
@@ -37,11 +37,11 @@ public:
     /// What the program has sent to the radio since the last call.
     QString takeWritten();
 
-    link::TestClock clock;
+    tq::test::TestClock clock;
     sim::SimulatedPort port;
     /// The CAT port, where the test stands for station software.
     link::FakeSerialPort catPort;
-    ui::ScriptedPrompts prompts;
+    tq::test::ScriptedPrompts prompts;
     QTemporaryDir dir;
     QString previousDir;
     bool programEnded = false;

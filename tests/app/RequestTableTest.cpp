@@ -6,22 +6,22 @@
 
 using tq::app::RequestTable;
 using tq::app::Stage;
-using tq::ui::PanelRequest;
+using tq::panel::PanelRequest;
 
 namespace {
 
 struct Table : ::testing::Test {
     Table() {
-        const auto row = [this](PanelRequest request, const char* name) {
+        const auto row = [this](tq::panel::PanelRequest request, const char* name) {
             table.addPanelRow(request, [this, request, name] {
                 served << QString::fromLatin1(name);
                 requests.clear(request);
             });
         };
-        row(PanelRequest::cmd160M, "160");
-        row(PanelRequest::cmd75M, "75");
+        row(tq::panel::PanelRequest::cmd160M, "160");
+        row(tq::panel::PanelRequest::cmd75M, "75");
         table.addPortChangedExit();
-        row(PanelRequest::vscRFG, "rfg");
+        row(tq::panel::PanelRequest::vscRFG, "rfg");
         table.addCatRow([this] {
             served << QStringLiteral("cat");
             flags.CatCommandPending = false;
@@ -31,21 +31,21 @@ struct Table : ::testing::Test {
             flags.RigctlCommandPending = false;
         });
         table.addPanelResetExit();
-        row(PanelRequest::cmdVM, "vm");
+        row(tq::panel::PanelRequest::cmdVM, "vm");
     }
 
-    tq::ui::PanelRequests requests;
+    tq::panel::PanelRequests requests;
     tq::protocol::ProgramFlags flags;
     RequestTable table{requests, flags};
     QStringList served;
 };
 
 TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
-    requests.raise(PanelRequest::cmdVM);
+    requests.raise(tq::panel::PanelRequest::cmdVM);
     flags.RigctlCommandPending = true;
-    requests.raise(PanelRequest::cmd75M);
+    requests.raise(tq::panel::PanelRequest::cmd75M);
     flags.CatCommandPending = true;
-    requests.raise(PanelRequest::cmd160M);
+    requests.raise(tq::panel::PanelRequest::cmd160M);
     EXPECT_TRUE(table.anyRaised());
     EXPECT_FALSE(table.serve().has_value());
     EXPECT_EQ(served, QStringList({"160", "75", "cat", "rigctl", "vm"}));
@@ -53,8 +53,8 @@ TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
 }
 
 TEST_F(Table, ExitsLeaveThePassWhereTheyStand) {
-    requests.raise(PanelRequest::cmd160M);
-    requests.raise(PanelRequest::vscRFG);
+    requests.raise(tq::panel::PanelRequest::cmd160M);
+    requests.raise(tq::panel::PanelRequest::vscRFG);
     flags.RadioPortChanged = true;
     EXPECT_EQ(table.serve(), Stage::PortStep);
     EXPECT_EQ(served, QStringList({"160"}));
@@ -62,10 +62,10 @@ TEST_F(Table, ExitsLeaveThePassWhereTheyStand) {
 
     flags.RadioPortChanged = false;
     flags.PanelResetRequest = true;
-    requests.raise(PanelRequest::cmdVM);
+    requests.raise(tq::panel::PanelRequest::cmdVM);
     EXPECT_EQ(table.serve(), Stage::RemotePanelStep);
     EXPECT_FALSE(flags.PanelResetRequest);
-    EXPECT_TRUE(requests.isRaised(PanelRequest::cmdVM)) << "rows after the exit wait";
+    EXPECT_TRUE(requests.isRaised(tq::panel::PanelRequest::cmdVM)) << "rows after the exit wait";
 }
 
 }  // namespace

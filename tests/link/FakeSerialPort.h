@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "link/SerialPort.h"
-#include "link/TestClock.h"
+#include "support/TestClock.h"
 
 namespace tq::link {
 
@@ -13,7 +13,7 @@ namespace tq::link {
 /// each step, and describes at every open the settings it was opened with.
 class FakeSerialPort final : public SerialPort {
 public:
-    explicit FakeSerialPort(TestClock& clock) : m_clock(clock) {}
+    explicit FakeSerialPort(test::TestClock& clock) : m_clock(clock) {}
 
     bool isOpen() const override { return m_open; }
 
@@ -78,7 +78,7 @@ protected:
 private:
     QString stamp() const { return QStringLiteral("t=%1").arg(m_clock.elapsedTotal(), 0, 'f', 2); }
 
-    TestClock& m_clock;
+    test::TestClock& m_clock;
     bool m_open = false;
     bool m_openSucceeds = true;
     bool m_dsrLine = false;

@@ -4,8 +4,8 @@
 
 #include "QStringPrinter.h"
 #include "link/Pause.h"
-#include "link/TestClock.h"
 #include "support/CoreApplication.h"
+#include "support/TestClock.h"
 
 namespace tq::link {
 namespace {
@@ -13,14 +13,14 @@ namespace {
 constexpr double kNoon = 12 * 3600.0;
 
 TEST(LinkPause, ReturnsOnceTheDurationHasPassed) {
-    TestClock clock(kNoon);
+    test::TestClock clock(kNoon);
     Pause(clock, 1.5);
     EXPECT_NEAR(clock.elapsedTotal(), 1.5, 1e-6);
 }
 
 TEST(LinkPause, HandlesEventsWhileWaiting) {
     tq::test::ensureCoreApplication();
-    TestClock clock(kNoon);
+    test::TestClock clock(kNoon);
     bool posted = false;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
@@ -37,7 +37,7 @@ TEST(LinkPause, HandlesEventsWhileWaiting) {
 TEST(LinkPause, ZeroOrNegativeReturnsAtOnceWithoutHandlingEvents) {
     tq::test::ensureCoreApplication();
     for (const double seconds : {0.0, -1.0, -0.001}) {
-        TestClock clock(kNoon);
+        test::TestClock clock(kNoon);
         bool posted = false;
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
@@ -52,7 +52,7 @@ TEST(LinkPause, ZeroOrNegativeReturnsAtOnceWithoutHandlingEvents) {
 }
 
 TEST(LinkPause, EndsOnTimeAcrossMidnight) {
-    TestClock clock(86399.8);  // 23:59:59.8
+    test::TestClock clock(86399.8);  // 23:59:59.8
     Pause(clock, 0.5);
     EXPECT_NEAR(clock.now(), 0.3, 0.01);  // 00:00:00.3
     EXPECT_NEAR(clock.elapsedTotal(), 0.5, 0.01);

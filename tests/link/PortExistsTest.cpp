@@ -8,8 +8,8 @@
 #include "QStringPrinter.h"
 #include "link/PortExists.h"
 #include "link/QtSerialPort.h"
-#include "link/TestClock.h"
 #include "support/CoreApplication.h"
+#include "support/TestClock.h"
 
 namespace tq::link {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(LinkPortExists, PortHeldOpenByThisProgramCountsAsAbsent) {
     ASSERT_TRUE(QFile::link(pty.slaveName(), link));
     mapPorts(QStringLiteral("3 %1\n4 %2\n").arg(pty.slaveName(), link));
 
-    TestClock clock;
+    test::TestClock clock;
     QtSerialPort port(clock);
     port.setPortNumber(3);
     port.open();

@@ -14,8 +14,8 @@
 #include "QStringPrinter.h"
 #include "link/PortFailure.h"
 #include "link/QtSerialPort.h"
-#include "link/TestClock.h"
 #include "support/CoreApplication.h"
+#include "support/TestClock.h"
 
 namespace tq::link {
 namespace {
@@ -79,7 +79,7 @@ protected:
         return attributes;
     }
 
-    TestClock m_clock;
+    test::TestClock m_clock;
     PtyPair m_pty;
     QTemporaryDir m_dir;
     std::unique_ptr<QtSerialPort> m_port;

@@ -5,7 +5,7 @@
 #include "RecordingIndicators.h"
 #include "link/PortFailure.h"
 #include "link/RadioPort.h"
-#include "link/TestClock.h"
+#include "support/TestClock.h"
 
 namespace tq::link {
 namespace {
@@ -19,7 +19,7 @@ protected:
         m_port.setEventHandler([this](int) { m_radio.MSComm1_OnComm(); });
     }
 
-    TestClock m_clock;
+    test::TestClock m_clock;
     FakeSerialPort m_port{m_clock};
     RecordingIndicators m_indicators;
     RadioPortSetup m_setup;

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "link/TestClock.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "support/RecordingIndicators.h"
 #include "support/ScriptedPort.h"
+#include "support/TestClock.h"
 
 namespace tq::test {
 
@@ -26,7 +26,7 @@ struct LinkFixture : ::testing::Test {
         return texts;
     }
 
-    link::TestClock clock;
+    tq::test::TestClock clock;
     ScriptedPort port{clock};
     RecordingIndicators shown;
     protocol::RadioState state;

@@ -3,12 +3,12 @@
 // firmware dialect, whatever setting it starts from.
 #include <gtest/gtest.h>
 
-#include "link/TestClock.h"
 #include "protocol/FirmwareRule.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "sim/SimulatedPort.h"
 #include "support/RecordingIndicators.h"
+#include "support/TestClock.h"
 
 using tq::protocol::ControlSetUp;
 using tq::sim::Firmware;
@@ -43,7 +43,7 @@ protected:
 
     int radio(Setting setting) { return port->radio().settings().get(setting); }
 
-    tq::link::TestClock clock;
+    tq::test::TestClock clock;
     tq::test::RecordingIndicators shown;
     tq::protocol::RadioState state;
     std::unique_ptr<tq::sim::SimulatedPort> port;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "link/PortFailure.h"
-#include "link/TestClock.h"
 #include "sim/SimulatedPort.h"
+#include "support/TestClock.h"
 
 namespace tq::sim::test {
 namespace {
@@ -24,7 +24,7 @@ protected:
         m_port.open();
     }
 
-    link::TestClock m_clock;
+    tq::test::TestClock m_clock;
     SimulatedPort m_port;
     std::vector<int> m_events;
 };

@@ -9,7 +9,7 @@
 
 #include "link/PortFailure.h"
 #include "link/SerialPort.h"
-#include "link/TestClock.h"
+#include "support/TestClock.h"
 
 namespace tq::test {
 
@@ -23,7 +23,7 @@ public:
         QString text;
     };
 
-    explicit ScriptedPort(link::TestClock& clock) : m_clock(clock) {}
+    explicit ScriptedPort(tq::test::TestClock& clock) : m_clock(clock) {}
 
     /// Bytes that become readable delaySeconds from now.
     void arriveAfter(double delaySeconds, const QString& text) {
@@ -100,7 +100,7 @@ private:
         }
     }
 
-    link::TestClock& m_clock;
+    tq::test::TestClock& m_clock;
     std::deque<std::pair<double, QString>> m_pending;
     QString m_buffer;
     bool m_open = false;

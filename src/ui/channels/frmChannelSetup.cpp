@@ -9,7 +9,7 @@
 
 #include "link/FileExists.h"
 #include "link/PortFailure.h"
-#include "ui/channels/ChannelListFile.h"
+#include "persist/ChannelListFile.h"
 
 namespace tq::ui {
 
@@ -51,7 +51,7 @@ frmChannelSetup::frmChannelSetup(protocol::RadioLink& link, Prompts& prompts,
       m_mainInfo(mainInfo),
       m_transfer(link),
       m_openingDirectory(QDir::currentPath()),
-      m_folders(ChannelFolders::forThisPlatform(m_openingDirectory)) {
+      m_folders(persist::ChannelFolders::forThisPlatform(m_openingDirectory)) {
     setObjectName(QStringLiteral("frmChannelSetup"));
     setWindowTitle(QStringLiteral("Channel Setup"));
     buildControls();
@@ -158,8 +158,8 @@ void frmChannelSetup::openFile() {
         }
     }
     const QString path = txtFilename->text();
-    const auto read = readChannelFile(path);
-    if (const auto* failure = std::get_if<app::PersistedFileError>(&read)) {
+    const auto read = persist::readChannelFile(path);
+    if (const auto* failure = std::get_if<persist::PersistedFileError>(&read)) {
         // Nothing read, so the list the operator had is kept.
         m_mainInfo.showErrorInfo(failure->report(path));
         return;
@@ -187,13 +187,13 @@ void frmChannelSetup::saveFile() {
         // A cancelled save is reported like a failed one, naming the file
         // that was not written.
         m_mainInfo.showErrorInfo(
-            app::PersistedFileError{ECANCELED, QString::fromLocal8Bit(std::strerror(ECANCELED))}
+            persist::PersistedFileError{ECANCELED, QString::fromLocal8Bit(std::strerror(ECANCELED))}
                 .report(txtSaveFilename->text()));
         return;
     }
     const QString path = QDir::toNativeSeparators(withDefaultExtension(chosen, false));
     txtSaveFilename->setText(path);
-    if (const auto failure = writeChannelFile(path, entries())) {
+    if (const auto failure = persist::writeChannelFile(path, entries())) {
         m_mainInfo.showErrorInfo(failure->report(path));
         return;
     }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "link/LinkIndicators.h"
+#include "persist/ChannelFolders.h"
 #include "protocol/RadioLink.h"
-#include "ui/channels/ChannelFolders.h"
 #include "ui/channels/ChannelTransfer.h"
 #include "ui/setup/Prompts.h"
 
@@ -41,7 +41,7 @@ public:
 
     /// The list's entries, in list order.
     QStringList entries() const;
-    const ChannelFolders& folders() const { return m_folders; }
+    const persist::ChannelFolders& folders() const { return m_folders; }
 
     /// Every way of closing ends here: stops a transfer and returns to the
     /// directory the window opened in.
@@ -83,7 +83,7 @@ private:
     link::LinkIndicators& m_mainInfo;
     ChannelTransfer m_transfer;
     const QString m_openingDirectory;
-    const ChannelFolders m_folders;
+    const persist::ChannelFolders m_folders;
     bool m_directoryRestored = false;
 };
 

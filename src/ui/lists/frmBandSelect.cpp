@@ -11,14 +11,14 @@
 
 #include "link/FileExists.h"
 #include "link/PortFailure.h"
+#include "panel/DisplayFailure.h"
+#include "panel/ListFrequency.h"
+#include "panel/PanelColours.h"
+#include "persist/BandListFile.h"
+#include "persist/BandTable.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
-#include "ui/lists/BandListFile.h"
 #include "ui/lists/BandSelectPlacement.h"
-#include "ui/lists/BandTable.h"
-#include "ui/lists/ListFrequency.h"
-#include "ui/main/DisplayFailure.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
 
@@ -26,7 +26,7 @@ namespace tq::ui {
 
 namespace {
 
-constexpr int kLastRow = static_cast<int>(kBandListRows) - 1;
+constexpr int kLastRow = static_cast<int>(persist::kBandListRows) - 1;
 
 QString indexed(const char* name, std::size_t index) {
     return QString::fromLatin1(name) + u'_' + QString::number(index);
@@ -75,7 +75,7 @@ void frmBandSelect::buildControls() {
     fraBand->setObjectName(QStringLiteral("fraBand"));
     auto* grid = new QGridLayout(fraBand);
     grid->setVerticalSpacing(2);
-    for (std::size_t row = 0; row < kBandListRows; ++row) {
+    for (std::size_t row = 0; row < persist::kBandListRows; ++row) {
         Option1[row] = new QRadioButton(fraBand);
         Option1[row]->setObjectName(indexed("Option1", row));
         txtFreq[row] = makeBox("txtFreq", row, 90, fraBand);
@@ -112,7 +112,7 @@ void frmBandSelect::buildControls() {
 }
 
 void frmBandSelect::connectControls() {
-    for (std::size_t row = 0; row < kBandListRows; ++row) {
+    for (std::size_t row = 0; row < persist::kBandListRows; ++row) {
         connect(Option1[row], &QRadioButton::clicked, this,
                 [this, row] { Option1_Click(static_cast<int>(row)); });
     }
@@ -124,7 +124,7 @@ void frmBandSelect::connectControls() {
 
 void frmBandSelect::Form_Load(const QString& selectedBand) {
     placeBesideBandFrame();
-    const BandListInfo* list = bandListFor(selectedBand);
+    const persist::BandListInfo* list = persist::bandListFor(selectedBand);
     if (list != nullptr) {
         fraBand->setTitle(QString::fromLatin1(list->title));
         BandListFile = QString::fromLatin1(list->fileName);
@@ -132,7 +132,7 @@ void frmBandSelect::Form_Load(const QString& selectedBand) {
             // The directory and the name run together, as this title always
             // has shown them.
             setWindowTitle(QDir::toNativeSeparators(QDir::currentPath()) + BandListFile);
-            if (const auto read = readBandListFile(BandListFile)) {
+            if (const auto read = persist::readBandListFile(BandListFile)) {
                 showRows(*read);
             }
         }
@@ -154,16 +154,16 @@ ModalTick frmBandSelect::syncTimer() {
     return {kSyncTimerInterval / 1000.0, [this] { SyncTimer_Timer(); }};
 }
 
-BandListRows frmBandSelect::rows() const {
-    BandListRows rows;
-    for (std::size_t row = 0; row < kBandListRows; ++row) {
+persist::BandListRows frmBandSelect::rows() const {
+    persist::BandListRows rows;
+    for (std::size_t row = 0; row < persist::kBandListRows; ++row) {
         rows[row] = {txtFreq[row]->text(), txtMode[row]->text(), txtInfo[row]->text()};
     }
     return rows;
 }
 
-void frmBandSelect::showRows(const BandListRows& rows) {
-    for (std::size_t row = 0; row < kBandListRows; ++row) {
+void frmBandSelect::showRows(const persist::BandListRows& rows) {
+    for (std::size_t row = 0; row < persist::kBandListRows; ++row) {
         txtFreq[row]->setText(rows[row].freq);
         txtMode[row]->setText(rows[row].mode);
         txtInfo[row]->setText(rows[row].info);
@@ -172,23 +172,23 @@ void frmBandSelect::showRows(const BandListRows& rows) {
 
 void frmBandSelect::cmdGetFreq_Click() {
     const protocol::RadioState& state = m_link.state();
-    if (const auto freq = listFrequencyFromReply(state.FreqReply)) {
+    if (const auto freq = panel::listFrequencyFromReply(state.FreqReply)) {
         txtFreq[kLastRow]->setText(*freq);
     }
-    if (const auto mode = modeWordOf(state.ModeReply)) {
+    if (const auto mode = panel::modeWordOf(state.ModeReply)) {
         txtMode[kLastRow]->setText(*mode);
     }
 }
 
 void frmBandSelect::cmdSort_Click() {
-    showRows(sortBandList(rows()));
+    showRows(persist::sortBandList(rows()));
 }
 
 void frmBandSelect::cmdWriteFile_Click() {
     if (BandListFile.isEmpty()) {
         return;  // a band without a list
     }
-    if (const auto failure = writeBandListFile(BandListFile, rows())) {
+    if (const auto failure = persist::writeBandListFile(BandListFile, rows())) {
         m_main.showErrorInfo(failure->report(BandListFile));
     }
 }
@@ -222,14 +222,14 @@ void frmBandSelect::Option1_Click(int index) {
 
 void frmBandSelect::selectRow(std::size_t row) {
     clearFrequencyError(row);
-    const auto digits = listFrequencyDigits(txtFreq[row]->text());
-    if (!digits || !inTuningRange(*digits)) {
+    const auto digits = panel::listFrequencyDigits(txtFreq[row]->text());
+    if (!digits || !panel::inTuningRange(*digits)) {
         showFrequencyError(row);
         return;
     }
     const protocol::RadioState& state = m_link.state();
     QString wanted = state.ModeReply;
-    if (const auto code = modeCodeOf(txtMode[row]->text())) {
+    if (const auto code = panel::modeCodeOf(txtMode[row]->text())) {
         wanted = *code;
     }
     // Taken now: the rows may be sorted while the exchange pauses.
@@ -244,7 +244,7 @@ void frmBandSelect::selectRow(std::size_t row) {
         m_main.lblInfo->setText(note);
     } catch (const link::PortFailure& failure) {
         reportFailure("Option1_Click", failure.number(), failure.description());
-    } catch (const DisplayFailure& failure) {
+    } catch (const panel::DisplayFailure& failure) {
         reportFailure("Option1_Click", failure.number(), failure.description());
     }
 }
@@ -254,8 +254,8 @@ void frmBandSelect::showFrequencyError(std::size_t row) {
     Option1[row]->setAutoExclusive(false);
     Option1[row]->setChecked(false);
     Option1[row]->setAutoExclusive(true);
-    setForeColour(txtFreq[row], QColor(kRed));
-    setForeColour(lblError, QColor(kRed));
+    setForeColour(txtFreq[row], QColor(panel::kRed));
+    setForeColour(lblError, QColor(panel::kRed));
     lblError->show();
     cmdGetFreq->setEnabled(false);
     cmdSort->setEnabled(false);

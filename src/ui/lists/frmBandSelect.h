@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "ui/lists/BandList.h"
+#include "persist/BandList.h"
 #include "ui/main/ModalWindow.h"
 
 namespace tq::protocol {
@@ -53,10 +53,10 @@ public:
 
     // Rows 0..13, top to bottom.
     QGroupBox* fraBand = nullptr;
-    std::array<QRadioButton*, kBandListRows> Option1{};
-    std::array<QLineEdit*, kBandListRows> txtFreq{};
-    std::array<QLineEdit*, kBandListRows> txtMode{};
-    std::array<QLineEdit*, kBandListRows> txtInfo{};
+    std::array<QRadioButton*, persist::kBandListRows> Option1{};
+    std::array<QLineEdit*, persist::kBandListRows> txtFreq{};
+    std::array<QLineEdit*, persist::kBandListRows> txtMode{};
+    std::array<QLineEdit*, persist::kBandListRows> txtInfo{};
 
     QPushButton* cmdGetFreq = nullptr;
     QPushButton* cmdSort = nullptr;
@@ -65,8 +65,8 @@ public:
     QLabel* lblError = nullptr;
 
     /// What the rows' text boxes hold now, and filling them.
-    BandListRows rows() const;
-    void showRows(const BandListRows& rows);
+    persist::BandListRows rows() const;
+    void showRows(const persist::BandListRows& rows);
 
     void cmdGetFreq_Click();
     void cmdSort_Click();

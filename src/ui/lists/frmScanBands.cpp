@@ -8,8 +8,8 @@
 
 #include "link/Pause.h"
 #include "link/PortFailure.h"
+#include "panel/ScanConversions.h"
 #include "protocol/RadioLink.h"
-#include "ui/lists/ScanConversions.h"
 #include "ui/lists/ScanWindowPlacement.h"
 #include "ui/main/ControlFactory.h"
 #include "ui/main/StatusDisplay.h"
@@ -273,7 +273,7 @@ bool frmScanBands::sweep(int low, int high) {
         if (f > high) {
             return true;
         }
-        const QString command = frequencyCommand(f);
+        const QString command = panel::frequencyCommand(f);
         f += m_step;
         // The read-out shows the frequency in Hz: the command and one more 0.
         if (!m_tuning.tune(command, ending,
@@ -285,7 +285,7 @@ bool frmScanBands::sweep(int low, int high) {
 }
 
 std::optional<int> frmScanBands::limit(QLineEdit* box) {
-    const auto value = scanFrequency(box->text());
+    const auto value = panel::scanFrequency(box->text());
     if (!value) {
         setForeColour(box, kErrorRed);
         box->setText(QStringLiteral("Error"));

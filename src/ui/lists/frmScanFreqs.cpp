@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/persist/PersistedFile.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/PortFailure.h"
+#include "panel/ScanConversions.h"
+#include "persist/PersistedFile.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
-#include "ui/lists/ScanConversions.h"
 #include "ui/lists/ScanWindowPlacement.h"
 #include "ui/main/ControlFactory.h"
 #include "ui/main/StatusDisplay.h"
@@ -102,14 +102,14 @@ void frmScanFreqs::connectControls() {
 }
 
 void frmScanFreqs::readFile() {
-    if (!link::fileExists(kScanFreqsFileName, m_main)) {
+    if (!link::fileExists(persist::kScanFreqsFileName, m_main)) {
         return;
     }
-    const auto text = app::readPersistedFile(kScanFreqsFileName);
+    const auto text = persist::readPersistedFile(persist::kScanFreqsFileName);
     if (!text) {
         return;  // fileExists has just opened it; the rows simply stay empty
     }
-    const ScanFreqsFile file = parseScanFreqs(*text);
+    const persist::ScanFreqsFile file = persist::parseScanFreqs(*text);
     for (std::size_t k = 0; k < file.rows.size(); ++k) {
         txtFreq[k]->setText(file.rows[k].freq);
         txtMode[k]->setText(file.rows[k].mode);
@@ -121,14 +121,14 @@ void frmScanFreqs::readFile() {
 }
 
 void frmScanFreqs::cmdWriteFile_Click() {
-    ScanFreqsFile::Rows rows;
+    persist::ScanFreqsFile::Rows rows;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k] = {txtFreq[k]->text(), txtMode[k]->text(), txtInfo[k]->text()};
     }
-    const auto failure =
-        app::writePersistedFile(kScanFreqsFileName, formatScanFreqs(rows, txtDelay->text()));
+    const auto failure = persist::writePersistedFile(
+        persist::kScanFreqsFileName, persist::formatScanFreqs(rows, txtDelay->text()));
     if (failure) {
-        m_main.display().ShowErrorInfo(failure->report(kScanFreqsFileName));
+        m_main.display().ShowErrorInfo(failure->report(persist::kScanFreqsFileName));
     }
 }
 
@@ -138,7 +138,7 @@ void frmScanFreqs::cmdScan_Click() {
     }
     m_stopRequest = false;
     m_scanning = true;
-    m_dwell = dwellSeconds(txtDelay->text());
+    m_dwell = panel::dwellSeconds(txtDelay->text());
     cmdScan->hide();
     cmdStop->show();
     lblError->hide();
@@ -171,7 +171,7 @@ void frmScanFreqs::scan() {
         if (link::integerValue(txtDelay->text()) < 1) {
             txtDelay->setText(QStringLiteral("1"));
         }
-        m_dwell = dwellSeconds(txtDelay->text());
+        m_dwell = panel::dwellSeconds(txtDelay->text());
         if (std::none_of(Check1.cbegin(), Check1.cend(),
                          [](const QCheckBox* box) { return box->isChecked(); })) {
             return;
@@ -195,7 +195,7 @@ bool frmScanFreqs::scanRow(int i) {
     if (txtFreq[k]->text().trimmed().isEmpty()) {
         return false;
     }
-    const auto frequency = scanFrequency(txtFreq[k]->text());
+    const auto frequency = panel::scanFrequency(txtFreq[k]->text());
     if (!frequency) {
         lblError->show();
         return false;
@@ -204,11 +204,11 @@ bool frmScanFreqs::scanRow(int i) {
     // The mode first: a mode change can report (and with some firmware
     // re-send) a frequency, and the tuning's reply should be the last word
     // on where the radio is.
-    const QString mode = scanModeCode(txtMode[k]->text());
+    const QString mode = panel::scanModeCode(txtMode[k]->text());
     if (!mode.isEmpty() && m_link.state().ModeReply != mode) {
         m_commands.SelectMode(mode);
     }
-    if (!m_tuning.tune(frequencyCommand(*frequency), [this] { return mustEnd(); })) {
+    if (!m_tuning.tune(panel::frequencyCommand(*frequency), [this] { return mustEnd(); })) {
         return false;
     }
     if (!dwell()) {

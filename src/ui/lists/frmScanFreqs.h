@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/lists/ScanFreqsFile.h"
+#include "persist/ScanFreqsFile.h"
 #include "ui/lists/ScanTuning.h"
 
 namespace tq::protocol {
@@ -34,7 +34,7 @@ class frmScanFreqs : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kRows = ScanFreqsFile::kRows;
+    static constexpr int kRows = persist::ScanFreqsFile::kRows;
     static constexpr int kOpeningDwell = 3;
 
     frmScanFreqs(frmTQ5820& main, protocol::RadioLink& link, protocol::RadioCommands& commands);

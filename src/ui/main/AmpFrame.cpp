@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
 
@@ -22,7 +22,7 @@ QLabel* makeAmpState(const QString& name, const QString& caption) {
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(kStateWidth);
-    setBackColour(label, QColor(kWhite));
+    setBackColour(label, QColor(panel::kWhite));
     return label;
 }
 

@@ -36,7 +36,7 @@ void AmplifierControls::ampPwrCmd() {
         {"ON", kPendingDown, "O1"},
     }};
     switchFrom(m_panel.lblAmpPwr, kPower);
-    m_panel.requests().clear(PanelRequest::cmdAmpPwr);
+    m_panel.requests().clear(panel::PanelRequest::cmdAmpPwr);
 }
 
 void AmplifierControls::ampOprCmd() {
@@ -45,7 +45,7 @@ void AmplifierControls::ampOprCmd() {
         {"Operate", kPendingDown, "O3"},
     }};
     switchFrom(m_panel.lblAmpOpStby, kOperate);
-    m_panel.requests().clear(PanelRequest::cmdAmpOpr);
+    m_panel.requests().clear(panel::PanelRequest::cmdAmpOpr);
 }
 
 void AmplifierControls::tuneAmpCmd() {
@@ -65,7 +65,7 @@ void AmplifierControls::tuneAmpCmd() {
         m_link.SyncChar = kUnkeyed;
         m_link.SendRadioCommand(kUnkeyed, false, kCommandPause);
     }
-    m_panel.requests().clear(PanelRequest::cmdTuneAmp);
+    m_panel.requests().clear(panel::PanelRequest::cmdTuneAmp);
 }
 
 }  // namespace tq::ui

@@ -12,7 +12,7 @@ namespace tq::ui {
 namespace {
 
 // The window's named member for each row of the band table, in table order.
-constexpr std::array<QPushButton * frmTQ5820::*, kBandButtonCount> kMembers{
+constexpr std::array<QPushButton * frmTQ5820::*, panel::kBandButtonCount> kMembers{
     &frmTQ5820::cmd160M, &frmTQ5820::cmd75M, &frmTQ5820::cmd60M, &frmTQ5820::cmd40M,
     &frmTQ5820::cmd30M,  &frmTQ5820::cmd20M, &frmTQ5820::cmd17M, &frmTQ5820::cmd15M,
     &frmTQ5820::cmd12M,  &frmTQ5820::cmd10M, &frmTQ5820::cmdWWV, &frmTQ5820::cmdMARS,
@@ -25,8 +25,8 @@ constexpr int kPerRow = 6;
 QGroupBox* buildBandFrame(frmTQ5820& w) {
     w.fraBand = makeFrame(QStringLiteral("fraBand"), QStringLiteral("Band"));
     auto* grid = new QGridLayout(w.fraBand);
-    for (std::size_t i = 0; i < kBandButtonCount; ++i) {
-        const BandButton& band = bandButtons()[i];
+    for (std::size_t i = 0; i < panel::kBandButtonCount; ++i) {
+        const panel::BandButton& band = panel::bandButtons()[i];
         QPushButton* button =
             makeButton(QString::fromLatin1(band.name), QString::fromLatin1(band.caption),
                        QString::fromLatin1(band.tooltip));

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "panel/SliderReadouts.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/SliderReadouts.h"
 #include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
@@ -21,11 +21,12 @@ constexpr int kSliderHeight = 120;
 
 QGroupBox* buildBfoFrame(frmTQ5820& w) {
     w.fraBFO = makeFrame(QStringLiteral("fraBFO"), QStringLiteral("BFO"));
-    w.vscBFO = makeVerticalSlider(QStringLiteral("vscBFO"), kBfoBottom, kBfoTop, kBfoZero);
+    w.vscBFO = makeVerticalSlider(QStringLiteral("vscBFO"), panel::kBfoBottom, panel::kBfoTop,
+                                  panel::kBfoZero);
     w.vscBFO->setMinimumHeight(kSliderHeight);
     // The BFO starts off, and an offset means nothing until it is on.
     w.vscBFO->setEnabled(false);
-    w.txtBFO = makeSliderReadout(QStringLiteral("txtBFO"), bfoReadout(kBfoZero),
+    w.txtBFO = makeSliderReadout(QStringLiteral("txtBFO"), panel::bfoReadout(panel::kBfoZero),
                                  QStringLiteral("Set BFO Offset"), w.vscBFO);
     w.cmdBFO = makeButton(QStringLiteral("cmdBFO"), QStringLiteral("ON"),
                           QStringLiteral("Toggle BFO State"));

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
 
@@ -52,12 +52,12 @@ QGroupBox* buildLeftButtonsFrame(frmTQ5820& w) {
     QFont bold = w.lblREMOTE->font();
     bold.setBold(true);
     w.lblREMOTE->setFont(bold);
-    setForeColour(w.lblREMOTE, QColor(kRed));
+    setForeColour(w.lblREMOTE, QColor(panel::kRed));
     setBackColour(w.lblREMOTE, QColor(kModeBackground));
     w.lblExtPTT = makeStateLabel(QStringLiteral("lblExtPTT"));
     w.lblExtPTT->setText(QStringLiteral("EXT PTT"));
     w.lblExtPTT->setToolTip(QStringLiteral("Yellow: Disabled, Green: Ready, Red: Active"));
-    setBackColour(w.lblExtPTT, QColor(kYellow));
+    setBackColour(w.lblExtPTT, QColor(panel::kYellow));
 
     auto* grid = new QGridLayout(w.fraLeftButtons);
     const std::array<std::pair<QPushButton*, QLabel*>, 5> rows{{{w.cmdMute, w.lblMute},

@@ -141,7 +141,7 @@ void MemoryControls::m2vCmd() {
     const QString channel = twoDigits(shownChannel());
     m_link.SendRadioCommand(u'C' + channel, true, kChannelPause);
     m_panel.lblInfo->setText(QStringLiteral("Channel ") + channel);
-    m_panel.requests().clear(PanelRequest::cmdM2V);
+    m_panel.requests().clear(panel::PanelRequest::cmdM2V);
 }
 
 void MemoryControls::v2mCmd() {
@@ -155,13 +155,13 @@ void MemoryControls::v2mCmd() {
         m_link.SendRadioCommand(u'P' + twoDigits(shownChannel()) + frequency + mode, true,
                                 kChannelPause);
     }
-    m_panel.requests().clear(PanelRequest::cmdV2M);
+    m_panel.requests().clear(panel::PanelRequest::cmdV2M);
 }
 
 void MemoryControls::vmCmd() {
     // Cleared first: a click during the exchanges below asks for the way
     // back, and that must not be lost.
-    m_panel.requests().clear(PanelRequest::cmdVM);
+    m_panel.requests().clear(panel::PanelRequest::cmdVM);
     struct Switch {
         const QString& caption;
         void (MemoryControls::*run)();

@@ -21,15 +21,15 @@ constexpr int kMeterMinimum = 0;
 constexpr int kMeterMaximum = 21;
 constexpr int kBarHeight = 18;
 
-constexpr std::array<const char*, kMeterCount> kMeterNames{"Aud", "Line", "Patch",
-                                                           "FWD", "REF",  "VSWR"};
+constexpr std::array<const char*, panel::kMeterCount> kMeterNames{"Aud", "Line", "Patch",
+                                                                  "FWD", "REF",  "VSWR"};
 
 }  // namespace
 
 QGroupBox* buildMeterFrame(frmTQ5820& w) {
     w.fraMeter = makeFrame(QStringLiteral("fraMeter"), QStringLiteral("Meter"));
     auto* grid = new QGridLayout(w.fraMeter);
-    for (int i = 0; i < kMeterCount; ++i) {
+    for (int i = 0; i < panel::kMeterCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* option = new QRadioButton;
         option->setObjectName(elementName(QStringLiteral("optMeter"), i));
@@ -58,14 +58,14 @@ QGroupBox* buildMeterFrame(frmTQ5820& w) {
     // exactly the width of the widest scale in the scale's font.
     const QFontMetrics metrics(scaleFont);
     int width = 0;
-    for (const QString& scale : allMeterScales()) {
+    for (const QString& scale : panel::allMeterScales()) {
         width = std::max(width, metrics.horizontalAdvance(scale));
     }
     w.lblMeterScale->setFixedWidth(width);
     w.pbMeter->setFixedSize(width, kBarHeight);
 
-    grid->addWidget(w.lblMeterScale, 1, 0, 1, kMeterCount, Qt::AlignHCenter);
-    grid->addWidget(w.pbMeter, 2, 0, 1, kMeterCount, Qt::AlignHCenter);
+    grid->addWidget(w.lblMeterScale, 1, 0, 1, panel::kMeterCount, Qt::AlignHCenter);
+    grid->addWidget(w.pbMeter, 2, 0, 1, panel::kMeterCount, Qt::AlignHCenter);
     return w.fraMeter;
 }
 

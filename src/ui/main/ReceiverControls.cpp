@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "ui/main/ReplyCaptions.h"
-#include "ui/main/SliderReadouts.h"
+#include "panel/ReplyCaptions.h"
+#include "panel/SliderReadouts.h"
 #include "ui/main/StatusDisplay.h"
 
 namespace tq::ui {
@@ -33,10 +33,10 @@ ReceiverControls::ReceiverControls(frmTQ5820& panel, protocol::RadioLink& link,
       m_digitalVox(digitalVox) {}
 
 void ReceiverControls::modeCmd() {
-    if (const auto code = replyFor(modeCaptions(), m_panel.cmbMode->currentText())) {
+    if (const auto code = panel::replyFor(panel::modeCaptions(), m_panel.cmbMode->currentText())) {
         m_commands.SelectMode(*code);
     }
-    m_panel.requests().clear(PanelRequest::cmbMode);
+    m_panel.requests().clear(panel::PanelRequest::cmbMode);
 }
 
 void ReceiverControls::agcCmd() {
@@ -46,15 +46,15 @@ void ReceiverControls::agcCmd() {
     if (text == u"OFF" && m_state.FirmwareType != 2) {
         m_panel.display().ShowAgc();
     } else {
-        if (const auto code = replyFor(agcCaptions(), text)) {
+        if (const auto code = panel::replyFor(panel::agcCaptions(), text)) {
             m_commands.StepAgc(*code);
         }
     }
-    m_panel.requests().clear(PanelRequest::cmbAGC);
+    m_panel.requests().clear(panel::PanelRequest::cmbAGC);
 }
 
 void ReceiverControls::meterCmd() {
-    m_panel.requests().clear(PanelRequest::optMeter);
+    m_panel.requests().clear(panel::PanelRequest::optMeter);
     m_commands.StepMeter(QStringLiteral("D%1").arg(m_panel.meterChoice() + 1));
 }
 
@@ -63,20 +63,20 @@ void ReceiverControls::sourceCmd() {
     if (text == u"REMOTE") {
         SetLocalRemote(QStringLiteral("REMOTE"));
     } else {
-        const auto code = replyFor(sourceCaptions(), text);
+        const auto code = panel::replyFor(panel::sourceCaptions(), text);
         if (code && *code != kSourceOffCw) {
             SetAudioSource(*code);
         }
     }
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(PanelRequest::cmbSource);
+    m_panel.requests().clear(panel::PanelRequest::cmbSource);
 }
 
 void ReceiverControls::SetLocalRemote(const QString& word) {
     if (word != u"REMOTE" && word != u"LOCAL") {
         return;
     }
-    const QString& code = word == u"REMOTE" ? kRemoteAudio : kLocalAudio;
+    const QString& code = word == u"REMOTE" ? panel::kRemoteAudio : panel::kLocalAudio;
     for (int tries = 0; m_state.LocRemAudioReply != code; ++tries) {
         if (tries == kLocalRemoteTries) {
             m_panel.showErrorInfo(QStringLiteral("Radio did not switch to %1 audio..").arg(word));
@@ -88,12 +88,12 @@ void ReceiverControls::SetLocalRemote(const QString& word) {
 }
 
 void ReceiverControls::sendLocalAudio(double pauseSeconds) {
-    m_link.SendRadioCommand(m_state.FirmwareType == 1 ? kLocalRemoteToggle : kLocalAudio, true,
-                            pauseSeconds);
+    m_link.SendRadioCommand(m_state.FirmwareType == 1 ? kLocalRemoteToggle : panel::kLocalAudio,
+                            true, pauseSeconds);
 }
 
 void ReceiverControls::SetAudioSource(const QString& code) {
-    if (m_state.LocRemAudioReply == kRemoteAudio) {
+    if (m_state.LocRemAudioReply == panel::kRemoteAudio) {
         sendLocalAudio(0.1);
     }
     const int current = m_state.SourceReply.mid(1, 1).toInt();
@@ -114,10 +114,10 @@ void ReceiverControls::ToggleLocalRemote() {
     QString command;
     if (m_state.FirmwareType == 1) {
         command = kLocalRemoteToggle;
-    } else if (m_state.LocRemAudioReply == kRemoteAudio) {
-        command = kLocalAudio;
-    } else if (m_state.LocRemAudioReply == kLocalAudio) {
-        command = kRemoteAudio;
+    } else if (m_state.LocRemAudioReply == panel::kRemoteAudio) {
+        command = panel::kLocalAudio;
+    } else if (m_state.LocRemAudioReply == panel::kLocalAudio) {
+        command = panel::kRemoteAudio;
     }
     if (!command.isEmpty()) {
         m_link.SendRadioCommand(command, true, 0.2);
@@ -132,7 +132,7 @@ void ReceiverControls::stepVoxTo(const QString& target) {
 }
 
 void ReceiverControls::digitalModeCmd() {
-    m_panel.requests().clear(PanelRequest::cmbDig);
+    m_panel.requests().clear(panel::PanelRequest::cmbDig);
     const QString text = m_panel.cmbDig->currentText();
     if (text == u"PSK" || text == u"FSK" || text == u"RTTY") {
         // Switching between digital modes keeps what the first one saved.
@@ -141,24 +141,24 @@ void ReceiverControls::digitalModeCmd() {
         if (SavedLocRem.isEmpty())
             SavedLocRem = m_state.LocRemAudioReply;
         SetLocalRemote(QStringLiteral("LOCAL"));
-        if (isReplyCode(m_digitalSource, u'H')) {
+        if (panel::isReplyCode(m_digitalSource, u'H')) {
             SetAudioSource(m_digitalSource);
         }
         if (SavedVox.isEmpty())
             SavedVox = m_state.VoxReply;
-        if (isReplyCode(m_digitalVox, u'V')) {
+        if (panel::isReplyCode(m_digitalVox, u'V')) {
             stepVoxTo(m_digitalVox);
         }
     } else if (text == u"OFF") {
-        if (SavedLocRem == kRemoteAudio) {
+        if (SavedLocRem == panel::kRemoteAudio) {
             SetLocalRemote(QStringLiteral("REMOTE"));
             SavedLocRem.clear();
         }
-        if (isReplyCode(SavedSource, u'H')) {
+        if (panel::isReplyCode(SavedSource, u'H')) {
             SetAudioSource(SavedSource);
             SavedSource.clear();
         }
-        if (isReplyCode(SavedVox, u'V')) {
+        if (panel::isReplyCode(SavedVox, u'V')) {
             stepVoxTo(SavedVox);
             SavedVox.clear();
         }
@@ -172,12 +172,12 @@ void ReceiverControls::muteCmd() {
     } else if (shown == u"OFF") {
         m_link.SendRadioCommand(QStringLiteral("(1"), true, 0.2);
     }
-    m_panel.requests().clear(PanelRequest::cmdMute);
+    m_panel.requests().clear(panel::PanelRequest::cmdMute);
 }
 
 void ReceiverControls::pttEnableCmd() {
     m_commands.TogglePttEnable();
-    m_panel.requests().clear(PanelRequest::cmdPTTEn);
+    m_panel.requests().clear(panel::PanelRequest::cmdPTTEn);
 }
 
 void ReceiverControls::sideToneCmd() {
@@ -187,36 +187,36 @@ void ReceiverControls::sideToneCmd() {
         m_panel.showSideTone();
         m_state.SideToneReplyNew = false;
     }
-    m_panel.requests().clear(PanelRequest::cmdSideTone);
+    m_panel.requests().clear(panel::PanelRequest::cmdSideTone);
 }
 
 void ReceiverControls::voxStep() {
     m_link.SendRadioCommand(QStringLiteral("V"), true, 0.2);
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(PanelRequest::cmdVOX);
+    m_panel.requests().clear(panel::PanelRequest::cmdVOX);
 }
 
 void ReceiverControls::clippingCmd() {
     m_link.SendRadioCommand(QStringLiteral("I"), true, 0.2);
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(PanelRequest::cmdClipping);
+    m_panel.requests().clear(panel::PanelRequest::cmdClipping);
 }
 
 void ReceiverControls::refreshCmd() {
     m_link.SendRadioCommand(QStringLiteral("?"), true, 0.6);
-    m_panel.requests().clear(PanelRequest::cmdGetStatus);
+    m_panel.requests().clear(panel::PanelRequest::cmdGetStatus);
 }
 
 void ReceiverControls::bfoSend() {
     const int value = m_panel.vscBFO->value();
-    m_panel.lblPorM->setText(value < kBfoZero   ? QStringLiteral("-")
-                             : value > kBfoZero ? QStringLiteral("+")
-                                                : QString());
+    m_panel.lblPorM->setText(value < panel::kBfoZero   ? QStringLiteral("-")
+                             : value > panel::kBfoZero ? QStringLiteral("+")
+                                                       : QString());
     BfoCode = QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
     if (m_panel.cmdBFO->text() == u"OFF") {
         m_link.writeDirect(u'B' + BfoCode + u'\n');
     }
-    m_panel.requests().clear(PanelRequest::vscBFO);
+    m_panel.requests().clear(panel::PanelRequest::vscBFO);
 }
 
 void ReceiverControls::bfoButton() {
@@ -236,14 +236,14 @@ void ReceiverControls::bfoButton() {
         m_panel.lblBFOOn->clear();
         m_panel.lblPorM->clear();
     }
-    m_panel.requests().clear(PanelRequest::cmdBFO);
+    m_panel.requests().clear(panel::PanelRequest::cmdBFO);
 }
 
 void ReceiverControls::rfGainSend() {
     // Full gain is the top of the slider: the radio counts down from there.
-    const int gain = kRfgTop - m_panel.vscRFG->value();
+    const int gain = panel::kRfgTop - m_panel.vscRFG->value();
     m_link.SendRadioCommand(QStringLiteral("G%1").arg(gain, 2, 10, QLatin1Char('0')), true, 0.1);
-    m_panel.requests().clear(PanelRequest::vscRFG);
+    m_panel.requests().clear(panel::PanelRequest::vscRFG);
 }
 
 }  // namespace tq::ui

@@ -5,8 +5,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "panel/SliderReadouts.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/SliderReadouts.h"
 #include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
@@ -19,9 +19,10 @@ constexpr int kSliderHeight = 120;
 
 QGroupBox* buildRfGainFrame(frmTQ5820& w) {
     w.fraRF = makeFrame(QStringLiteral("fraRF"), QStringLiteral("RF Gain"));
-    w.vscRFG = makeVerticalSlider(QStringLiteral("vscRFG"), kRfgBottom, kRfgTop, kRfgTop);
+    w.vscRFG = makeVerticalSlider(QStringLiteral("vscRFG"), panel::kRfgBottom, panel::kRfgTop,
+                                  panel::kRfgTop);
     w.vscRFG->setMinimumHeight(kSliderHeight);
-    w.txtRFG = makeSliderReadout(QStringLiteral("txtRFG"), rfgReadout(kRfgTop),
+    w.txtRFG = makeSliderReadout(QStringLiteral("txtRFG"), panel::rfgReadout(panel::kRfgTop),
                                  QStringLiteral("Set RF Gain"), w.vscRFG);
 
     auto* layout = new QVBoxLayout(w.fraRF);

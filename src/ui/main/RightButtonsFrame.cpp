@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
@@ -64,9 +64,9 @@ QGroupBox* buildRightButtonsFrame(frmTQ5820& w) {
     QFont bold = w.lblXMTRCV->font();
     bold.setBold(true);
     w.lblXMTRCV->setFont(bold);
-    setBackColour(w.lblXMTRCV, QColor(kGreen));
+    setBackColour(w.lblXMTRCV, QColor(panel::kGreen));
     w.lblInBand = makeIndicator(QStringLiteral("lblInBand"), QString());
-    setBackColour(w.lblInBand, QColor(kLightGrey));
+    setBackColour(w.lblInBand, QColor(panel::kLightGrey));
 
     auto* form = new QFormLayout(w.fraRightButtons);
     form->addRow(w.lblMode, w.cmbMode);

@@ -9,17 +9,17 @@
 #include <array>
 
 #include "link/PortFailure.h"
+#include "panel/AmateurBands.h"
+#include "panel/AmplifierTables.h"
+#include "panel/DisplayFailure.h"
+#include "panel/MeterScale.h"
+#include "panel/PanelColours.h"
+#include "panel/ReplyCaptions.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
-#include "ui/main/AmateurBands.h"
-#include "ui/main/AmplifierTables.h"
 #include "ui/main/ComboText.h"
-#include "ui/main/DisplayFailure.h"
-#include "ui/main/MeterScale.h"
-#include "ui/main/PanelColours.h"
-#include "ui/main/ReplyCaptions.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
@@ -39,21 +39,21 @@ const QString kUnkeyed = QStringLiteral("U");
 constexpr int kChannelFreqStart = 3;
 constexpr int kChannelModeAt = 10;
 
-void showCaption(QLabel* label, std::span<const CaptionRow> table, const QString& reply) {
-    if (const auto caption = captionFor(table, reply)) {
+void showCaption(QLabel* label, std::span<const panel::CaptionRow> table, const QString& reply) {
+    if (const auto caption = panel::captionFor(table, reply)) {
         label->setText(*caption);
     }
 }
 
-void showInCombo(QComboBox* combo, std::span<const CaptionRow> table, const QString& reply) {
-    if (const auto caption = captionFor(table, reply)) {
+void showInCombo(QComboBox* combo, std::span<const panel::CaptionRow> table, const QString& reply) {
+    if (const auto caption = panel::captionFor(table, reply)) {
         setComboText(combo, *caption);
     }
 }
 
 /// Unchecks every button of an exclusive group: Qt keeps one checked unless
 /// exclusivity is lifted while they are cleared.
-void uncheckAll(const std::array<QRadioButton*, kMeterCount>& options) {
+void uncheckAll(const std::array<QRadioButton*, panel::kMeterCount>& options) {
     for (QRadioButton* option : options) {
         option->setAutoExclusive(false);
         option->setChecked(false);
@@ -104,7 +104,7 @@ void StatusDisplay::gUpdateDisplay() {
                 m_state.*step.flag = false;
             }
         }
-    } catch (const DisplayFailure& failure) {
+    } catch (const panel::DisplayFailure& failure) {
         reportFailure(failure.number(), failure.description());
     } catch (const link::PortFailure& failure) {
         reportFailure(failure.number(), failure.description());
@@ -130,7 +130,7 @@ void StatusDisplay::refreshAmplifier() {
 }
 
 void StatusDisplay::gDisplayMeterData(const QString& line) {
-    m_state.MeterValue = meterReading(line);
+    m_state.MeterValue = panel::meterReading(line);
     QProgressBar* bar = m_window.pbMeter;
     if (m_state.MeterValue >= bar->minimum() && m_state.MeterValue <= bar->maximum()) {
         bar->setValue(m_state.MeterValue);
@@ -143,9 +143,10 @@ void StatusDisplay::ShowErrorInfo(const QString& text) {
 }
 
 bool StatusDisplay::InAmateurBand(const QString& text) const {
-    const auto inBand = ui::InAmateurBand(text, m_flags.OutOfBandAllowed);
+    const auto inBand = panel::InAmateurBand(text, m_flags.OutOfBandAllowed);
     if (!inBand) {
-        throw DisplayFailure(DisplayFailure::kTypeMismatch, QStringLiteral("Type mismatch"));
+        throw panel::DisplayFailure(panel::DisplayFailure::kTypeMismatch,
+                                    QStringLiteral("Type mismatch"));
     }
     return *inBand;
 }
@@ -164,7 +165,7 @@ void StatusDisplay::ApplyBandLimits(bool& inBand) {
             m_commands->TogglePttEnable();
         }
         label->setText(QString());
-        setBackColour(label, QColor(kLightGrey));
+        setBackColour(label, QColor(panel::kLightGrey));
         return;
     }
     if (m_state.PttEnReply == kPttEnabled && m_commands != nullptr) {
@@ -174,12 +175,12 @@ void StatusDisplay::ApplyBandLimits(bool& inBand) {
         label->setText(QStringLiteral("Scanning"));
     } else {
         label->setText(QStringLiteral("Out Of Band"));
-        setBackColour(label, QColor(kRed));
+        setBackColour(label, QColor(panel::kRed));
     }
 }
 
 void StatusDisplay::ShowFrequency() {
-    const auto digits = frequencyDigitsOf(m_state.FreqReply);
+    const auto digits = panel::frequencyDigitsOf(m_state.FreqReply);
     if (!digits) {
         return;
     }
@@ -189,28 +190,28 @@ void StatusDisplay::ShowFrequency() {
 }
 
 void StatusDisplay::ShowMode() {
-    showInCombo(m_window.cmbMode, modeCaptions(), m_state.ModeReply);
+    showInCombo(m_window.cmbMode, panel::modeCaptions(), m_state.ModeReply);
 }
 
 void StatusDisplay::ShowAgc() {
-    showInCombo(m_window.cmbAGC, agcCaptions(), m_state.AgcReply);
+    showInCombo(m_window.cmbAGC, panel::agcCaptions(), m_state.AgcReply);
 }
 
 void StatusDisplay::ShowSource() {
     // A remote audio path hides the source: the combo then reads REMOTE.
-    if (m_state.LocRemAudioReply == kLocalAudio) {
-        showInCombo(m_window.cmbSource, sourceCaptions(), m_state.SourceReply);
+    if (m_state.LocRemAudioReply == panel::kLocalAudio) {
+        showInCombo(m_window.cmbSource, panel::sourceCaptions(), m_state.SourceReply);
     }
 }
 
 void StatusDisplay::ShowRemoteAudio() {
-    if (m_state.LocRemAudioReply == kRemoteAudio) {
+    if (m_state.LocRemAudioReply == panel::kRemoteAudio) {
         setComboText(m_window.cmbSource, QStringLiteral("REMOTE"));
     }
 }
 
 void StatusDisplay::ShowRemote() {
-    if (const auto caption = captionFor(remoteCaptions(), m_state.RemoteReply)) {
+    if (const auto caption = panel::captionFor(panel::remoteCaptions(), m_state.RemoteReply)) {
         setForeColour(m_window.lblREMOTE, buttonTextColour());
         m_window.lblREMOTE->setText(*caption);
     }
@@ -225,40 +226,40 @@ void StatusDisplay::greyMeterLabels() {
 void StatusDisplay::ShowMeterSelection() {
     greyMeterLabels();
     uncheckAll(m_window.optMeter);
-    const auto index = meterIndexOf(m_state.MeterSelReply);
+    const auto index = panel::meterIndexOf(m_state.MeterSelReply);
     if (!index) {
         return;
     }
     const auto k = static_cast<std::size_t>(*index);
     setForeColour(m_window.lblMeter[k], buttonTextColour());
     m_window.optMeter[k]->setChecked(true);
-    if (const auto scale = meterScaleFor(m_state.MeterSelReply, m_state.RadioKeyed)) {
+    if (const auto scale = panel::meterScaleFor(m_state.MeterSelReply, m_state.RadioKeyed)) {
         m_window.lblMeterScale->setText(*scale);
     }
 }
 
 void StatusDisplay::ShowMute() {
-    showCaption(m_window.lblMute, muteCaptions(), m_state.MuteReply);
+    showCaption(m_window.lblMute, panel::muteCaptions(), m_state.MuteReply);
 }
 
 void StatusDisplay::ShowClip() {
-    showCaption(m_window.lblClipping, clipCaptions(), m_state.ClipReply);
+    showCaption(m_window.lblClipping, panel::clipCaptions(), m_state.ClipReply);
 }
 
 void StatusDisplay::ShowPttEn() {
-    showCaption(m_window.lblPTTEn, pttEnableCaptions(), m_state.PttEnReply);
+    showCaption(m_window.lblPTTEn, panel::pttEnableCaptions(), m_state.PttEnReply);
 }
 
 void StatusDisplay::ShowSideTone() {
-    showCaption(m_window.lblSideTone, sideToneCaptions(), m_state.SideToneReply);
+    showCaption(m_window.lblSideTone, panel::sideToneCaptions(), m_state.SideToneReply);
 }
 
 void StatusDisplay::ShowVox() {
-    showCaption(m_window.lblVox, voxCaptions(), m_state.VoxReply);
+    showCaption(m_window.lblVox, panel::voxCaptions(), m_state.VoxReply);
 }
 
 void StatusDisplay::ShowAmplifier() {
-    const AmpPowerRow* row = ampPowerRow(m_state.AmpReply);
+    const panel::AmpPowerRow* row = panel::ampPowerRow(m_state.AmpReply);
     if (row == nullptr) {
         return;
     }
@@ -274,10 +275,10 @@ void StatusDisplay::ShowAmplifier() {
 }
 
 void StatusDisplay::ShowAmpTune() {
-    if (m_state.AmpReply != kAmpOperating) {
+    if (m_state.AmpReply != panel::kAmpOperating) {
         return;
     }
-    const AmpTuneRow* row = ampTuneRow(m_state.TuneReply);
+    const panel::AmpTuneRow* row = panel::ampTuneRow(m_state.TuneReply);
     if (row == nullptr || (row->ignoredWhileTuneActive && m_window.AmpTuneActive)) {
         return;
     }
@@ -297,7 +298,7 @@ void StatusDisplay::ShowChannelData() {
     for (int i = 0; i < frmTQ5820::kDigits; ++i) {
         m_window.cmdF[static_cast<std::size_t>(i)]->setText(entry.mid(kChannelFreqStart + i, 1));
     }
-    showInCombo(m_window.cmbMode, channelModeCaptions(), entry.mid(kChannelModeAt, 1));
+    showInCombo(m_window.cmbMode, panel::channelModeCaptions(), entry.mid(kChannelModeAt, 1));
 }
 
 }  // namespace tq::ui

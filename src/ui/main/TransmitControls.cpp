@@ -8,9 +8,9 @@
 
 #include "link/Pause.h"
 #include "link/PortFailure.h"
-#include "ui/main/DisplayFailure.h"
-#include "ui/main/PanelColours.h"
-#include "ui/main/ReplyCaptions.h"
+#include "panel/DisplayFailure.h"
+#include "panel/PanelColours.h"
+#include "panel/ReplyCaptions.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/VfoControls.h"
 #include "ui/main/WidgetColours.h"
@@ -45,20 +45,20 @@ void TransmitControls::RefreshTransmitState() {
     if (m_state.SyncReplied) {
         m_link.SyncCount = 0;
         if (m_link.SyncChar == u"U") {
-            setBackColour(m_panel.lblU, QColor(m_state.RadioKeyed ? kRed : kGreen));
+            setBackColour(m_panel.lblU, QColor(m_state.RadioKeyed ? panel::kRed : panel::kGreen));
         } else if (m_link.SyncChar == u"K") {
-            setBackColour(m_panel.lblU, QColor(kRed));
+            setBackColour(m_panel.lblU, QColor(panel::kRed));
         }
         m_state.SyncReplied = false;
     }
     if (m_panel.lblXMTRCV->text() == u"Receive" && m_state.RadioKeyed) {
-        setBackColour(m_panel.lblU, QColor(kRed));
-        setBackColour(m_panel.lblXMTRCV, QColor(kRed));
+        setBackColour(m_panel.lblU, QColor(panel::kRed));
+        setBackColour(m_panel.lblXMTRCV, QColor(panel::kRed));
         m_panel.lblXMTRCV->setText(QStringLiteral("Transmit"));
         m_panel.display().ShowMeterSelection();
         m_panel.FrequencyLock = true;
     } else if (m_panel.lblXMTRCV->text() == u"Transmit" && !m_state.RadioKeyed) {
-        setBackColour(m_panel.lblXMTRCV, QColor(kGreen));
+        setBackColour(m_panel.lblXMTRCV, QColor(panel::kGreen));
         m_panel.lblXMTRCV->setText(QStringLiteral("Receive"));
         m_panel.display().ShowMeterSelection();
         m_panel.FrequencyLock = false;
@@ -87,7 +87,7 @@ void TransmitControls::viewInDataCmd() {
         m_panel.txtInData->hide();
         m_panel.cmdViewInData->setText(QStringLiteral("Show Data"));
     }
-    m_panel.requests().clear(PanelRequest::cmdViewInData);
+    m_panel.requests().clear(panel::PanelRequest::cmdViewInData);
 }
 
 bool TransmitControls::splitOn() const {
@@ -105,7 +105,7 @@ bool TransmitControls::vfoBInBand() const {
     }
     try {
         return m_panel.display().InAmateurBand(command);
-    } catch (const DisplayFailure&) {
+    } catch (const panel::DisplayFailure&) {
         return false;  // a read-out that is no number is no frequency to transmit on
     }
 }
@@ -149,7 +149,7 @@ void TransmitControls::cmdPTT_MouseDown(int button, int /*shift*/, int /*x*/, in
         }
     } catch (const link::PortFailure& failure) {
         reportFailure("cmdPTT_MouseDown", failure.number(), failure.description());
-    } catch (const DisplayFailure& failure) {
+    } catch (const panel::DisplayFailure& failure) {
         reportFailure("cmdPTT_MouseDown", failure.number(), failure.description());
     }
     m_link.SyncChar = kUnkey;
@@ -187,7 +187,7 @@ void TransmitControls::cmdPTT_MouseUp(int /*button*/, int /*shift*/, int /*x*/, 
 }
 
 void TransmitControls::xmitCmd() {
-    m_panel.requests().clear(PanelRequest::cmdXmit);
+    m_panel.requests().clear(panel::PanelRequest::cmdXmit);
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
     const QString caption = m_panel.cmdXmit->text();
@@ -234,7 +234,7 @@ void TransmitControls::xmitOff() {
 }
 
 void TransmitControls::tuneCmd() {
-    m_panel.requests().clear(PanelRequest::cmdTune);
+    m_panel.requests().clear(panel::PanelRequest::cmdTune);
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
     const QString caption = m_panel.cmdTune->text();
@@ -272,7 +272,7 @@ void TransmitControls::tuneOff() {
     m_link.AwaitRadioReply();
 
     QStringList missed;
-    if (isReplyCode(m_tuneMode, u'M')) {
+    if (panel::isReplyCode(m_tuneMode, u'M')) {
         if (m_state.FirmwareType == 2) {
             m_commands.SelectMode(m_tuneMode);
         } else {
@@ -286,7 +286,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Mode ") + m_tuneMode;
     }
 
-    if (isReplyCode(m_tuneSource, u'H')) {
+    if (panel::isReplyCode(m_tuneSource, u'H')) {
         for (int press = 0; press < kSourceRestoreSteps && m_state.SourceReply != m_tuneSource;
              ++press) {
             m_link.SendRadioCommand(QStringLiteral("H"), true, kRestorePause);
@@ -297,7 +297,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Source ") + m_tuneSource;
     }
 
-    if (isReplyCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
+    if (panel::isReplyCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
         m_link.SendRadioCommand(QStringLiteral("S"), true, kRestorePause);
         m_link.AwaitRadioReply();
     }
@@ -307,7 +307,7 @@ void TransmitControls::tuneOff() {
 
     // Only this firmware flips PTT enable with each mode change.
     if (m_state.FirmwareType == 1) {
-        if (isReplyCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
+        if (panel::isReplyCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
             m_commands.TogglePttEnable();
         }
         if (m_state.PttEnReply != m_tunePttEn) {

@@ -8,7 +8,7 @@
 
 #include "link/Pause.h"
 #include "link/PortFailure.h"
-#include "ui/main/DisplayFailure.h"
+#include "panel/DisplayFailure.h"
 #include "ui/main/ReceiverControls.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/TransmitControls.h"
@@ -130,7 +130,7 @@ void VfoControls::cmdF_MouseDown(int index, int button, int /*shift*/, int /*x*/
         stepVfoA(digit, button, pressed);
     } catch (const link::PortFailure& failure) {
         reportFailure("cmdF_MouseDown", failure.number(), failure.description());
-    } catch (const DisplayFailure& failure) {
+    } catch (const panel::DisplayFailure& failure) {
         reportFailure("cmdF_MouseDown", failure.number(), failure.description());
     }
 }
@@ -292,11 +292,11 @@ void VfoControls::a2bCmd() {
         const auto i = static_cast<std::size_t>(k);
         m_panel.cmdVFOB[i]->setText(m_panel.cmdF[i]->text());
     }
-    m_panel.requests().clear(PanelRequest::cmdA2B);
+    m_panel.requests().clear(panel::PanelRequest::cmdA2B);
 }
 
 void VfoControls::swapCmd() {
-    m_panel.requests().clear(PanelRequest::cmdSwap);
+    m_panel.requests().clear(panel::PanelRequest::cmdSwap);
     swapVfos();
 }
 
@@ -331,7 +331,7 @@ void VfoControls::splitCmd() {
     QLabel* split = m_panel.lblSplit;
     split->setText(split->text() == u"Split Off" ? QStringLiteral("Split On")
                                                  : QStringLiteral("Split Off"));
-    m_panel.requests().clear(PanelRequest::cmdSplit);
+    m_panel.requests().clear(panel::PanelRequest::cmdSplit);
 }
 
 void VfoControls::reportFailure(const char* routine, int number, const QString& description) {

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "panel/PanelColours.h"
+#include "panel/SliderReadouts.h"
 #include "ui/main/AmpFrame.h"
 #include "ui/main/BandFrame.h"
 #include "ui/main/BfoFrame.h"
@@ -23,10 +25,8 @@
 #include "ui/main/MemoryFrame.h"
 #include "ui/main/MenuBar.h"
 #include "ui/main/MeterFrame.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/RfGainFrame.h"
 #include "ui/main/RightButtonsFrame.h"
-#include "ui/main/SliderReadouts.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
@@ -94,36 +94,36 @@ void frmTQ5820::buildPanel() {
 void frmTQ5820::connectPanel() {
     struct ClickRequest {
         QPushButton* frmTQ5820::*button;
-        PanelRequest request;
+        panel::PanelRequest request;
     };
     static constexpr std::array<ClickRequest, 19> kClicks{{
-        {&frmTQ5820::cmdBFO, PanelRequest::cmdBFO},
-        {&frmTQ5820::cmdClipping, PanelRequest::cmdClipping},
-        {&frmTQ5820::cmdMute, PanelRequest::cmdMute},
-        {&frmTQ5820::cmdPTTEn, PanelRequest::cmdPTTEn},
-        {&frmTQ5820::cmdSideTone, PanelRequest::cmdSideTone},
-        {&frmTQ5820::cmdTune, PanelRequest::cmdTune},
-        {&frmTQ5820::cmdViewInData, PanelRequest::cmdViewInData},
-        {&frmTQ5820::cmdVOX, PanelRequest::cmdVOX},
-        {&frmTQ5820::cmdXmit, PanelRequest::cmdXmit},
-        {&frmTQ5820::cmdAmpPwr, PanelRequest::cmdAmpPwr},
-        {&frmTQ5820::cmdAmpOpr, PanelRequest::cmdAmpOpr},
-        {&frmTQ5820::cmdTuneAmp, PanelRequest::cmdTuneAmp},
-        {&frmTQ5820::cmdM2V, PanelRequest::cmdM2V},
-        {&frmTQ5820::cmdV2M, PanelRequest::cmdV2M},
-        {&frmTQ5820::cmdGetStatus, PanelRequest::cmdGetStatus},
-        {&frmTQ5820::cmdSwap, PanelRequest::cmdSwap},
-        {&frmTQ5820::cmdA2B, PanelRequest::cmdA2B},
-        {&frmTQ5820::cmdSplit, PanelRequest::cmdSplit},
-        {&frmTQ5820::cmdVM, PanelRequest::cmdVM},
+        {&frmTQ5820::cmdBFO, panel::PanelRequest::cmdBFO},
+        {&frmTQ5820::cmdClipping, panel::PanelRequest::cmdClipping},
+        {&frmTQ5820::cmdMute, panel::PanelRequest::cmdMute},
+        {&frmTQ5820::cmdPTTEn, panel::PanelRequest::cmdPTTEn},
+        {&frmTQ5820::cmdSideTone, panel::PanelRequest::cmdSideTone},
+        {&frmTQ5820::cmdTune, panel::PanelRequest::cmdTune},
+        {&frmTQ5820::cmdViewInData, panel::PanelRequest::cmdViewInData},
+        {&frmTQ5820::cmdVOX, panel::PanelRequest::cmdVOX},
+        {&frmTQ5820::cmdXmit, panel::PanelRequest::cmdXmit},
+        {&frmTQ5820::cmdAmpPwr, panel::PanelRequest::cmdAmpPwr},
+        {&frmTQ5820::cmdAmpOpr, panel::PanelRequest::cmdAmpOpr},
+        {&frmTQ5820::cmdTuneAmp, panel::PanelRequest::cmdTuneAmp},
+        {&frmTQ5820::cmdM2V, panel::PanelRequest::cmdM2V},
+        {&frmTQ5820::cmdV2M, panel::PanelRequest::cmdV2M},
+        {&frmTQ5820::cmdGetStatus, panel::PanelRequest::cmdGetStatus},
+        {&frmTQ5820::cmdSwap, panel::PanelRequest::cmdSwap},
+        {&frmTQ5820::cmdA2B, panel::PanelRequest::cmdA2B},
+        {&frmTQ5820::cmdSplit, panel::PanelRequest::cmdSplit},
+        {&frmTQ5820::cmdVM, panel::PanelRequest::cmdVM},
     }};
     for (const ClickRequest& click : kClicks) {
-        const PanelRequest request = click.request;
+        const panel::PanelRequest request = click.request;
         connect(this->*click.button, &QPushButton::clicked, this,
                 [this, request] { m_requests.raise(request); });
     }
-    for (std::size_t i = 0; i < kBandButtonCount; ++i) {
-        const PanelRequest request = ui::bandButtons()[i].request;
+    for (std::size_t i = 0; i < panel::kBandButtonCount; ++i) {
+        const panel::PanelRequest request = panel::bandButtons()[i].request;
         connect(bandButtons[i], &QPushButton::clicked, this,
                 [this, request] { m_requests.raise(request); });
     }
@@ -132,21 +132,21 @@ void frmTQ5820::connectPanel() {
     // combo to what the radio reported must not send it back.
     struct ChoiceRequest {
         QComboBox* frmTQ5820::*combo;
-        PanelRequest request;
+        panel::PanelRequest request;
     };
     static constexpr std::array<ChoiceRequest, 4> kChoices{{
-        {&frmTQ5820::cmbSource, PanelRequest::cmbSource},
-        {&frmTQ5820::cmbAGC, PanelRequest::cmbAGC},
-        {&frmTQ5820::cmbMode, PanelRequest::cmbMode},
-        {&frmTQ5820::cmbDig, PanelRequest::cmbDig},
+        {&frmTQ5820::cmbSource, panel::PanelRequest::cmbSource},
+        {&frmTQ5820::cmbAGC, panel::PanelRequest::cmbAGC},
+        {&frmTQ5820::cmbMode, panel::PanelRequest::cmbMode},
+        {&frmTQ5820::cmbDig, panel::PanelRequest::cmbDig},
     }};
     for (const ChoiceRequest& choice : kChoices) {
-        const PanelRequest request = choice.request;
+        const panel::PanelRequest request = choice.request;
         connect(this->*choice.combo, &QComboBox::activated, this,
                 [this, request] { m_requests.raise(request); });
     }
 
-    for (int i = 0; i < kMeterCount; ++i) {
+    for (int i = 0; i < panel::kMeterCount; ++i) {
         connect(optMeter[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { meterClicked(i); });
     }
@@ -179,18 +179,18 @@ void frmTQ5820::connectPanel() {
 }
 
 void frmTQ5820::bfoChanged() {
-    txtBFO->setText(bfoReadout(vscBFO->value()));
-    m_requests.raise(PanelRequest::vscBFO);
+    txtBFO->setText(panel::bfoReadout(vscBFO->value()));
+    m_requests.raise(panel::PanelRequest::vscBFO);
 }
 
 void frmTQ5820::rfgChanged() {
-    txtRFG->setText(rfgReadout(vscRFG->value()));
-    m_requests.raise(PanelRequest::vscRFG);
+    txtRFG->setText(panel::rfgReadout(vscRFG->value()));
+    m_requests.raise(panel::PanelRequest::vscRFG);
 }
 
 void frmTQ5820::meterClicked(int index) {
     m_meterChoice = index;
-    m_requests.raise(PanelRequest::optMeter);
+    m_requests.raise(panel::PanelRequest::optMeter);
 }
 
 void frmTQ5820::closeEvent(QCloseEvent* event) {
@@ -210,13 +210,13 @@ void frmTQ5820::setLamp(protocol::Lamp lamp) {
     QColor colour = greyTextColour();
     switch (lamp) {
         case protocol::Lamp::Sending:
-            colour = QColor(kRed);
+            colour = QColor(panel::kRed);
             break;
         case protocol::Lamp::Awaiting:
-            colour = QColor(kGreen);
+            colour = QColor(panel::kGreen);
             break;
         case protocol::Lamp::Syncing:
-            colour = QColor(kYellow);
+            colour = QColor(panel::kYellow);
             break;
         case protocol::Lamp::Idle:
             break;
@@ -229,7 +229,7 @@ void frmTQ5820::setSyncLabel(const QString& caption) {
     // A character just sent stands out on white; a blanked label keeps the
     // colour the transmit state gave it.
     if (!caption.isEmpty()) {
-        setBackColour(lblU, QColor(kWhite));
+        setBackColour(lblU, QColor(panel::kWhite));
     }
 }
 

@@ -16,10 +16,10 @@
 #include <array>
 #include <memory>
 
+#include "panel/BandButtons.h"
+#include "panel/MeterScale.h"
+#include "panel/PanelRequest.h"
 #include "protocol/Indicators.h"
-#include "ui/main/BandButtons.h"
-#include "ui/main/MeterScale.h"
-#include "ui/main/PanelRequest.h"
 #include "ui/main/StepButton.h"
 
 namespace tq::protocol {
@@ -55,8 +55,8 @@ public:
     void attachLink(protocol::RadioLink& link, protocol::RadioCommands& commands);
 
     /// Raised requests, served and cleared by the main loop.
-    PanelRequests& requests() { return m_requests; }
-    const PanelRequests& requests() const { return m_requests; }
+    panel::PanelRequests& requests() { return m_requests; }
+    const panel::PanelRequests& requests() const { return m_requests; }
 
     StatusDisplay& display() { return *m_display; }
     /// Shows every reply that arrived since the last refresh.
@@ -155,8 +155,8 @@ public:
 
     // Meter.
     QGroupBox* fraMeter = nullptr;
-    std::array<QRadioButton*, kMeterCount> optMeter{};
-    std::array<QLabel*, kMeterCount> lblMeter{};
+    std::array<QRadioButton*, panel::kMeterCount> optMeter{};
+    std::array<QLabel*, panel::kMeterCount> lblMeter{};
     QLabel* lblMeterScale = nullptr;
     QProgressBar* pbMeter = nullptr;
 
@@ -187,7 +187,7 @@ public:
     QPushButton* cmd10M = nullptr;
     QPushButton* cmdWWV = nullptr;
     QPushButton* cmdMARS = nullptr;
-    std::array<QPushButton*, kBandButtonCount> bandButtons{};
+    std::array<QPushButton*, panel::kBandButtonCount> bandButtons{};
 
     // Memory.
     QGroupBox* Frame3 = nullptr;
@@ -261,7 +261,7 @@ private:
     void connectPanel();
     void meterClicked(int index);
 
-    PanelRequests m_requests;
+    panel::PanelRequests m_requests;
     std::unique_ptr<StatusDisplay> m_display;
     int m_meterChoice = 0;
     // The link lamp changes colour several times in every pass of the main

@@ -3,15 +3,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "app/persist/PersistedAudioSetup.h"
-#include "app/persist/PersistedFile.h"
 #include "link/FileExists.h"
+#include "persist/PersistedAudioSetup.h"
+#include "persist/PersistedFile.h"
 
 namespace tq::ui {
 
 namespace {
 
-using Codes = app::PersistedAudioSettings;
+using Codes = persist::PersistedAudioSettings;
 
 // The digital groups open on a fixed button when the program's value is no
 // known code: PATCH for the source, OFF for VOX.
@@ -35,7 +35,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 
 }  // namespace
 
-AudioSetupDialog::AudioSetupDialog(app::PersistedAudioSettings& settings,
+AudioSetupDialog::AudioSetupDialog(persist::PersistedAudioSettings& settings,
                                    const protocol::RadioState& radio, protocol::ProgramFlags& flags,
                                    link::LinkIndicators& indicators)
     : m_settings(settings), m_flags(flags), m_indicators(indicators) {
@@ -126,14 +126,14 @@ void AudioSetupDialog::showOpeningValues(const protocol::RadioState& radio) {
 }
 
 void AudioSetupDialog::load() {
-    if (!link::fileExists(app::kAudioSetupFileName, m_indicators)) {
+    if (!link::fileExists(persist::kAudioSetupFileName, m_indicators)) {
         return;
     }
-    const std::optional<QString> text = app::readPersistedFile(app::kAudioSetupFileName);
+    const std::optional<QString> text = persist::readPersistedFile(persist::kAudioSetupFileName);
     if (!text) {
         return;
     }
-    const app::PersistedAudioSettings file = app::parseAudioSetup(*text);
+    const persist::PersistedAudioSettings file = persist::parseAudioSetup(*text);
     // Unknown codes are taken as they are, with no button selected, except
     // for local/remote audio, which only a known code changes.
     m_phoneSource->showCode(file.SetupSource);
@@ -151,8 +151,8 @@ void AudioSetupDialog::load() {
 }
 
 void AudioSetupDialog::save() {
-    if (const auto failure = app::saveAudioSetup(m_working)) {
-        m_indicators.showErrorInfo(failure->report(app::kAudioSetupFileName));
+    if (const auto failure = persist::saveAudioSetup(m_working)) {
+        m_indicators.showErrorInfo(failure->report(persist::kAudioSetupFileName));
     }
 }
 

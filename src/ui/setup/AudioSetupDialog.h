@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "app/persist/PersistedAudioSettings.h"
 #include "link/LinkIndicators.h"
+#include "persist/PersistedAudioSettings.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioState.h"
 #include "ui/setup/CodeOptionGroup.h"
@@ -29,11 +29,11 @@ class AudioSetupDialog : public QDialog {
     Q_OBJECT
 
 public:
-    AudioSetupDialog(app::PersistedAudioSettings& settings, const protocol::RadioState& radio,
+    AudioSetupDialog(persist::PersistedAudioSettings& settings, const protocol::RadioState& radio,
                      protocol::ProgramFlags& flags, link::LinkIndicators& indicators);
 
     /// The values Apply would hand on and Save would write now.
-    const app::PersistedAudioSettings& working() const { return m_working; }
+    const persist::PersistedAudioSettings& working() const { return m_working; }
 
     /// Every way of closing ends here; announces the unload.
     void done(int result) override;
@@ -50,11 +50,11 @@ private:
     void save();
     void apply();
 
-    app::PersistedAudioSettings& m_settings;
+    persist::PersistedAudioSettings& m_settings;
     protocol::ProgramFlags& m_flags;
     link::LinkIndicators& m_indicators;
     /// Only SetupSource to DigitalVox are used.
-    app::PersistedAudioSettings m_working;
+    persist::PersistedAudioSettings m_working;
 
     CodeOptionGroup* m_phoneSource = nullptr;
     CodeOptionGroup* m_ptt = nullptr;

@@ -17,7 +17,7 @@ Control* named(Control* control, const char* name) {
 
 }  // namespace
 
-LinkSetupDialog::LinkSetupDialog(app::StationLinks& links, ApplyLinks applyLinks,
+LinkSetupDialog::LinkSetupDialog(persist::StationLinks& links, ApplyLinks applyLinks,
                                  link::LinkIndicators& indicators, const QString& status)
     : m_links(links), m_applyLinks(std::move(applyLinks)), m_indicators(indicators) {
     setObjectName(QStringLiteral("frmLinkSetup"));
@@ -90,12 +90,12 @@ void LinkSetupDialog::apply() {
     const QString address = m_txtAddress->text().trimmed();
     m_links.extendedCat = m_chkExtendedCat->isChecked();
     m_links.networkEnabled = m_chkNetwork->isChecked();
-    m_links.networkAddress = address.isEmpty() ? app::StationLinks{}.networkAddress : address;
+    m_links.networkAddress = address.isEmpty() ? persist::StationLinks{}.networkAddress : address;
     m_links.networkPort = port;
     showLinks();
     m_lblStatus->setText(m_applyLinks());
-    if (const auto failure = app::saveStationLinks(m_links)) {
-        m_indicators.showErrorInfo(failure->report(app::kStationLinksFileName));
+    if (const auto failure = persist::saveStationLinks(m_links)) {
+        m_indicators.showErrorInfo(failure->report(persist::kStationLinksFileName));
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <functional>
 
-#include "app/persist/StationLinksFile.h"
 #include "link/LinkIndicators.h"
+#include "persist/StationLinksFile.h"
 
 namespace tq::ui {
 
@@ -18,7 +18,7 @@ namespace tq::ui {
 ///
 /// Apply hands the values to the program, which starts, moves or stops the
 /// server at once, shows what the server now does, and keeps the values in
-/// StationLinks.txt (a failed write is reported in the information box).
+/// persist::StationLinks.txt (a failed write is reported in the information box).
 /// The opener disables the main window and shows the dialog modal; closing
 /// it discards values not applied.
 class LinkSetupDialog : public QDialog {
@@ -29,7 +29,7 @@ public:
     /// response, as a line for the operator.
     using ApplyLinks = std::function<QString()>;
 
-    LinkSetupDialog(app::StationLinks& links, ApplyLinks applyLinks,
+    LinkSetupDialog(persist::StationLinks& links, ApplyLinks applyLinks,
                     link::LinkIndicators& indicators, const QString& status);
 
     void done(int result) override;
@@ -42,7 +42,7 @@ private:
     void showLinks();
     void apply();
 
-    app::StationLinks& m_links;
+    persist::StationLinks& m_links;
     ApplyLinks m_applyLinks;
     link::LinkIndicators& m_indicators;
 

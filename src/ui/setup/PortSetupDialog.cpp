@@ -3,10 +3,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "app/persist/PersistedFile.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/PortMap.h"
+#include "persist/PersistedFile.h"
 
 namespace tq::ui {
 
@@ -30,8 +30,8 @@ QStringList baudItems() {
 
 QStringList handshakeNames() {
     QStringList names;
-    for (int i = 0; i < app::kHandshakeCount; ++i) {
-        names << app::handshakeName(i);
+    for (int i = 0; i < persist::kHandshakeCount; ++i) {
+        names << persist::handshakeName(i);
     }
     return names;
 }
@@ -200,7 +200,7 @@ void PortSetupDialog::connectControls() {
     connect(m_cmbSelectPort, &QComboBox::currentTextChanged, this,
             &PortSetupDialog::showPortDevice);
     connect(m_fraHandShake, &CodeOptionGroup::codeClicked, this,
-            [this](const QString& name) { m_handshakeIndex = app::handshakeIndex(name); });
+            [this](const QString& name) { m_handshakeIndex = persist::handshakeIndex(name); });
     connect(m_cmdApply, &QPushButton::clicked, this, &PortSetupDialog::apply);
     connect(m_cmdCancel, &QPushButton::clicked, this, &PortSetupDialog::cancel);
     connect(m_cmdLoad, &QPushButton::clicked, this, &PortSetupDialog::load);
@@ -268,18 +268,18 @@ void PortSetupDialog::showPortDevice(const QString& portText) {
 
 void PortSetupDialog::selectHandshake(int index) {
     m_handshakeIndex = index;
-    m_fraHandShake->showCode(app::handshakeName(index));
+    m_fraHandShake->showCode(persist::handshakeName(index));
 }
 
 void PortSetupDialog::load() {
     if (!link::fileExists(m_form.fileName, m_indicators)) {
         return;
     }
-    const std::optional<QString> text = app::readPersistedFile(m_form.fileName);
+    const std::optional<QString> text = persist::readPersistedFile(m_form.fileName);
     if (!text) {
         return;
     }
-    const app::PortSetupFile lines = app::parsePortSetup(*text);
+    const persist::PortSetupFile lines = persist::parsePortSetup(*text);
     if (m_chkExtPTTEna != nullptr) {
         // Only 1 ticks the box, as only "1" switches the line on at start-up
         // (" 1 " reads as 1 too).
@@ -297,28 +297,28 @@ void PortSetupDialog::load() {
         // A rig type typed by hand and saved comes back as an item of its own.
         showAsItem(m_cmbRigType, lines.fourth);
     }
-    selectHandshake(app::handshakeIndex(lines.handshake));
+    selectHandshake(persist::handshakeIndex(lines.handshake));
 }
 
-app::PortSetupFile PortSetupDialog::shownLines() const {
+persist::PortSetupFile PortSetupDialog::shownLines() const {
     const QString bits =
         m_cmbBits != nullptr ? u',' + m_cmbBits->currentText() : m_form.lineSettings;
     const bool extPtt = m_chkExtPTTEna != nullptr && m_chkExtPTTEna->isChecked();
     const QString fourth =
-        m_cmbRigType != nullptr ? m_cmbRigType->currentText() : app::extPttLine(extPtt);
+        m_cmbRigType != nullptr ? m_cmbRigType->currentText() : persist::extPttLine(extPtt);
     return {m_cmbSelectPort->currentText(), m_cmbSelectBaudRate->currentText() + bits,
-            app::handshakeName(m_handshakeIndex), fourth};
+            persist::handshakeName(m_handshakeIndex), fourth};
 }
 
 void PortSetupDialog::save() {
     if (const auto failure =
-            app::savePortSetup(m_form.fileName, shownLines(), m_form.fourthDescription)) {
+            persist::savePortSetup(m_form.fileName, shownLines(), m_form.fourthDescription)) {
         m_indicators.showErrorInfo(failure->report(m_form.fileName));
     }
 }
 
 void PortSetupDialog::apply() {
-    const app::PortSetupFile lines = shownLines();
+    const persist::PortSetupFile lines = shownLines();
     *m_target.settings = lines.settings;
     *m_target.handshake = lines.handshake;
     *m_target.portNumber = lines.portNumber;

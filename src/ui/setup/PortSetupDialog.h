@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/persist/PortSetupFile.h"
 #include "link/LinkIndicators.h"
 #include "link/SerialPort.h"
+#include "persist/PortSetupFile.h"
 #include "protocol/ProgramFlags.h"
 #include "ui/setup/CodeOptionGroup.h"
 #include "ui/setup/PortSetupForm.h"
@@ -63,7 +63,7 @@ private:
     void apply();
     void cancel();
     /// The four data lines as the controls stand.
-    app::PortSetupFile shownLines() const;
+    persist::PortSetupFile shownLines() const;
 
     PortSetupForm m_form;
     PortSetupTarget m_target;

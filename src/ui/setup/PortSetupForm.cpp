@@ -1,6 +1,6 @@
 #include "ui/setup/PortSetupForm.h"
 
-#include "app/persist/PortSetupFile.h"
+#include "persist/PortSetupFile.h"
 
 namespace tq::ui {
 
@@ -8,7 +8,7 @@ PortSetupForm PortSetupForm::radioPort() {
     PortSetupForm form;
     form.formName = QStringLiteral("frmPortSetup");
     form.caption = QStringLiteral("Port Setup");
-    form.fileName = app::kPortSetupFileName;
+    form.fileName = persist::kPortSetupFileName;
     form.foundCaption = QStringLiteral("Available Ports");
     form.portRangeNote = QStringLiteral("Only Ports 1 through 16 are useable.");
     form.defaultSettingsNote =
@@ -16,7 +16,7 @@ PortSetupForm PortSetupForm::radioPort() {
     // The radio speaks 7 data bits with odd parity, whatever the baud rate.
     form.lineSettings = QStringLiteral(",O,7,1");
     form.extPttCaption = QStringLiteral("Enable DSR as External PTT");
-    form.fourthDescription = app::extPttDescription();
+    form.fourthDescription = persist::extPttDescription();
     form.changedFlag = &protocol::ProgramFlags::RadioPortChanged;
     form.cancelClearsChanged = false;
     form.showsClosedPort = true;
@@ -27,7 +27,7 @@ PortSetupForm PortSetupForm::catPort() {
     PortSetupForm form;
     form.formName = QStringLiteral("frmCATSetup");
     form.caption = QStringLiteral("CAT Setup");
-    form.fileName = app::kCatSetupFileName;
+    form.fileName = persist::kCatSetupFileName;
     form.foundCaption = QStringLiteral("Available Ports Found");
     // Station software comes with its own line settings, so they are chosen
     // rather than fixed.
@@ -37,7 +37,7 @@ PortSetupForm PortSetupForm::catPort() {
     form.rigTypeCaption = QStringLiteral("Rig Type");
     form.rigTypeItems = {QStringLiteral("Kenwood"), QStringLiteral("Elecraft"),
                          QStringLiteral("FT-450")};
-    form.fourthDescription = app::rigTypeDescription();
+    form.fourthDescription = persist::rigTypeDescription();
     form.changedFlag = &protocol::ProgramFlags::CatPortChanged;
     // The port is re-opened by the menu after the dialog closes; Cancel must
     // not leave an earlier request behind for it.

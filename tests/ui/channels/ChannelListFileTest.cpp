@@ -2,10 +2,10 @@
 
 #include <QFile>
 
-#include "app/persist/DataDirectoryTest.h"
 #include "link/QStringPrinter.h"
-#include "ui/channels/ChannelFolders.h"
-#include "ui/channels/ChannelListFile.h"
+#include "persist/ChannelFolders.h"
+#include "persist/ChannelListFile.h"
+#include "persist/DataDirectoryTest.h"
 
 namespace tq::ui {
 namespace {
@@ -27,7 +27,9 @@ TEST(ChannelListLine, ReadsCommaAndSpaceSeparatedLinesInBothFrequencyForms) {
         {"06 21200.00 AM broadcast relay", "0621200003"},
     };
     for (const auto& [line, entry] : cases) {
-        EXPECT_EQ(parseChannelLine(QString::fromUtf8(line)), QString::fromLatin1(entry)) << line;
+        EXPECT_EQ(tq::persist::parseChannelLine(QString::fromUtf8(line)),
+                  QString::fromLatin1(entry))
+            << line;
     }
 }
 
@@ -59,37 +61,42 @@ TEST(ChannelListLine, SkipsLinesOutOfFormatOrRange) {
         "01,\xd9\xa1\xd9\xa4\xd9\xa0\xd9\xa7\xd9\xa5.00,USB",
     };
     for (const char* line : refused) {
-        EXPECT_EQ(parseChannelLine(QString::fromUtf8(line)), std::nullopt) << line;
+        EXPECT_EQ(tq::persist::parseChannelLine(QString::fromUtf8(line)), std::nullopt) << line;
     }
 }
 
 TEST(ChannelListFile, WritesFiveDigitKilohertzAndModeWords) {
-    EXPECT_EQ(formatChannelLine(QStringLiteral("0114075001")), QStringLiteral("01,14075.00,USB"));
-    EXPECT_EQ(formatChannelLine(QStringLiteral("0903500004")), QStringLiteral("09,03500.00,CW"));
-    EXPECT_EQ(formatChannelLine(QStringLiteral("0107150003")), QStringLiteral("01,07150.00,AM"));
-    EXPECT_EQ(formatChannelLine(QStringLiteral("4229999992")), QStringLiteral("42,29999.99,LSB"));
+    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0114075001")),
+              QStringLiteral("01,14075.00,USB"));
+    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0903500004")),
+              QStringLiteral("09,03500.00,CW"));
+    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0107150003")),
+              QStringLiteral("01,07150.00,AM"));
+    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("4229999992")),
+              QStringLiteral("42,29999.99,LSB"));
     // An entry the radio garbled keeps its characters; its line does not
     // read back.
-    const QString garbled = formatChannelLine(QStringLiteral("0514075009"));
+    const QString garbled = tq::persist::formatChannelLine(QStringLiteral("0514075009"));
     EXPECT_EQ(garbled, QStringLiteral("05,14075.00,"));
-    EXPECT_EQ(parseChannelLine(garbled), std::nullopt);
-    EXPECT_EQ(formatChannelLine(QStringLiteral("05")), QStringLiteral("05,     .  ,"));
+    EXPECT_EQ(tq::persist::parseChannelLine(garbled), std::nullopt);
+    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("05")), QStringLiteral("05,     .  ,"));
 
-    EXPECT_EQ(formatChannelList({QStringLiteral("0114075001"), QStringLiteral("0903500004")}),
+    EXPECT_EQ(tq::persist::formatChannelList(
+                  {QStringLiteral("0114075001"), QStringLiteral("0903500004")}),
               QStringLiteral("01,14075.00,USB\r\n09,03500.00,CW\r\n"));
-    EXPECT_EQ(formatChannelList({}), QString());
+    EXPECT_EQ(tq::persist::formatChannelList({}), QString());
 }
 
 TEST(ChannelListFile, WhatIsWrittenReadsBackAndUnfitLinesAreSkipped) {
     const QStringList entries = {QStringLiteral("0114075001"), QStringLiteral("0001600002"),
                                  QStringLiteral("9929999993"), QStringLiteral("0114075004")};
-    EXPECT_EQ(parseChannelList(formatChannelList(entries)), entries);
+    EXPECT_EQ(tq::persist::parseChannelList(tq::persist::formatChannelList(entries)), entries);
 
     // LF line ends, no end on the last line, comments and blank lines mixed
     // in; the list keeps the file's order and its repeated channels.
     const QString text = QStringLiteral(
         "Channel list\n\n05,7150.00,LSB\n02 7150.00 LSB\r\n08,31000.00,USB\n05,3500.00,CW");
-    EXPECT_EQ(parseChannelList(text),
+    EXPECT_EQ(tq::persist::parseChannelList(text),
               QStringList({QStringLiteral("0507150002"), QStringLiteral("0207150002"),
                            QStringLiteral("0503500004")}));
 }
@@ -99,30 +106,31 @@ class ChannelListFileOnDisk : public test::DataDirectoryTest {};
 TEST_F(ChannelListFileOnDisk, ReadsAFileUpToTheSizeLimitAndRefusesALargerOne) {
     writeFile(QStringLiteral("list.txt"),
               QByteArrayLiteral("01,14075.00,USB\r\n\x00\xff\xfe garbage\r\n"));
-    const auto read = readChannelFile(QStringLiteral("list.txt"));
+    const auto read = tq::persist::readChannelFile(QStringLiteral("list.txt"));
     ASSERT_TRUE(std::holds_alternative<QStringList>(read));
     EXPECT_EQ(std::get<QStringList>(read), QStringList{QStringLiteral("0114075001")});
 
     // A file at the limit is read; one byte more and it is refused whole.
-    QByteArray big(kMaxChannelFileBytes, ' ');
+    QByteArray big(tq::persist::kMaxChannelFileBytes, ' ');
     big.replace(0, 16, "02,7150.00,LSB\r\n");
     writeFile(QStringLiteral("big.txt"), big);
-    const auto atLimit = readChannelFile(QStringLiteral("big.txt"));
+    const auto atLimit = tq::persist::readChannelFile(QStringLiteral("big.txt"));
     ASSERT_TRUE(std::holds_alternative<QStringList>(atLimit));
     EXPECT_EQ(std::get<QStringList>(atLimit), QStringList{QStringLiteral("0207150002")});
     writeFile(QStringLiteral("big.txt"), big + ' ');
-    const auto over = readChannelFile(QStringLiteral("big.txt"));
-    ASSERT_TRUE(std::holds_alternative<app::PersistedFileError>(over));
-    EXPECT_EQ(std::get<app::PersistedFileError>(over).report(QStringLiteral("big.txt")),
+    const auto over = tq::persist::readChannelFile(QStringLiteral("big.txt"));
+    ASSERT_TRUE(std::holds_alternative<tq::persist::PersistedFileError>(over));
+    EXPECT_EQ(std::get<tq::persist::PersistedFileError>(over).report(QStringLiteral("big.txt")),
               QStringLiteral("big.txt: Err 27. File too large"));
 }
 
 TEST(ChannelFolders, WindowsKeepsBothPublicFoldersElsewhereTheDataDirectory) {
-    const ChannelFolders windows = ChannelFolders::windows();
+    const tq::persist::ChannelFolders windows = tq::persist::ChannelFolders::windows();
     EXPECT_EQ(windows.dialogDirectory, QStringLiteral("C:\\Users\\Public\\TQ5820Files"));
     EXPECT_EQ(windows.defaultFile,
               QStringLiteral("C:\\Users\\Public\\TQ5820 Files\\Channel List.txt"));
-    const ChannelFolders here = ChannelFolders::inDataDirectory(QStringLiteral("/srv/tq/data"));
+    const tq::persist::ChannelFolders here =
+        tq::persist::ChannelFolders::inDataDirectory(QStringLiteral("/srv/tq/data"));
     EXPECT_EQ(here.dialogDirectory, QStringLiteral("/srv/tq/data"));
     EXPECT_EQ(here.defaultFile, QStringLiteral("/srv/tq/data/Channel List.txt"));
 }

@@ -9,15 +9,15 @@
 
 #include <QTest>
 
-#include "app/persist/DataDirectoryTest.h"
-#include "app/persist/ReadOnlyDirectory.h"
 #include "link/QStringPrinter.h"
-#include "link/TestClock.h"
+#include "persist/DataDirectoryTest.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "sim/SimulatedPort.h"
 #include "support/RecordingIndicators.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 #include "ui/channels/frmChannelSetup.h"
-#include "ui/setup/ScriptedPrompts.h"
 
 namespace tq::ui {
 namespace {
@@ -78,15 +78,15 @@ protected:
     }
     QString inDirectory(const QString& name) const { return QDir(directory()).filePath(name); }
     /// A file dialog's title, starting place and filters, as one line.
-    static QString fileDialog(const ScriptedPrompts::Prompt& p) {
+    static QString fileDialog(const tq::test::ScriptedPrompts::Prompt& p) {
         return QStringList{p.title, p.directory, p.filter, p.selectedFilter}.join(u'|');
     }
 
     protocol::RadioState state;
-    link::TestClock clock{12 * 3600.0};
+    tq::test::TestClock clock{12 * 3600.0};
     sim::SimulatedPort port{clock};
     test::RecordingIndicators info;
-    ScriptedPrompts prompts;
+    tq::test::ScriptedPrompts prompts;
     std::unique_ptr<protocol::RadioLink> link;
     std::unique_ptr<frmChannelSetup> window;
     QStringList progress;
@@ -243,7 +243,7 @@ TEST_F(ChannelSetup, OpenFileOffersFindFileForAMissingFileAndReadsOnlyWhatFits) 
     prompts.answerOpenFile(inDirectory("mine"));
     click(window->cmdOpenFile);
     ASSERT_EQ(prompts.prompts().size(), 1);
-    EXPECT_EQ(prompts.prompts().first().kind, ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(prompts.prompts().first().kind, tq::test::ScriptedPrompts::Kind::OpenFile);
     EXPECT_EQ(fileDialog(prompts.prompts().first()),
               "Select a source file |" + directory() + "|Text files (*.txt)|Text files (*.txt)");
     EXPECT_EQ(window->txtFilename->text(), inDirectory("mine.txt"));
@@ -274,7 +274,7 @@ TEST_F(ChannelSetup, SaveFileWritesTheListWhereTheOperatorChose) {
     prompts.answerSaveFile(inDirectory("saved"));
     click(window->cmdSaveFile);
 
-    EXPECT_EQ(prompts.prompts().first().kind, ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(prompts.prompts().first().kind, tq::test::ScriptedPrompts::Kind::SaveFile);
     EXPECT_EQ(fileDialog(prompts.prompts().first()),
               "Select the Destination File.|" + directory() +
                   "|All Files (*.*);;Text Files (*.txt)|Text Files (*.txt)");

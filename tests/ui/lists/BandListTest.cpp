@@ -5,45 +5,46 @@
 #include <QStringList>
 
 #include "link/QStringPrinter.h"
-#include "ui/lists/BandList.h"
+#include "panel/ListFrequency.h"
+#include "persist/BandList.h"
 #include "ui/lists/BandSelectPlacement.h"
-#include "ui/lists/ListFrequency.h"
 
 namespace tq::ui {
 
-void PrintTo(const BandListRow& row, std::ostream* out) {
+void PrintTo(const tq::persist::BandListRow& row, std::ostream* out) {
     *out << '{' << row.freq.toStdString() << '|' << row.mode.toStdString() << '|'
          << row.info.toStdString() << '}';
 }
 
 namespace {
 
-BandListRows rowsOf(std::initializer_list<BandListRow> first) {
-    BandListRows rows;
+tq::persist::BandListRows rowsOf(std::initializer_list<tq::persist::BandListRow> first) {
+    tq::persist::BandListRows rows;
     std::size_t i = 0;
-    for (const BandListRow& row : first) {
+    for (const tq::persist::BandListRow& row : first) {
         rows[i++] = row;
     }
     return rows;
 }
 
 TEST(BandListFormat, ReaderSplitsFieldsAtRunsOfSpacesAndKeepsTheNoteWhole) {
-    const BandListRows rows =
-        parseBandList(QStringLiteral("14.20000   USB    Net control   \r\n"
-                                     "7.150 LSB\r\n"
-                                     "7.150 \n"
-                                     "\r\n"
-                                     " USB leading blank\r\n"
-                                     "3.5\r\n"
-                                     "10.1 cw a\tb  c"));
-    EXPECT_EQ(rows[0], (BandListRow{"14.20000", "USB", "Net control   "}));
-    EXPECT_EQ(rows[1], (BandListRow{"7.150", "LSB", ""}));
-    EXPECT_EQ(rows[2], (BandListRow{"7.150", "", ""}));
-    EXPECT_EQ(rows[3], BandListRow{}) << "an empty line still uses up its row";
-    EXPECT_EQ(rows[4], (BandListRow{"", "USB", "leading blank"}));
-    EXPECT_EQ(rows[5], (BandListRow{"3.5", "", ""})) << "a line without a space is all frequency";
-    EXPECT_EQ(rows[6], (BandListRow{"10.1", "cw", "a\tb  c"}));
-    EXPECT_EQ(rows[7], BandListRow{});
+    const tq::persist::BandListRows rows =
+        tq::persist::parseBandList(QStringLiteral("14.20000   USB    Net control   \r\n"
+                                                  "7.150 LSB\r\n"
+                                                  "7.150 \n"
+                                                  "\r\n"
+                                                  " USB leading blank\r\n"
+                                                  "3.5\r\n"
+                                                  "10.1 cw a\tb  c"));
+    EXPECT_EQ(rows[0], (tq::persist::BandListRow{"14.20000", "USB", "Net control   "}));
+    EXPECT_EQ(rows[1], (tq::persist::BandListRow{"7.150", "LSB", ""}));
+    EXPECT_EQ(rows[2], (tq::persist::BandListRow{"7.150", "", ""}));
+    EXPECT_EQ(rows[3], tq::persist::BandListRow{}) << "an empty line still uses up its row";
+    EXPECT_EQ(rows[4], (tq::persist::BandListRow{"", "USB", "leading blank"}));
+    EXPECT_EQ(rows[5], (tq::persist::BandListRow{"3.5", "", ""}))
+        << "a line without a space is all frequency";
+    EXPECT_EQ(rows[6], (tq::persist::BandListRow{"10.1", "cw", "a\tb  c"}));
+    EXPECT_EQ(rows[7], tq::persist::BandListRow{});
 }
 
 TEST(BandListFormat, ReaderTakesOnlyTheFirstFourteenLines) {
@@ -51,15 +52,15 @@ TEST(BandListFormat, ReaderTakesOnlyTheFirstFourteenLines) {
     for (int line = 1; line <= 20; ++line) {
         text += QStringLiteral("%1.000 USB line %1\r\n").arg(line);
     }
-    const BandListRows rows = parseBandList(text);
+    const tq::persist::BandListRows rows = tq::persist::parseBandList(text);
     EXPECT_EQ(rows[0].info, "line 1");
-    EXPECT_EQ(rows[13], (BandListRow{"14.000", "USB", "line 14"}));
+    EXPECT_EQ(rows[13], (tq::persist::BandListRow{"14.000", "USB", "line 14"}));
 }
 
 TEST(BandListFormat, WrittenFileHasFourteenLinesAndReadsBackUnchanged) {
-    const BandListRows rows = rowsOf(
+    const tq::persist::BandListRows rows = rowsOf(
         {{"14.20000", "USB", "Net control   "}, {"7.1", "lsb", ""}, {"3.5", "CW", "DX  window"}});
-    const QString text = formatBandList(rows);
+    const QString text = tq::persist::formatBandList(rows);
     EXPECT_TRUE(text.startsWith(QStringLiteral("14.20000 USB Net control   \r\n7.1 lsb \r\n")));
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 15);
@@ -67,46 +68,49 @@ TEST(BandListFormat, WrittenFileHasFourteenLinesAndReadsBackUnchanged) {
     for (int line = 3; line < 14; ++line) {
         EXPECT_EQ(lines[line], "  ") << line;
     }
-    EXPECT_EQ(parseBandList(text), rows);
+    EXPECT_EQ(tq::persist::parseBandList(text), rows);
 }
 
 TEST(BandListFormat, LineBreaksInsideAFieldDoNotAddLines) {
-    const QString text = formatBandList(rowsOf({{"7.1", "LSB", "two\r\nlines"}}));
+    const QString text = tq::persist::formatBandList(rowsOf({{"7.1", "LSB", "two\r\nlines"}}));
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 14);
-    EXPECT_EQ(parseBandList(text)[0].info, "two  lines");
+    EXPECT_EQ(tq::persist::parseBandList(text)[0].info, "two  lines");
 }
 
 TEST(BandListSort, SortKeyIsTheLeadingNumber) {
-    EXPECT_FLOAT_EQ(bandSortKey(QStringLiteral("14.3")), 14.3F);
-    EXPECT_FLOAT_EQ(bandSortKey(QStringLiteral("  7.1 MHz")), 7.1F);
-    EXPECT_FLOAT_EQ(bandSortKey(QStringLiteral(".5")), 0.5F);
+    EXPECT_FLOAT_EQ(tq::persist::bandSortKey(QStringLiteral("14.3")), 14.3F);
+    EXPECT_FLOAT_EQ(tq::persist::bandSortKey(QStringLiteral("  7.1 MHz")), 7.1F);
+    EXPECT_FLOAT_EQ(tq::persist::bandSortKey(QStringLiteral(".5")), 0.5F);
     for (const char* zero : {"", " ", "0", ".", "-", "USB", "abc7.1", "0x1A"}) {
-        EXPECT_EQ(bandSortKey(QString::fromLatin1(zero)), 0.0F) << zero;
+        EXPECT_EQ(tq::persist::bandSortKey(QString::fromLatin1(zero)), 0.0F) << zero;
     }
 }
 
 TEST(BandListSort, AscendingWithEqualFrequenciesReversedAndEmptyRowsDropped) {
-    const BandListRows sorted = sortBandList(rowsOf({{"14.3", "USB", "first"},
-                                                     {"", "", "lost note"},
-                                                     {"7.1", "LSB", ""},
-                                                     {"14.3", "CW", "second"}}));
-    EXPECT_EQ(sorted[0], (BandListRow{"7.1", "LSB", ""}));
-    EXPECT_EQ(sorted[1], (BandListRow{"14.3", "CW", "second"}));
-    EXPECT_EQ(sorted[2], (BandListRow{"14.3", "USB", "first"}));
-    for (std::size_t row = 3; row < kBandListRows; ++row) {
-        EXPECT_EQ(sorted[row], BandListRow{}) << row;
+    const tq::persist::BandListRows sorted =
+        tq::persist::sortBandList(rowsOf({{"14.3", "USB", "first"},
+                                          {"", "", "lost note"},
+                                          {"7.1", "LSB", ""},
+                                          {"14.3", "CW", "second"}}));
+    EXPECT_EQ(sorted[0], (tq::persist::BandListRow{"7.1", "LSB", ""}));
+    EXPECT_EQ(sorted[1], (tq::persist::BandListRow{"14.3", "CW", "second"}));
+    EXPECT_EQ(sorted[2], (tq::persist::BandListRow{"14.3", "USB", "first"}));
+    for (std::size_t row = 3; row < tq::persist::kBandListRows; ++row) {
+        EXPECT_EQ(sorted[row], tq::persist::BandListRow{}) << row;
     }
 
     // A word or "0" has the value 0: the row goes, note and all.
-    const BandListRows words = sortBandList(rowsOf({{"WWV", "AME", "time signal"},
-                                                    {"0", "USB", "zero"},
-                                                    {"10.0", "AME", "ten"},
-                                                    {"3.5", "CW", ""}}));
+    const tq::persist::BandListRows words =
+        tq::persist::sortBandList(rowsOf({{"WWV", "AME", "time signal"},
+                                          {"0", "USB", "zero"},
+                                          {"10.0", "AME", "ten"},
+                                          {"3.5", "CW", ""}}));
     EXPECT_EQ(words[0].freq, "3.5");
     EXPECT_EQ(words[1].info, "ten");
-    EXPECT_EQ(words[2], BandListRow{});
+    EXPECT_EQ(words[2], tq::persist::BandListRow{});
     // Values equal in single precision count as the same frequency.
-    const BandListRows close = sortBandList(rowsOf({{"14.3", "", "a"}, {"14.3000001", "", "b"}}));
+    const tq::persist::BandListRows close =
+        tq::persist::sortBandList(rowsOf({{"14.3", "", "a"}, {"14.3000001", "", "b"}}));
     EXPECT_EQ(close[0].info, "b");
     EXPECT_EQ(close[1].info, "a");
 }
@@ -118,37 +122,43 @@ TEST(ListFrequency, ConvertsMegahertzTextToSevenDigits) {
         {"7.1 MHz", "0710000"}, {"14,2", "1420000"},   {"USB", "0000000"},
     };
     for (const auto& [text, digits] : cases) {
-        EXPECT_EQ(listFrequencyDigits(QString::fromLatin1(text)), QString::fromLatin1(digits))
+        EXPECT_EQ(tq::panel::listFrequencyDigits(QString::fromLatin1(text)),
+                  QString::fromLatin1(digits))
             << text;
     }
     // More digits than places: not a frequency the radio can be tuned to.
-    EXPECT_EQ(listFrequencyDigits(QStringLiteral("7.123456")), std::nullopt);
-    EXPECT_EQ(listFrequencyDigits(QStringLiteral("14.200001")), std::nullopt);
-    EXPECT_EQ(listFrequencyDigits(QStringLiteral("14200000")), std::nullopt);
+    EXPECT_EQ(tq::panel::listFrequencyDigits(QStringLiteral("7.123456")), std::nullopt);
+    EXPECT_EQ(tq::panel::listFrequencyDigits(QStringLiteral("14.200001")), std::nullopt);
+    EXPECT_EQ(tq::panel::listFrequencyDigits(QStringLiteral("14200000")), std::nullopt);
 }
 
 TEST(ListFrequency, AcceptsOnlyTheTuningRange) {
     for (const char* text : {"1.6", "29.99999", "14.2"}) {
-        EXPECT_TRUE(inTuningRange(*listFrequencyDigits(QString::fromLatin1(text)))) << text;
+        EXPECT_TRUE(
+            tq::panel::inTuningRange(*tq::panel::listFrequencyDigits(QString::fromLatin1(text))))
+            << text;
     }
     for (const char* text : {"1.5", "1.59999", "30.0", "0", "word"}) {
-        EXPECT_FALSE(inTuningRange(*listFrequencyDigits(QString::fromLatin1(text)))) << text;
+        EXPECT_FALSE(
+            tq::panel::inTuningRange(*tq::panel::listFrequencyDigits(QString::fromLatin1(text))))
+            << text;
     }
 }
 
 TEST(ListFrequency, RadioReplyAndModeCodes) {
-    EXPECT_EQ(listFrequencyFromReply(QStringLiteral("F0715000")), "7.15000");
-    EXPECT_EQ(listFrequencyFromReply(QStringLiteral("F1407500")), "14.07500");
-    EXPECT_EQ(listFrequencyFromReply(QStringLiteral("F0016000")), "0.16000");
+    EXPECT_EQ(tq::panel::listFrequencyFromReply(QStringLiteral("F0715000")), "7.15000");
+    EXPECT_EQ(tq::panel::listFrequencyFromReply(QStringLiteral("F1407500")), "14.07500");
+    EXPECT_EQ(tq::panel::listFrequencyFromReply(QStringLiteral("F0016000")), "0.16000");
     for (const char* reply : {"        ", "F14075", "F14O7500", "M1"}) {
-        EXPECT_EQ(listFrequencyFromReply(QString::fromLatin1(reply)), std::nullopt) << reply;
+        EXPECT_EQ(tq::panel::listFrequencyFromReply(QString::fromLatin1(reply)), std::nullopt)
+            << reply;
     }
-    EXPECT_EQ(modeWordOf(QStringLiteral("M3")), "AME");
-    EXPECT_EQ(modeWordOf(QStringLiteral("M5")), std::nullopt);
-    EXPECT_EQ(modeCodeOf(QStringLiteral("usb")), "M1");
-    EXPECT_EQ(modeCodeOf(QStringLiteral("Cw")), "M4");
-    EXPECT_EQ(modeCodeOf(QStringLiteral("AM")), std::nullopt);
-    EXPECT_EQ(modeCodeOf(QString()), std::nullopt);
+    EXPECT_EQ(tq::panel::modeWordOf(QStringLiteral("M3")), "AME");
+    EXPECT_EQ(tq::panel::modeWordOf(QStringLiteral("M5")), std::nullopt);
+    EXPECT_EQ(tq::panel::modeCodeOf(QStringLiteral("usb")), "M1");
+    EXPECT_EQ(tq::panel::modeCodeOf(QStringLiteral("Cw")), "M4");
+    EXPECT_EQ(tq::panel::modeCodeOf(QStringLiteral("AM")), std::nullopt);
+    EXPECT_EQ(tq::panel::modeCodeOf(QString()), std::nullopt);
 }
 
 TEST(BandSelectPlacement, OpensOverTheBandFrameAndStaysOnTheScreen) {

@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/persist/ReadOnlyDirectory.h"
 #include "link/CurrentDirectory.h"
 #include "link/QStringPrinter.h"
+#include "panel/PanelColours.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "ui/lists/frmBandSelect.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/VfoPanelFixture.h"
 #include "ui/main/WidgetColours.h"
 
@@ -85,8 +85,8 @@ TEST_F(BandSelectWindowTest, FrequencyOutsideTheRadiosRangeShowsTheErrorAndSends
         EXPECT_FALSE(list.Option1[0]->isChecked()) << bad;
         EXPECT_FALSE(list.lblError->isHidden()) << bad;
     }
-    EXPECT_EQ(foreColour(list.txtFreq[0]), QColor(kRed));
-    EXPECT_EQ(foreColour(list.lblError), QColor(kRed));
+    EXPECT_EQ(foreColour(list.txtFreq[0]), QColor(tq::panel::kRed));
+    EXPECT_EQ(foreColour(list.lblError), QColor(tq::panel::kRed));
     EXPECT_FALSE(list.cmdGetFreq->isEnabled());
     EXPECT_FALSE(list.cmdSort->isEnabled());
     EXPECT_FALSE(list.cmdWriteFile->isEnabled());
@@ -95,7 +95,7 @@ TEST_F(BandSelectWindowTest, FrequencyOutsideTheRadiosRangeShowsTheErrorAndSends
     EXPECT_EQ(f.setting(Setting::Frequency), 160000);
     EXPECT_TRUE(list.lblError->isHidden());
     EXPECT_TRUE(list.cmdWriteFile->isEnabled());
-    EXPECT_NE(foreColour(list.txtFreq[2]), QColor(kRed));
+    EXPECT_NE(foreColour(list.txtFreq[2]), QColor(tq::panel::kRed));
 }
 
 TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteReportedOnTheMainWindow) {

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/persist/ReadOnlyDirectory.h"
 #include "link/CurrentDirectory.h"
 #include "link/QStringPrinter.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "ui/lists/frmScanFreqs.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/VfoPanelFixture.h"
@@ -43,7 +43,7 @@ protected:
         scan->cmdScan->click();
     }
     QByteArray readFile() {
-        QFile file(dir.filePath(kScanFreqsFileName));
+        QFile file(dir.filePath(tq::persist::kScanFreqsFileName));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QColor rowColour(int i) { return backColour(scan->Check1[static_cast<std::size_t>(i)]); }

@@ -4,16 +4,16 @@
 #include <QTest>
 #include <string>
 
-#include "link/TestClock.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "sim/SimulatedPort.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 #include "ui/main/AmplifierControls.h"
 
+using tq::panel::PanelRequest;
 using tq::ui::AmplifierControls;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -26,7 +26,8 @@ struct UiAmplifier : tq::test::WidgetTest {
     }
 
     /// The operator clicks; the main loop serves the request it raised.
-    void click(QPushButton* button, PanelRequest request, void (AmplifierControls::*op)()) {
+    void click(QPushButton* button, tq::panel::PanelRequest request,
+               void (AmplifierControls::*op)()) {
         button->setEnabled(true);
         QTest::mouseClick(button, Qt::LeftButton);
         ASSERT_TRUE(window.requests().isRaised(request));
@@ -34,13 +35,14 @@ struct UiAmplifier : tq::test::WidgetTest {
         EXPECT_FALSE(window.requests().isRaised(request));
     }
     void power() {
-        click(window.cmdAmpPwr, PanelRequest::cmdAmpPwr, &AmplifierControls::ampPwrCmd);
+        click(window.cmdAmpPwr, tq::panel::PanelRequest::cmdAmpPwr, &AmplifierControls::ampPwrCmd);
     }
     void operate() {
-        click(window.cmdAmpOpr, PanelRequest::cmdAmpOpr, &AmplifierControls::ampOprCmd);
+        click(window.cmdAmpOpr, tq::panel::PanelRequest::cmdAmpOpr, &AmplifierControls::ampOprCmd);
     }
     void tune() {
-        click(window.cmdTuneAmp, PanelRequest::cmdTuneAmp, &AmplifierControls::tuneAmpCmd);
+        click(window.cmdTuneAmp, tq::panel::PanelRequest::cmdTuneAmp,
+              &AmplifierControls::tuneAmpCmd);
     }
 
     /// Time passes in the main loop: the amplifier's reports reach the panel.
@@ -58,7 +60,7 @@ struct UiAmplifier : tq::test::WidgetTest {
     tq::protocol::RadioState state;
     tq::protocol::ProgramFlags flags;
     tq::ui::frmTQ5820 window{state, flags};
-    tq::link::TestClock clock;
+    tq::test::TestClock clock;
     tq::sim::SimulatedPort port{clock};
     tq::protocol::RadioLink link{port, clock, window, state};
     tq::protocol::RadioCommands commands{link};

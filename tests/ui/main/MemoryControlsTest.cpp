@@ -5,17 +5,17 @@
 #include <QTest>
 #include <string>
 
-#include "link/TestClock.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "sim/SimulatedPort.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 #include "ui/main/MemoryControls.h"
 
+using tq::panel::PanelRequest;
 using tq::sim::Setting;
 using tq::ui::frmTQ5820;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -65,7 +65,7 @@ struct UiMemory : tq::test::WidgetTest {
     tq::protocol::RadioState state;
     tq::protocol::ProgramFlags flags;
     frmTQ5820 window{state, flags};
-    tq::link::TestClock clock;
+    tq::test::TestClock clock;
     tq::sim::SimulatedPort port{clock};
     tq::protocol::RadioLink link{port, clock, window, state};
     tq::protocol::RadioCommands commands{link};
@@ -129,11 +129,11 @@ TEST_F(UiMemory, InMemoryOperationAReleasedChannelGoesOutOnceBetweenExchanges) {
 
 TEST_F(UiMemory, RecallAndStoreUseTheSelectedChannel) {
     showChannel("07");
-    window.requests().raise(PanelRequest::cmdM2V);
+    window.requests().raise(tq::panel::PanelRequest::cmdM2V);
     memory.m2vCmd();
     EXPECT_EQ(written(), "C07\n");
     EXPECT_EQ(window.lblInfo->text(), "Channel 07");
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::cmdM2V));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmdM2V));
     settle();
     EXPECT_EQ(vfoA(), "1407000");
     EXPECT_EQ(window.cmbMode->currentText(), "CW");
@@ -143,10 +143,10 @@ TEST_F(UiMemory, RecallAndStoreUseTheSelectedChannel) {
     state.FreqReply = QStringLiteral("F1420000");
     state.ModeReply = QStringLiteral("M1");
     showChannel("12");
-    window.requests().raise(PanelRequest::cmdV2M);
+    window.requests().raise(tq::panel::PanelRequest::cmdV2M);
     memory.v2mCmd();
     EXPECT_EQ(written(), "P1214200001\n");
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::cmdV2M));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmdV2M));
     EXPECT_EQ(port.radio().memory().channel(12).frequency, 1420000);
 
     port.clearWritten();
@@ -160,7 +160,7 @@ TEST_F(UiMemory, LeavingMemoryOperationRestoresVfoAExactly) {
     showChannel("06");  // 14.060 00 MHz AME
     QTest::mouseClick(window.cmdVM, Qt::LeftButton);
     memory.vmCmd();
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::cmdVM));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmdVM));
     EXPECT_EQ(window.cmdVM->text(), "VFO");
     EXPECT_TRUE(window.FrequencyLock);
     EXPECT_EQ(written(), "C06\n");

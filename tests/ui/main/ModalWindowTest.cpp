@@ -6,14 +6,14 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "link/TestClock.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 
 namespace tq::test {
 namespace {
 
 struct ModalWindowTest : WidgetTest {
-    link::TestClock clock;
+    tq::test::TestClock clock;
     QWidget mainWindow;
     QDialog secondary;
 };

@@ -17,19 +17,19 @@
 #include "ui/main/StepButton.h"
 #include "ui/main/frmTQ5820.h"
 
+using tq::panel::PanelRequest;
 using tq::ui::frmTQ5820;
-using tq::ui::PanelRequest;
 using tq::ui::StepButton;
 
 namespace {
 
 struct UiPanel : tq::test::WidgetTest {
     /// The requests raised right now, in serving order.
-    std::vector<PanelRequest> raised() const {
-        std::vector<PanelRequest> list;
-        for (std::size_t i = 0; i < tq::ui::kPanelRequestCount; ++i) {
-            if (window.requests().isRaised(static_cast<PanelRequest>(i))) {
-                list.push_back(static_cast<PanelRequest>(i));
+    std::vector<tq::panel::PanelRequest> raised() const {
+        std::vector<tq::panel::PanelRequest> list;
+        for (std::size_t i = 0; i < tq::panel::kPanelRequestCount; ++i) {
+            if (window.requests().isRaised(static_cast<tq::panel::PanelRequest>(i))) {
+                list.push_back(static_cast<tq::panel::PanelRequest>(i));
             }
         }
         return list;
@@ -120,51 +120,53 @@ TEST_F(UiPanel, BandButtonsSitInTheirMembersAndRaiseTheirOwnRequests) {
         window.cmd17M,  window.cmd15M, window.cmd12M, window.cmd10M, window.cmdWWV, window.cmdMARS};
     // Clicked from MARS down, raised requests still list 160 m first.
     for (std::size_t i = members.size(); i-- > 0;) {
-        EXPECT_EQ(members[i]->objectName(), QString::fromLatin1(tq::ui::bandButtons()[i].name));
+        EXPECT_EQ(members[i]->objectName(), QString::fromLatin1(tq::panel::bandButtons()[i].name));
         QTest::mouseClick(members[i], Qt::LeftButton);
     }
-    std::vector<PanelRequest> expected;
-    for (const auto& band : tq::ui::bandButtons())
+    std::vector<tq::panel::PanelRequest> expected;
+    for (const auto& band : tq::panel::bandButtons())
         expected.push_back(band.request);
     EXPECT_EQ(raised(), expected);
 }
 
 TEST_F(UiPanel, ClicksAndChoicesRaiseOnlyTheirOwnRequest) {
     QTest::mouseClick(window.cmdSplit, Qt::LeftButton);
-    EXPECT_EQ(raised(), std::vector{PanelRequest::cmdSplit});
-    window.requests().clear(PanelRequest::cmdSplit);
+    EXPECT_EQ(raised(), std::vector{tq::panel::PanelRequest::cmdSplit});
+    window.requests().clear(tq::panel::PanelRequest::cmdSplit);
 
     QTest::mouseClick(window.cmdViewInData, Qt::LeftButton);
     QTest::mouseClick(window.cmdAmpPwr, Qt::LeftButton);
-    EXPECT_EQ(raised(), (std::vector{PanelRequest::cmdViewInData, PanelRequest::cmdAmpPwr}));
-    window.requests().clear(PanelRequest::cmdViewInData);
-    window.requests().clear(PanelRequest::cmdAmpPwr);
+    EXPECT_EQ(raised(), (std::vector{tq::panel::PanelRequest::cmdViewInData,
+                                     tq::panel::PanelRequest::cmdAmpPwr}));
+    window.requests().clear(tq::panel::PanelRequest::cmdViewInData);
+    window.requests().clear(tq::panel::PanelRequest::cmdAmpPwr);
 
     // The display showing the radio's mode is no choice of the operator's.
     window.cmbMode->setCurrentIndex(2);
     EXPECT_TRUE(raised().empty());
     emit window.cmbMode->activated(1);
-    EXPECT_EQ(raised(), std::vector{PanelRequest::cmbMode});
-    window.requests().clear(PanelRequest::cmbMode);
+    EXPECT_EQ(raised(), std::vector{tq::panel::PanelRequest::cmbMode});
+    window.requests().clear(tq::panel::PanelRequest::cmbMode);
 
     window.optMeter[4]->click();
-    EXPECT_EQ(raised(), std::vector{PanelRequest::optMeter});
+    EXPECT_EQ(raised(), std::vector{tq::panel::PanelRequest::optMeter});
     EXPECT_EQ(window.meterChoice(), 4);
 }
 
 TEST_F(UiPanel, SliderValuesSetFromCodeUpdateTheReadoutAndRaiseTheRequest) {
     window.vscRFG->setValue(55);
     EXPECT_EQ(window.txtRFG->text(), "087");
-    EXPECT_EQ(raised(), std::vector{PanelRequest::vscRFG});
+    EXPECT_EQ(raised(), std::vector{tq::panel::PanelRequest::vscRFG});
 
     window.vscBFO->setValue(99);
     EXPECT_EQ(window.txtBFO->text(), "-010");
-    EXPECT_EQ(raised(), (std::vector{PanelRequest::vscBFO, PanelRequest::vscRFG}));
+    EXPECT_EQ(raised(),
+              (std::vector{tq::panel::PanelRequest::vscBFO, tq::panel::PanelRequest::vscRFG}));
 
     // An unchanged value is no move.
-    window.requests().clear(PanelRequest::vscBFO);
+    window.requests().clear(tq::panel::PanelRequest::vscBFO);
     window.vscBFO->setValue(99);
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::vscBFO));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::vscBFO));
 }
 
 TEST_F(UiPanel, SteppingButtonsReportBothMouseButtonsWithTheirIndex) {

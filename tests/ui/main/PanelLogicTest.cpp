@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ui/main/AmateurBands.h"
-#include "ui/main/BandButtons.h"
-#include "ui/main/MeterScale.h"
-#include "ui/main/SliderReadouts.h"
+#include "panel/AmateurBands.h"
+#include "panel/BandButtons.h"
+#include "panel/MeterScale.h"
+#include "panel/SliderReadouts.h"
 
-using namespace tq::ui;
+using namespace tq::panel;
 
 namespace {
 
@@ -22,17 +22,18 @@ TEST(UiPanelLogic, BandEdgesAreInclusiveAndSixtyMetresIsChannelsOnly) {
         {"F1010000", true}, {"F1015001", false}, {"F2489000", true}, {"F1200000", false},
     };
     for (const BandCase& c : cases) {
-        EXPECT_EQ(InAmateurBand(QString::fromLatin1(c.reply), false), c.inBand) << c.reply;
+        EXPECT_EQ(tq::panel::InAmateurBand(QString::fromLatin1(c.reply), false), c.inBand)
+            << c.reply;
     }
 }
 
 TEST(UiPanelLogic, BandCheckReadsTheLastSevenCharactersTrimmed) {
     // A short reply padded with blanks reads what is left: 14200 -> 142 kHz.
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F14200  "), false), false);
-    EXPECT_EQ(InAmateurBand(QStringLiteral("1435000"), false), true);
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F14ab000"), false), std::nullopt);
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F14ab000"), true), true);
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F0100000"), true), true);
+    EXPECT_EQ(tq::panel::InAmateurBand(QStringLiteral("F14200  "), false), false);
+    EXPECT_EQ(tq::panel::InAmateurBand(QStringLiteral("1435000"), false), true);
+    EXPECT_EQ(tq::panel::InAmateurBand(QStringLiteral("F14ab000"), false), std::nullopt);
+    EXPECT_EQ(tq::panel::InAmateurBand(QStringLiteral("F14ab000"), true), true);
+    EXPECT_EQ(tq::panel::InAmateurBand(QStringLiteral("F0100000"), true), true);
 }
 
 TEST(UiPanelLogic, MeterScalesFollowTheMeterAndTheTransmitState) {
@@ -50,47 +51,48 @@ TEST(UiPanelLogic, MeterScalesFollowTheMeterAndTheTransmitState) {
         {"D4", false, signal}, {"D6", true, vswr},  {"D6", false, signal},
     };
     for (const ScaleCase& c : cases) {
-        EXPECT_EQ(meterScaleFor(QString::fromLatin1(c.meter), c.keyed), c.scale)
+        EXPECT_EQ(tq::panel::meterScaleFor(QString::fromLatin1(c.meter), c.keyed), c.scale)
             << c.meter << " keyed " << c.keyed;
     }
     for (const char* unknown : {"D0", "D7", "D", "D1 ", "d1"}) {
-        EXPECT_EQ(meterScaleFor(QString::fromLatin1(unknown), true), std::nullopt) << unknown;
+        EXPECT_EQ(tq::panel::meterScaleFor(QString::fromLatin1(unknown), true), std::nullopt)
+            << unknown;
     }
 }
 
 TEST(UiPanelLogic, MeterReadingIsTheTwoDigitsAfterTheLetter) {
-    EXPECT_EQ(meterReading(QStringLiteral("J07")), 7);
-    EXPECT_EQ(meterReading(QStringLiteral("J21")), 21);
-    EXPECT_EQ(meterReading(QStringLiteral("J2")), 2);
-    EXPECT_EQ(meterReading(QStringLiteral("J 5")), 5);
-    EXPECT_EQ(meterReading(QStringLiteral("J-1")), -1);
-    EXPECT_EQ(meterReading(QStringLiteral("Jxx")), 0);
-    EXPECT_EQ(meterReading(QStringLiteral("J")), 0);
-    EXPECT_EQ(meterReading(QStringLiteral("J123")), 12);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J07")), 7);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J21")), 21);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J2")), 2);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J 5")), 5);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J-1")), -1);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("Jxx")), 0);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J")), 0);
+    EXPECT_EQ(tq::panel::meterReading(QStringLiteral("J123")), 12);
 }
 
 TEST(UiPanelLogic, SliderReadoutsKeepThreeDigitsAndTheirSign) {
-    EXPECT_EQ(bfoReadout(100), "000");
-    EXPECT_EQ(bfoReadout(101), "010");
-    EXPECT_EQ(bfoReadout(99), "-010");
-    EXPECT_EQ(bfoReadout(0), "-1000");
-    EXPECT_EQ(bfoReadout(200), "1000");
-    EXPECT_EQ(rfgReadout(kRfgTop), "100");
-    EXPECT_EQ(rfgReadout(55), "087");
-    EXPECT_EQ(rfgReadout(kRfgBottom), "000");
+    EXPECT_EQ(tq::panel::bfoReadout(100), "000");
+    EXPECT_EQ(tq::panel::bfoReadout(101), "010");
+    EXPECT_EQ(tq::panel::bfoReadout(99), "-010");
+    EXPECT_EQ(tq::panel::bfoReadout(0), "-1000");
+    EXPECT_EQ(tq::panel::bfoReadout(200), "1000");
+    EXPECT_EQ(tq::panel::rfgReadout(tq::panel::kRfgTop), "100");
+    EXPECT_EQ(tq::panel::rfgReadout(55), "087");
+    EXPECT_EQ(tq::panel::rfgReadout(tq::panel::kRfgBottom), "000");
 }
 
 TEST(UiPanelLogic, BandButtonsRunFrom160MetresToMarsInServingOrder) {
-    const auto& buttons = bandButtons();
+    const auto& buttons = tq::panel::bandButtons();
     for (std::size_t i = 1; i < buttons.size(); ++i) {
         EXPECT_EQ(static_cast<int>(buttons[i].request),
                   static_cast<int>(buttons[i - 1].request) + 1)
             << buttons[i].name;
     }
-    EXPECT_EQ(buttons.front().request, PanelRequest::cmd160M);
-    EXPECT_EQ(buttons.back().request, PanelRequest::cmdMARS);
-    EXPECT_STREQ(bandButtonFor(PanelRequest::cmd60M)->band, "60");
-    EXPECT_EQ(bandButtonFor(PanelRequest::cmdVM), nullptr);
+    EXPECT_EQ(buttons.front().request, tq::panel::PanelRequest::cmd160M);
+    EXPECT_EQ(buttons.back().request, tq::panel::PanelRequest::cmdMARS);
+    EXPECT_STREQ(tq::panel::bandButtonFor(tq::panel::PanelRequest::cmd60M)->band, "60");
+    EXPECT_EQ(tq::panel::bandButtonFor(tq::panel::PanelRequest::cmdVM), nullptr);
 }
 
 }  // namespace

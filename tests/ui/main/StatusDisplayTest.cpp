@@ -10,14 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "link/TestClock.h"
+#include "panel/PanelColours.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "support/ScriptedPort.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
-#include "ui/main/PanelColours.h"
 #include "ui/main/StatusDisplay.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
@@ -30,8 +30,8 @@ using tq::ui::frmTQ5820;
 
 namespace {
 
-const QColor kRed(tq::ui::kRed);
-const QColor kGreen(tq::ui::kGreen);
+const QColor kRed(tq::panel::kRed);
+const QColor kGreen(tq::panel::kGreen);
 
 /// The main window wired to a radio link over a scripted port, in virtual
 /// time, with the newer firmware's explicit PTT enable commands.
@@ -65,7 +65,7 @@ struct UiDisplay : tq::test::WidgetTest {
     RadioState state;
     tq::protocol::ProgramFlags flags;
     frmTQ5820 window{state, flags};
-    tq::link::TestClock clock;
+    tq::test::TestClock clock;
     tq::test::ScriptedPort port{clock};
     tq::protocol::RadioLink link{port, clock, window, state};
     tq::protocol::RadioCommands commands{link};
@@ -107,14 +107,14 @@ TEST_F(UiDisplay, RefreshShowsEveryNewReplyAndClearsItsFlag) {
     EXPECT_EQ(window.lblSideTone->text(), "ON");
     EXPECT_EQ(window.lblVox->text(), "DATA");
     EXPECT_EQ(window.lblAmpPwr->text(), "ON");
-    EXPECT_EQ(backColour(window.lblAmpPwr), kRed);
+    EXPECT_EQ(backColour(window.lblAmpPwr), tq::panel::kRed);
     EXPECT_EQ(window.lblAmpOpStby->text(), "Operate");
     EXPECT_TRUE(window.cmdTuneAmp->isEnabled());
     EXPECT_EQ(window.lblAmpTuned->text(), "Start Tune");
-    EXPECT_EQ(backColour(window.lblAmpTuned), kGreen);
+    EXPECT_EQ(backColour(window.lblAmpTuned), tq::panel::kGreen);
     EXPECT_TRUE(window.cmdXmit->isEnabled());
     EXPECT_EQ(window.lblInBand->text(), "");
-    EXPECT_EQ(backColour(window.lblInBand), QColor(tq::ui::kLightGrey));
+    EXPECT_EQ(backColour(window.lblInBand), QColor(tq::panel::kLightGrey));
     // In band with PTT already enabled: nothing to send.
     EXPECT_TRUE(written().isEmpty());
 
@@ -170,7 +170,7 @@ TEST_F(UiDisplay, BandLimitsBlockTransmittingOutsideTheBandsAndSetPttEnable) {
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     }
     EXPECT_EQ(window.lblInBand->text(), "Out Of Band");
-    EXPECT_EQ(backColour(window.lblInBand), kRed);
+    EXPECT_EQ(backColour(window.lblInBand), tq::panel::kRed);
     EXPECT_EQ(written(), QStringList{"'0\n"});
 
     port.writes.clear();
@@ -259,7 +259,7 @@ TEST_F(UiDisplay, AmplifierTunedEndsTheTuneAndReleasesTheTransmitter) {
     reply(&RadioState::TuneReply, &RadioState::TuneReplyNew, "T4");
     window.gUpdateDisplay();
     EXPECT_EQ(window.lblAmpTuned->text(), "Tuned");
-    EXPECT_EQ(backColour(window.lblAmpTuned), kRed);
+    EXPECT_EQ(backColour(window.lblAmpTuned), tq::panel::kRed);
     EXPECT_FALSE(window.AmpTuneActive);
     EXPECT_EQ(link.SyncChar, "U");
     EXPECT_EQ(written(), QStringList{"U"});
@@ -269,14 +269,14 @@ TEST_F(UiDisplay, AmplifierTunedEndsTheTuneAndReleasesTheTransmitter) {
     window.gUpdateDisplay();
     EXPECT_EQ(window.lblAmpTuned->text(), "");
     EXPECT_EQ(window.lblAmpOpStby->text(), "Standby");
-    EXPECT_EQ(backColour(window.lblAmpOpStby), kGreen);
+    EXPECT_EQ(backColour(window.lblAmpOpStby), tq::panel::kGreen);
     EXPECT_FALSE(window.cmdTuneAmp->isEnabled());
 }
 
 TEST_F(UiDisplay, LinkIndicatorsShowOnTheirControls) {
-    const std::pair<Lamp, QColor> lamps[] = {{Lamp::Sending, kRed},
-                                             {Lamp::Awaiting, kGreen},
-                                             {Lamp::Syncing, QColor(tq::ui::kYellow)},
+    const std::pair<Lamp, QColor> lamps[] = {{Lamp::Sending, tq::panel::kRed},
+                                             {Lamp::Awaiting, tq::panel::kGreen},
+                                             {Lamp::Syncing, QColor(tq::panel::kYellow)},
                                              {Lamp::Idle, tq::ui::greyTextColour()}};
     for (const auto& [lamp, colour] : lamps) {
         window.setLamp(lamp);
@@ -287,14 +287,14 @@ TEST_F(UiDisplay, LinkIndicatorsShowOnTheirControls) {
         EXPECT_EQ(backColour(window.shaTrace), colour) << static_cast<int>(lamp);
     }
 
-    tq::ui::setBackColour(window.lblU, kGreen);
+    tq::ui::setBackColour(window.lblU, tq::panel::kGreen);
     window.setSyncLabel(QStringLiteral("K"));
     EXPECT_EQ(window.lblU->text(), "K");
-    EXPECT_EQ(backColour(window.lblU), QColor(tq::ui::kWhite));
-    tq::ui::setBackColour(window.lblU, kRed);
+    EXPECT_EQ(backColour(window.lblU), QColor(tq::panel::kWhite));
+    tq::ui::setBackColour(window.lblU, tq::panel::kRed);
     window.setSyncLabel(QString());
     EXPECT_EQ(window.lblU->text(), "");
-    EXPECT_EQ(backColour(window.lblU), kRed);
+    EXPECT_EQ(backColour(window.lblU), tq::panel::kRed);
 
     EXPECT_TRUE(window.rawDataShown());
     window.cmdViewInData->setText(QStringLiteral("Show Data"));

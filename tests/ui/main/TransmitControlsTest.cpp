@@ -8,10 +8,10 @@
 
 #include "VfoPanelFixture.h"
 
+using tq::panel::PanelRequest;
 using tq::sim::Firmware;
 using tq::sim::Setting;
 using tq::test::VfoPanelFixture;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -135,13 +135,13 @@ TEST_F(UiTransmitSplit, VfoBOutsideTheBandsRefusesTransmitSilently) {
     for (const char* vfoB : {"0600000", "07x0000"}) {
         bench.setVfoB(QLatin1String(vfoB));
         bench.hold(bench.window->cmdPTT, Qt::LeftButton, 0.5);
-        bench.window->requests().raise(PanelRequest::cmdXmit);
+        bench.window->requests().raise(tq::panel::PanelRequest::cmdXmit);
         bench.transmit->xmitCmd();
         EXPECT_TRUE(bench.sent().isEmpty()) << vfoB;
         EXPECT_EQ(bench.vfoA(), "1420000");
         EXPECT_EQ(bench.vfoB(), QLatin1String(vfoB));
         EXPECT_EQ(bench.window->cmdXmit->text(), "&XMT ON");
-        EXPECT_FALSE(bench.window->requests().isRaised(PanelRequest::cmdXmit));
+        EXPECT_FALSE(bench.window->requests().isRaised(tq::panel::PanelRequest::cmdXmit));
     }
 }
 
@@ -191,13 +191,13 @@ struct UiTransmitTune : ::testing::TestWithParam<Firmware> {
 
 TEST_P(UiTransmitTune, TransmitsACarrierInAmeAndPutsBackWhatChanged) {
     tq::ui::frmTQ5820& window = *bench.window;
-    window.requests().raise(PanelRequest::cmdTune);
+    window.requests().raise(tq::panel::PanelRequest::cmdTune);
     bench.transmit->tuneCmd();
     EXPECT_EQ(bench.setting(Setting::Mode), 3);
     EXPECT_TRUE(bench.radioKeyed());
     EXPECT_EQ(window.cmdTune->text(), "T&UNE OFF");
     EXPECT_FALSE(window.cmdXmit->isEnabled());
-    EXPECT_FALSE(window.requests().isRaised(PanelRequest::cmdTune));
+    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmdTune));
 
     for (const char* key : {"S", "H", "H"})
         pressRadioKey(key);

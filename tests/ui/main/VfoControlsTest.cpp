@@ -6,9 +6,9 @@
 
 #include "VfoPanelFixture.h"
 
+using tq::panel::PanelRequest;
 using tq::sim::Setting;
 using tq::test::VfoPanelFixture;
-using tq::ui::PanelRequest;
 
 namespace {
 
@@ -124,13 +124,13 @@ struct UiVfoSwap : ::testing::Test {
 };
 
 TEST_F(UiVfoSwap, EqualModesSendOnlyTheOldVfoBFrequency) {
-    bench.window->requests().raise(PanelRequest::cmdSwap);
+    bench.window->requests().raise(tq::panel::PanelRequest::cmdSwap);
     bench.vfo->swapCmd();
     EXPECT_EQ(bench.sent(), QStringList{"F0710000"});
     EXPECT_EQ(bench.vfoA(), "0710000");
     EXPECT_EQ(bench.vfoB(), "1420000");
     EXPECT_EQ(bench.setting(Setting::Frequency), 710000);
-    EXPECT_FALSE(bench.window->requests().isRaised(PanelRequest::cmdSwap));
+    EXPECT_FALSE(bench.window->requests().isRaised(tq::panel::PanelRequest::cmdSwap));
 }
 
 TEST_F(UiVfoSwap, DifferentModesSendTheModeFirst) {
@@ -158,10 +158,10 @@ TEST_F(UiVfoSwap, CopyAndSplitChangeOnlyThePanel) {
     QLabel* split = bench.window->lblSplit;
     for (const char* before : {"Split Off", "Split On", ""}) {
         split->setText(QLatin1String(before));
-        bench.window->requests().raise(PanelRequest::cmdSplit);
+        bench.window->requests().raise(tq::panel::PanelRequest::cmdSplit);
         bench.vfo->splitCmd();
         EXPECT_EQ(split->text(), before == QLatin1String("Split Off") ? "Split On" : "Split Off");
-        EXPECT_FALSE(bench.window->requests().isRaised(PanelRequest::cmdSplit));
+        EXPECT_FALSE(bench.window->requests().isRaised(tq::panel::PanelRequest::cmdSplit));
     }
     EXPECT_TRUE(bench.sent().isEmpty());
 }

@@ -7,12 +7,12 @@
 #include <memory>
 
 #include "link/RadioLinkFlags.h"
-#include "link/TestClock.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "sim/SimulatedPort.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 #include "ui/main/KeyPreview.h"
 #include "ui/main/ReceiverControls.h"
@@ -140,7 +140,7 @@ struct VfoPanelFixture {
 
     protocol::RadioState state;
     protocol::ProgramFlags flags;
-    link::TestClock clock{12 * 3600.0};
+    tq::test::TestClock clock{12 * 3600.0};
     sim::SimulatedPort port;
     link::RadioLinkFlags linkFlags;
     QString source = QStringLiteral("H2");

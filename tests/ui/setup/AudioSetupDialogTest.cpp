@@ -6,18 +6,18 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/persist/DataDirectoryTest.h"
-#include "app/persist/PersistedAudioSetup.h"
-#include "app/persist/ReadOnlyDirectory.h"
+#include "persist/DataDirectoryTest.h"
+#include "persist/PersistedAudioSetup.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "support/WidgetApplication.h"
 #include "ui/setup/AudioSetupDialog.h"
 
 namespace tq::ui {
 namespace {
 
-using app::PersistedAudioSettings;
+using tq::persist::PersistedAudioSettings;
 
-QString codesOf(const PersistedAudioSettings& settings) {
+QString codesOf(const tq::persist::PersistedAudioSettings& settings) {
     return QStringList{settings.SetupSource, settings.SetupPttEn, settings.SetupLocRem,
                        settings.DigitalSource, settings.DigitalVox}
         .join(u'|');
@@ -57,7 +57,8 @@ protected:
         return names.join(u' ');
     }
 
-    PersistedAudioSettings m_settings = PersistedAudioSettings::defaults();
+    tq::persist::PersistedAudioSettings m_settings =
+        tq::persist::PersistedAudioSettings::defaults();
     protocol::RadioState m_radio;
     protocol::ProgramFlags m_flags;
     std::unique_ptr<AudioSetupDialog> m_dialog;
@@ -109,7 +110,7 @@ TEST_F(AudioSetupDialogTest, ApplyHandsOnTheWorkingValuesAndRaisesPanelReset) {
     EXPECT_EQ(codesOf(m_settings), QStringLiteral("H3|'0|\"0|H2|V0"));
     EXPECT_EQ(m_settings.DigitalSourceAtStart, QStringLiteral("H3"));
     // Apply neither writes the file nor closes the dialog.
-    EXPECT_FALSE(QFile::exists(app::kAudioSetupFileName));
+    EXPECT_FALSE(QFile::exists(tq::persist::kAudioSetupFileName));
     EXPECT_TRUE(m_dialog->isVisible());
 }
 
@@ -130,7 +131,7 @@ TEST_F(AudioSetupDialogTest, SaveThenLoadRestoresAllFiveGroups) {
     EXPECT_EQ(codesOf(m_dialog->working()), QStringLiteral("H2|'0|\"0|H1|V1"));
 
     // Unknown codes are taken without a button, except local/remote audio.
-    writeFile(app::kAudioSetupFileName, "X9\r\n'7\r\nQ1\r\nH4\r\nV3 Digital VOX\r\n");
+    writeFile(tq::persist::kAudioSetupFileName, "X9\r\n'7\r\nQ1\r\nH4\r\nV3 Digital VOX\r\n");
     click("cmdLoad");
     EXPECT_EQ(codesOf(m_dialog->working()), QStringLiteral("X9|'7|\"0|H4|V3"));
     EXPECT_EQ(checkedButtons(), QStringLiteral("optLocRem_1"));

@@ -12,12 +12,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/persist/DataDirectoryTest.h"
-#include "app/persist/PortSetupFile.h"
-#include "app/persist/ReadOnlyDirectory.h"
 #include "cat/CatPortSetup.h"
-#include "link/TestClock.h"
+#include "persist/DataDirectoryTest.h"
+#include "persist/PortSetupFile.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "support/ScriptedPort.h"
+#include "support/TestClock.h"
 #include "support/WidgetApplication.h"
 #include "ui/setup/PortSetupDialog.h"
 
@@ -116,7 +116,7 @@ protected:
 
     QSet<int> m_present;
     int m_probed = 0;
-    link::TestClock m_clock;
+    tq::test::TestClock m_clock;
     test::ScriptedPort m_port{m_clock};
     link::RadioPortSetup m_setup;
     cat::CatPortSetup m_cat;
@@ -190,7 +190,7 @@ TEST_F(PortSetupDialogTest, SaveThenLoadSelectsTheSameControls) {
     click("chkExtPTTEna");
     click("cmdSavePortSettings");
     const QStringList lines =
-        QString::fromUtf8(fileBytes(app::kPortSetupFileName)).split(QStringLiteral("\r\n"));
+        QString::fromUtf8(fileBytes(tq::persist::kPortSetupFileName)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines.mid(0, 4).join(u'|'), QStringLiteral("11|9600 ,O,7,1|comRTSXonXoff|1"));
     EXPECT_TRUE(m_dialog->isVisible());
@@ -223,7 +223,7 @@ TEST_F(PortSetupDialogTest, LoadTakesTwoPortCharactersAndMatchesHandshakesInAnyC
         const QString want = QString::fromLatin1(expected);
         click("optHandShake_2");
         control<QCheckBox>("chkExtPTTEna")->setChecked(!want.endsWith(u"ptt"));
-        writeFile(app::kPortSetupFileName, file);
+        writeFile(tq::persist::kPortSetupFileName, file);
         click("cmdLoadPortSettings");
         EXPECT_EQ(shown(), want);
     }
@@ -256,7 +256,7 @@ TEST_F(PortSetupDialogTest, ApplyHandsOnTheControlsRaisesThePortRequestAndCloses
     EXPECT_TRUE(m_flags.RadioPortChanged);
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_FALSE(m_dialog->isVisible());
-    EXPECT_FALSE(QFile::exists(app::kPortSetupFileName));
+    EXPECT_FALSE(QFile::exists(tq::persist::kPortSetupFileName));
 }
 
 TEST_F(PortSetupDialogTest, TypedTextIsTakenAsTyped) {
@@ -347,10 +347,10 @@ TEST_F(PortSetupDialogTest, CatSaveThenLoadBringsBackBlanksAndATypedRigType) {
     type("cmbRigType", QStringLiteral("TS-590"));
     click("optHandShake_2");
     click("cmdSavePortSettings");
-    EXPECT_EQ(QString::fromUtf8(fileBytes(app::kCatSetupFileName)),
-              app::formatPortSetup({QStringLiteral("12"), QStringLiteral("4800 ,E, 7, 1"),
-                                    QStringLiteral("comRTS"), QStringLiteral("TS-590")},
-                                   QStringLiteral("Line 4: RigType")));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(tq::persist::kCatSetupFileName)),
+              tq::persist::formatPortSetup({QStringLiteral("12"), QStringLiteral("4800 ,E, 7, 1"),
+                                            QStringLiteral("comRTS"), QStringLiteral("TS-590")},
+                                           QStringLiteral("Line 4: RigType")));
 
     open(PortSetupForm::catPort());
     click("cmdLoadPortSettings");
@@ -374,7 +374,7 @@ TEST_F(PortSetupDialogTest, CatPortTakesATypedDevicePathWholeWhereDevicesHaveNoN
     click("cmdSavePortSettings");
     click("cmdApply");
     EXPECT_EQ(m_cat.CatPortNumber, QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00"));
-    EXPECT_TRUE(QString::fromUtf8(fileBytes(app::kCatSetupFileName))
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(tq::persist::kCatSetupFileName))
                     .startsWith(QStringLiteral("/dev/serial/by-id/usb-FTDI_A1-if00\r\n")));
 
     // Load brings the path back whole (a number still gives two characters),

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "link/QStringPrinter.h"
-#include "ui/setup/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 namespace tq::ui {
 namespace {
 
 TEST(PromptsScripted, AnswersInOrderRecordsEveryPromptAndCountsUnanswered) {
-    ScriptedPrompts prompts;
+    tq::test::ScriptedPrompts prompts;
     prompts.answerQuestion(true);
     prompts.answerOpenFile(QStringLiteral("/data/Channel List.txt"));
 

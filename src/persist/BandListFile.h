@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "persist/BandList.h"
+#include "persist/PersistedFileError.h"
+
+namespace tq::persist {
+
+/// The longest line kept from a list file, in bytes: as much as a text box
+/// of the list holds. The rest of a longer line is skipped.
+inline constexpr qsizetype kBandListLineLimit = 32767;
+
+/// The rows of the named list file (a bare name is in the data directory).
+/// Only the first 14 lines are read, so a huge file costs no more than a
+/// short one. The text is UTF-8, or, when it is not valid UTF-8, Latin-1 as
+/// older editors wrote it. Nothing when the file cannot be read.
+std::optional<BandListRows> readBandListFile(const QString& name);
+
+/// Replaces the named list file with the 14 rows. The new text goes to a
+/// temporary file that takes the file's place only once complete, so a
+/// failure leaves the earlier file as it was and nothing open.
+std::optional<persist::PersistedFileError> writeBandListFile(const QString& name,
+                                                             const BandListRows& rows);
+
+}  // namespace tq::persist

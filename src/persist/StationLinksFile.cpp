@@ -1,0 +1,57 @@
+#include "persist/StationLinksFile.h"
+
+#include <QStringList>
+
+#include "persist/PersistedFile.h"
+
+namespace tq::persist {
+
+namespace {
+
+QString onOff(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+}  // namespace
+
+StationLinks parseStationLinks(const QString& text) {
+    const QStringList lines = persistedLines(text);
+    StationLinks links;
+    links.extendedCat = lines.value(0).trimmed() == u"1";
+    links.networkEnabled = lines.value(1).trimmed() == u"1";
+    const QString address = lines.value(2).trimmed();
+    if (!address.isEmpty()) {
+        links.networkAddress = address;
+    }
+    bool numeric = false;
+    const int port = lines.value(3).trimmed().toInt(&numeric);
+    if (numeric && port >= 1 && port <= 65535) {
+        links.networkPort = port;
+    }
+    return links;
+}
+
+QString formatStationLinks(const StationLinks& links) {
+    const QStringList lines = {
+        onOff(links.extendedCat),
+        onOff(links.networkEnabled),
+        links.networkAddress,
+        QString::number(links.networkPort),
+        QStringLiteral("Line 1: Extended CAT Mode (TS-2000 commands on the CAT port): Enabled = 1"),
+        QStringLiteral("Line 2: Network Rig Control (Hamlib NET rigctl): Enabled = 1"),
+        QStringLiteral("Line 3: Listen Address, 127.0.0.1 = this computer only"),
+        QStringLiteral("Line 4: TCP Port, Hamlib's default is 4532"),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+StationLinks loadStationLinks() {
+    const std::optional<QString> text = readPersistedFile(kStationLinksFileName);
+    return text ? parseStationLinks(*text) : StationLinks{};
+}
+
+std::optional<PersistedFileError> saveStationLinks(const StationLinks& links) {
+    return writePersistedFile(kStationLinksFileName, formatStationLinks(links));
+}
+
+}  // namespace tq::persist

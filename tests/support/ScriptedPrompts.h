@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <deque>
+
+#include "ui/setup/Prompts.h"
+
+namespace tq::test {
+
+/// Prompts answered in advance, for tests: each question and file dialog
+/// takes the next answer queued for its kind, and every prompt is recorded.
+/// A prompt with no answer queued gets the cautious one (No, cancel) and is
+/// counted as unexpected, so a test can tell that a window asked more than
+/// it should.
+class ScriptedPrompts final : public ui::Prompts {
+public:
+    enum class Kind { Message, Question, OpenFile, SaveFile };
+
+    /// One prompt as the window posed it.
+    struct Prompt {
+        Kind kind = Kind::Message;
+        Icon icon = Icon::Information;
+        QString title;
+        QString text;
+        /// File dialogs only.
+        QString directory;
+        QString filter;
+        QString selectedFilter;
+    };
+
+    /// The answer for the next question (true: Yes).
+    void answerQuestion(bool yes);
+    /// The path the next open-file dialog returns (empty: cancelled).
+    void answerOpenFile(const QString& path);
+    /// The path the next save-file dialog returns (empty: cancelled).
+    void answerSaveFile(const QString& path);
+
+    /// Every prompt so far, in order.
+    const QList<Prompt>& prompts() const { return m_prompts; }
+    /// How many questions and file dialogs found no answer queued.
+    int unexpectedCount() const { return m_unexpected; }
+
+    void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& directory,
+                         const QString& filter, const QString& selectedFilter = {}) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
+                         const QString& filter, const QString& selectedFilter = {}) override;
+
+private:
+    QString nextPath(std::deque<QString>& answers);
+
+    std::deque<bool> m_questionAnswers;
+    std::deque<QString> m_openAnswers;
+    std::deque<QString> m_saveAnswers;
+    QList<Prompt> m_prompts;
+    int m_unexpected = 0;
+};
+
+}  // namespace tq::test
