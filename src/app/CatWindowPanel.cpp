@@ -1,31 +1,27 @@
 #include "app/CatWindowPanel.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
-#include "ui/main/frmTQ5820.h"
+#include "panel/PanelCaptions.h"
 
 namespace tq::app {
 
 void CatWindowPanel::showCatInput(const QString& text) {
-    m_window.txtInCat->setText(text);
+    m_model.catInput.set(text);
 }
 
 void CatWindowPanel::showCatOutput(const QString& text) {
-    m_window.txtOutCAT->setText(text);
+    m_model.catOutput.set(text);
 }
 
 QString CatWindowPanel::catOutput() const {
-    return m_window.txtOutCAT->text();
+    return m_model.catOutput();
 }
 
 void CatWindowPanel::setComStat(const QString& caption) {
-    m_window.lblComStat->setText(caption);
+    m_model.comStatus.set(caption);
 }
 
 QString CatWindowPanel::digitalMode() const {
-    return m_window.cmbDig->currentText();
+    return panel::caption(m_model.digitalMode());
 }
 
 }  // namespace tq::app

@@ -1,18 +1,15 @@
 #pragma once
 
 #include "cat/CatPanel.h"
-
-namespace tq::ui {
-class frmTQ5820;
-}
+#include "panel/PanelModel.h"
 
 namespace tq::app {
 
-/// The CAT bridge's view of the main window: the CAT frame's two boxes,
-/// the link status label and the digital-mode box.
+/// The CAT bridge's view of the panel: the CAT frame's two boxes, the link
+/// status and the digital mode.
 class CatWindowPanel final : public cat::CatPanel {
 public:
-    explicit CatWindowPanel(ui::frmTQ5820& window) : m_window(window) {}
+    explicit CatWindowPanel(panel::PanelModel& model) : m_model(model) {}
 
     void showCatInput(const QString& text) override;
     void showCatOutput(const QString& text) override;
@@ -21,7 +18,7 @@ public:
     QString digitalMode() const override;
 
 private:
-    ui::frmTQ5820& m_window;
+    panel::PanelModel& m_model;
 };
 
 }  // namespace tq::app

@@ -1,39 +1,22 @@
 #include "app/ControlSetUps.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFont>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-
 #include "link/Pause.h"
-#include "panel/PanelColours.h"
 #include "panel/SliderReadouts.h"
 #include "persist/PersistedAudioSetup.h"
 #include "persist/PersistedPermissions.h"
 #include "protocol/FirmwareRule.h"
-#include "ui/main/StatusDisplay.h"
-#include "ui/main/WidgetColours.h"
 
 namespace tq::app {
+
+using panel::Control;
 
 namespace {
 
 constexpr double kStatusQueryPause = 0.6;
 
-void setEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
-    for (QWidget* widget : widgets)
-        widget->setEnabled(enabled);
-}
-
-void show(std::initializer_list<QWidget*> widgets) {
-    for (QWidget* widget : widgets)
-        widget->show();
+void setEnabled(panel::PanelModel& model, std::initializer_list<Control> controls, bool enabled) {
+    for (Control control : controls)
+        model.setEnabled(control, enabled);
 }
 
 }  // namespace
@@ -45,7 +28,7 @@ bool ControlSetUps::stopping(const StopCheck& stop) const {
 }
 
 void ControlSetUps::statusQuery() {
-    m_program.link->SendRadioCommand(QStringLiteral("?"), true, kStatusQueryPause);
+    m_program.radioLink().SendRadioCommand(QStringLiteral("?"), true, kStatusQueryPause);
 }
 
 void ControlSetUps::tryUpTo(int tries, const std::function<bool()>& done,
@@ -56,29 +39,25 @@ void ControlSetUps::tryUpTo(int tries, const std::function<bool()>& done,
 }
 
 void ControlSetUps::setInfoStandby(bool standby) {
-    QLineEdit* info = m_program.window->txtInfo;
-    ui::setForeColour(info, QColor(standby ? panel::kRed : panel::kBlack));
-    QFont font = info->font();
-    font.setBold(standby);
-    info->setFont(font);
+    m_program.model().infoStandby.set(standby);
 }
 
 Stage ControlSetUps::remoteSetUp(const StopCheck& stop) {
     if (m_program.SyncLossRestart) {
         return Stage::MainLoopSetUp;
     }
-    m_program.ControlMode = QStringLiteral("REMOTE");
+    m_program.model().controlMode.set(panel::ControlMode::Remote);
     m_program.flags.PanelResetRequest = false;
-    m_program.flags.OutOfBandAllowed = persist::checkPermissions(*m_program.window);
-    persist::readAudioSetup(m_program.audio, *m_program.window);
+    m_program.flags.OutOfBandAllowed = persist::checkPermissions(m_program.panel->display());
+    persist::readAudioSetup(m_program.audio, m_program.panel->display());
     return remotePanelStep(stop);
 }
 
 void ControlSetUps::restoreAudio() {
     protocol::RadioState& state = m_program.state;
     const persist::PersistedAudioSettings& saved = m_program.audio;
-    ui::ReceiverControls& receiver = *m_program.receiver;
-    ui::StatusDisplay& display = m_program.window->display();
+    panel::ReceiverControls& receiver = m_program.panel->receiver();
+    panel::StatusDisplay& display = m_program.panel->display();
 
     if (state.LocRemAudioReply != saved.SetupLocRem) {
         receiver.ToggleLocalRemote();
@@ -89,7 +68,7 @@ void ControlSetUps::restoreAudio() {
             kSourceTries, [&] { return state.SourceReply == saved.SetupSource; },
             [&] {
                 receiver.SetAudioSource(saved.SetupSource);
-                m_program.link->AwaitRadioReply();
+                m_program.radioLink().AwaitRadioReply();
                 link::Pause(m_program.clock, 0.2);
             });
     }
@@ -111,34 +90,37 @@ void ControlSetUps::restoreAudio() {
 }
 
 Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::Panel& panel = *m_program.panel;
+    panel::PanelModel& model = panel.model();
     protocol::RadioState& state = m_program.state;
-    ui::StatusDisplay& display = window.display();
+    protocol::RadioLink& radio = panel.link();
+    panel::StatusDisplay& display = panel.display();
 
-    setEnabled({window.cmdSideTone, window.cmdViewInData, window.cmdVOX, window.cmdClipping,
-                window.cmdPTTEn},
+    setEnabled(model,
+               {Control::cmdSideTone, Control::cmdViewInData, Control::cmdVOX, Control::cmdClipping,
+                Control::cmdPTTEn},
                false);
-    window.vscRFG->setEnabled(true);
-    window.cmbDig->setCurrentText(QStringLiteral("OFF"));
-    window.FrequencyLock = true;
+    model.setEnabled(Control::vscRFG, true);
+    model.digitalMode.set(panel::DigitalMode::Off);
+    model.frequencyLock.set(true);
     setInfoStandby(true);
-    window.showErrorInfo(QStringLiteral("STANDBY - SETTING ALL COMMAND BUTTONS"));
-    window.txtInData->show();
-    ui::setForeColour(window.lblREMOTE, QColor(panel::kWhite));
+    display.ShowErrorInfo(QStringLiteral("STANDBY - SETTING ALL COMMAND BUTTONS"));
+    model.setVisible(Control::txtInData, true);
+    model.remoteIndicatorColour.set(panel::Colour::White);
 
     while (!state.StatusComplete) {
         if (stopping(stop))
             return Stage::RemotePanelStep;
         statusQuery();
-        m_program.link->AwaitRadioReply();
+        radio.AwaitRadioReply();
         m_program.clock.waitForEvents(0);
     }
-    protocol::applyFirmwareRule(state, window, protocol::ControlSetUp::Remote);
+    protocol::applyFirmwareRule(state, display, protocol::ControlSetUp::Remote);
     restoreAudio();
 
     if (!state.FreqReplyValid) {
-        window.txtInfo->setText(QStringLiteral("Invalid Frequency: Setting frequency to 12345.67"));
-        m_program.commands->SendFrequency(QStringLiteral("1234567"));
+        model.info.set(QStringLiteral("Invalid Frequency: Setting frequency to 12345.67"));
+        panel.commands().SendFrequency(QStringLiteral("1234567"));
     }
     display.ShowFrequency();
     bool inBand = state.FreqReplyValid && display.InAmateurBand(state.FreqReply);
@@ -146,44 +128,41 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
 
     // Full gain. Moving the slider raises the RF gain request as the
     // operator's move would; the main loop sends it.
-    window.vscRFG->setValue(panel::kRfgTop);
-    window.rfgChanged();
+    panel.setRfGain(panel::kRfgTop);
+    panel.rfgChanged();
 
-    for (QRadioButton* option : window.optMeter)
-        option->setEnabled(true);
+    model.setEnabled(Control::optMeter, true);
     // The meter bar is shown for remote operation, but with the Adapt
     // firmware only once the set-up is through.
-    window.pbMeter->setVisible(state.FirmwareType != 2);
+    model.setVisible(Control::pbMeter, state.FirmwareType != protocol::Firmware::V604Adapt);
     setInfoStandby(false);
-    window.txtInfo->clear();
-    window.txtInfo->hide();
-    show({window.fraLeftButtons, window.fraRightButtons, window.fraRF, window.fraBand,
-          window.fraBFO});
+    model.info.set(QString());
+    model.setVisible(Control::txtInfo, false);
 
-    setEnabled({window.cmdMute, window.cmdBFO}, true);
-    window.vscBFO->setValue(panel::kBfoZero);
-    m_program.receiver->bfoSend();
+    setEnabled(model, {Control::cmdMute, Control::cmdBFO}, true);
+    panel.setBfoValue(panel::kBfoZero);
+    panel.receiver().bfoSend();
     // Switched on, then clicked three times: the BFO ends off, with the
     // radio told so and the slider disabled.
-    m_program.receiver->BfoOn = true;
+    panel.receiver().BfoOn = true;
     for (int i = 0; i < 3; ++i) {
-        m_program.receiver->bfoButton();
+        panel.receiver().bfoButton();
     }
 
-    setEnabled({window.cmdSideTone, window.cmdViewInData, window.cmdVOX, window.cmdClipping,
-                window.cmdPTTEn, window.cmdTune, window.cmdXmit},
+    setEnabled(model,
+               {Control::cmdSideTone, Control::cmdViewInData, Control::cmdVOX, Control::cmdClipping,
+                Control::cmdPTTEn, Control::cmdTune, Control::cmdXmit},
                true);
-    window.mnuScanFreqs->setEnabled(true);
-    window.mnuScanBands->setEnabled(true);
-    window.lblU->show();
-    window.lblXMTRCV->setEnabled(true);
+    setEnabled(model, {Control::mnuScanFreqs, Control::mnuScanBands}, true);
+    model.setVisible(Control::lblU, true);
+    model.setEnabled(Control::lblXMTRCV, true);
 
-    window.pbMeter->setVisible(true);
-    m_program.link->AwaitRadioReply();
+    model.setVisible(Control::pbMeter, true);
+    radio.AwaitRadioReply();
     statusQuery();
-    m_program.link->AwaitRadioReply();
-    window.FrequencyLock = false;
-    setEnabled({window.cmdAmpPwr, window.cmdAmpOpr, window.cmdTuneAmp}, true);
+    radio.AwaitRadioReply();
+    model.frequencyLock.set(false);
+    setEnabled(model, {Control::cmdAmpPwr, Control::cmdAmpOpr, Control::cmdTuneAmp}, true);
     m_program.radioPort.setDtr(true);
     link::Pause(m_program.clock, 0.5);
     return Stage::MainLoopSetUp;
@@ -193,44 +172,43 @@ Stage ControlSetUps::localSetUp(const StopCheck& stop) {
     if (m_program.SyncLossRestart) {
         return Stage::MainLoopSetUp;
     }
-    ui::frmTQ5820& window = *m_program.window;
+    panel::Panel& panel = *m_program.panel;
+    panel::PanelModel& model = panel.model();
     protocol::RadioState& state = m_program.state;
-    m_program.ControlMode = QStringLiteral("LOCAL");
+    model.controlMode.set(panel::ControlMode::Local);
     state.RemoteReplyNew = false;
     state.StatusComplete = false;
     while (!state.StatusComplete) {
         if (stopping(stop))
             return Stage::LocalSetUp;
         statusQuery();
-        m_program.link->AwaitRadioReply();
+        panel.link().AwaitRadioReply();
         if (state.StatusComplete) {
-            protocol::applyFirmwareRule(state, window, protocol::ControlSetUp::Local);
+            protocol::applyFirmwareRule(state, panel.display(), protocol::ControlSetUp::Local);
             break;
         }
         m_program.clock.waitForEvents(0);
     }
-    show({window.fraRightButtons, window.fraLeftButtons, window.fraRF, window.fraBand});
-    m_program.receiver->BfoOn = false;
-    m_program.receiver->BfoCode = QStringLiteral("100");
-    if (state.FirmwareType == 2) {
-        window.pbMeter->setVisible(false);
+    panel.receiver().BfoOn = false;
+    panel.receiver().BfoCode = QStringLiteral("100");
+    const bool adapt = state.FirmwareType == protocol::Firmware::V604Adapt;
+    if (adapt) {
+        model.setVisible(Control::pbMeter, false);
     }
-    setEnabled({window.cmdMute, window.cmdBFO, window.cmdSideTone}, false);
-    window.cmdViewInData->setEnabled(true);
-    setEnabled({window.cmdVOX, window.cmdClipping, window.cmdPTTEn, window.cmdTune, window.cmdXmit,
-                window.vscRFG},
+    setEnabled(model, {Control::cmdMute, Control::cmdBFO, Control::cmdSideTone}, false);
+    model.setEnabled(Control::cmdViewInData, true);
+    setEnabled(model,
+               {Control::cmdVOX, Control::cmdClipping, Control::cmdPTTEn, Control::cmdTune,
+                Control::cmdXmit, Control::vscRFG},
                false);
-    if (state.FirmwareType == 2) {
-        m_program.ScanMenusEnabled = true;
-    } else if (state.FirmwareType == 1 || state.FirmwareType == 3) {
-        m_program.ScanMenusEnabled = false;
+    if (state.FirmwareType != protocol::Firmware::Undecided) {
+        m_program.ScanMenusEnabled = adapt;
     }
-    window.FrequencyLock = !m_program.ScanMenusEnabled;
-    window.mnuScanFreqs->setEnabled(m_program.ScanMenusEnabled);
-    window.mnuScanBands->setEnabled(m_program.ScanMenusEnabled);
-    window.lblU->hide();
-    window.txtInData->clear();
-    window.txtInData->hide();
+    model.frequencyLock.set(!m_program.ScanMenusEnabled);
+    setEnabled(model, {Control::mnuScanFreqs, Control::mnuScanBands}, m_program.ScanMenusEnabled);
+    model.setVisible(Control::lblU, false);
+    model.rawData.set(QString());
+    model.setVisible(Control::txtInData, false);
     return Stage::MainLoopSetUp;
 }
 

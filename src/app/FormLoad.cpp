@@ -3,40 +3,30 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 
 #include "app/AppTitle.h"
+#include "link/FailureReport.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "link/PortMap.h"
-#include "panel/PanelColours.h"
+#include "panel/PanelCaptions.h"
 #include "persist/IniFile.h"
 #include "persist/PersistedFile.h"
 #include "persist/PortSetupFile.h"
-#include "ui/main/StatusDisplay.h"
-#include "ui/main/StepButton.h"
-#include "ui/main/WidgetColours.h"
 
 namespace tq::app {
 
+using panel::Control;
+using panel::ControlMode;
+using panel::ExtPtt;
 using panel::PanelRequest;
 
-namespace {
-
-bool hasBackColour(const QWidget* widget, QRgb colour) {
-    return ui::backColour(widget) == QColor(colour);
-}
-
-}  // namespace
-
 FormLoad::FormLoad(Program& program)
-    : m_program(program), m_setUps(program), m_table(program.window->requests(), program.flags) {
+    : m_program(program), m_setUps(program), m_table(program.panel->requests(), program.flags) {
     buildRequestTable();
 }
 
@@ -101,31 +91,36 @@ int FormLoad::bytesWaiting() {
 
 void FormLoad::applyIniFile() {
     ui::frmTQ5820& window = *m_program.window;
-    const auto remembered = persist::loadIniFile(window);
+    panel::PanelModel& model = m_program.model();
+    const auto remembered = persist::loadIniFile(m_program.panel->display());
     if (!remembered) {
         return;
     }
     window.move(static_cast<int>(remembered->left / persist::kTwipsPerPixel),
                 static_cast<int>(remembered->top / persist::kTwipsPerPixel));
     if (remembered->vfoBDigits) {
-        for (int i = 0; i < ui::frmTQ5820::kDigits; ++i) {
-            window.cmdVFOB[i]->setText(remembered->vfoBDigits->at(i));
-        }
+        model.vfoB.set(*remembered->vfoBDigits);
     }
-    window.cmbVFOBMode->setCurrentText(remembered->vfoBMode);
-    window.lblSplit->setText(remembered->splitCaption);
-    window.cmbStepSize->setCurrentText(remembered->stepSize);
+    // The boxes take only one of their items; the split line shows as read.
+    if (const auto mode = panel::fromCaption<panel::Mode>(remembered->vfoBMode)) {
+        model.vfoBMode.set(*mode);
+    }
+    model.split.set(
+        panel::fromCaption<panel::Split>(remembered->splitCaption).value_or(panel::Split::Blank));
+    if (const auto step = panel::fromCaption<panel::StepSize>(remembered->stepSize)) {
+        model.stepSize.set(*step);
+    }
 }
 
 void FormLoad::readCatSetup() {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::PanelModel& model = m_program.model();
     const QString& name = persist::kCatSetupFileName;
-    window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
-                            name + QStringLiteral(" File.. "));
-    if (!link::fileExists(name, window)) {
+    model.info.set(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() + name +
+                   QStringLiteral(" File.. "));
+    if (!link::fileExists(name, m_program.panel->display())) {
         return;  // no CAT port; the information box keeps the report
     }
-    window.txtInfo->setText(name + QStringLiteral(" Opened"));
+    model.info.set(name + QStringLiteral(" Opened"));
     const persist::PortSetupFile saved =
         persist::parsePortSetup(persist::readPersistedFile(name).value_or(QString()));
     cat::CatPortSetup& setup = m_program.catSetup;
@@ -138,19 +133,19 @@ void FormLoad::readCatSetup() {
                   : m_program.portExists(link::integerValue(setup.CatPortNumber))) {
         m_program.catBridge->ConfigureCatPort();
     } else {
-        window.txtInCat->setText(QStringLiteral("No CAT Port"));
-        window.txtOutCAT->setText(QStringLiteral("No CAT Port"));
+        model.catInput.set(QStringLiteral("No CAT Port"));
+        model.catOutput.set(QStringLiteral("No CAT Port"));
     }
 }
 
 void FormLoad::readPortSetup() {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::PanelModel& model = m_program.model();
     const QString name = QStringLiteral("PortSetup.txt");
-    window.txtInfo->show();
-    window.txtInfo->setText(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() +
-                            name + QStringLiteral(" File.. "));
-    if (link::fileExists(name, window)) {
-        window.txtInfo->setText(name + QStringLiteral(" File Opened"));
+    model.setVisible(Control::txtInfo, true);
+    model.info.set(QStringLiteral("Opening ") + QCoreApplication::applicationDirPath() + name +
+                   QStringLiteral(" File.. "));
+    if (link::fileExists(name, m_program.panel->display())) {
+        model.info.set(name + QStringLiteral(" File Opened"));
         const persist::PortSetupFile saved =
             persist::parsePortSetup(persist::readPersistedFile(name).value_or(QString()));
         m_program.portSetup.RadioPortNumber = saved.portNumber;
@@ -158,7 +153,7 @@ void FormLoad::readPortSetup() {
         m_program.portSetup.RadioPortHandshake = saved.handshake;
         m_program.ExtPttSetting = saved.fourth;
         m_program.portSetup.ExtPttEnabled = m_program.ExtPttSetting == u"1";
-        window.txtInfo->clear();
+        model.info.set(QString());
     } else {
         // Without saved settings the operator chooses a port first.
         m_program.portSetup.ExtPttEnabled = false;
@@ -166,7 +161,7 @@ void FormLoad::readPortSetup() {
     }
 }
 
-void FormLoad::startUp() {
+void FormLoad::placeWindow() {
     ui::frmTQ5820& window = *m_program.window;
     const QRect screen = QGuiApplication::primaryScreen() != nullptr
                              ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -175,77 +170,96 @@ void FormLoad::startUp() {
     window.resize(size);
     window.move(screen.x() + (screen.width() - size.width()) / 2,
                 screen.y() + (screen.height() - size.height()) / 3);
-    applyIniFile();
-    window.setWindowTitle(AppTitle);
-    window.lblInfo->clear();
-    window.txtInData->hide();
-    window.lblU->hide();
+}
 
-    // From here on a failing step is skipped and start-up goes on.
-    const auto step = [](const auto& action) {
+void FormLoad::showPanelBeforeContact() {
+    panel::PanelModel& model = m_program.model();
+    model.syncLabel.set(QString());
+    model.setEnabled(Control::lblXMTRCV, false);
+    model.transmitting.set(false);
+    model.setEnabled(Control::cmdF, true);
+    model.setEnabled(Control::cmdM, true);
+    m_program.panel->receiver().BfoOn = false;
+    m_program.panel->receiver().BfoCode = QStringLiteral("100");
+    model.bfoSign.set(panel::BfoSign::Blank);
+    model.bfoLabel.set(false);
+    model.remoteIndicatorColour.set(panel::Colour::Red);
+    model.remoteIndicator.set(panel::RemoteIndicator::NoComm);
+    model.comStatus.set(QStringLiteral("No Com"));
+    model.setVisible(Control::shaTrace, false);
+}
+
+void FormLoad::showAmplifierBeforeContact() {
+    panel::PanelModel& model = m_program.model();
+    model.ampPower.set(panel::AmpPower::Blank);
+    model.ampOperate.set(panel::AmpOperate::Blank);
+    model.ampTune.set(panel::AmpTune::Blank);
+    for (Control control : {Control::cmdAmpPwr, Control::cmdAmpOpr, Control::cmdTuneAmp}) {
+        model.setEnabled(control, false);
+    }
+    model.setVisible(Control::txtInData, true);
+    model.setVisible(Control::txtInfo, true);
+}
+
+void FormLoad::startUp() {
+    panel::PanelModel& model = m_program.model();
+    placeWindow();
+    applyIniFile();
+    m_program.window->setWindowTitle(AppTitle);
+    model.infoLine.set(QString());
+    model.setVisible(Control::txtInData, false);
+    model.setVisible(Control::lblU, false);
+
+    // From here on a failing step is skipped and start-up goes on; a
+    // failure is shown, never swallowed.
+    const auto step = [this](const char* name, void (FormLoad::*action)()) {
         try {
-            action();
-        } catch (const std::exception&) {
+            (this->*action)();
+        } catch (const link::PortFailure& failure) {
+            link::reportFailure(m_program.panel->display(), QString::fromLatin1(name), failure);
+        } catch (const std::exception& failure) {
+            m_program.panel->display().ShowErrorInfo(QString::fromLatin1(name) +
+                                                     QStringLiteral(": ") +
+                                                     QString::fromLocal8Bit(failure.what()));
         }
     };
     link::Pause(m_program.clock, 0.5);
-    step([&] {
-        window.lblU->clear();
-        window.lblXMTRCV->setEnabled(false);
-        QFont bold = window.lblXMTRCV->font();
-        bold.setBold(true);
-        window.lblXMTRCV->setFont(bold);
-        window.lblXMTRCV->setText(QStringLiteral("Receive"));
-        ui::setBackColour(window.lblXMTRCV, QColor(panel::kGreen));
-        for (auto* digit : window.cmdF)
-            digit->setEnabled(true);
-        for (auto* digit : window.cmdM)
-            digit->setEnabled(true);
-        m_program.receiver->BfoOn = false;
-        m_program.receiver->BfoCode = QStringLiteral("100");
-        window.lblPorM->clear();
-        window.lblBFOOn->clear();
-        ui::setForeColour(window.lblREMOTE, QColor(panel::kRed));
-        window.lblREMOTE->setText(QStringLiteral("NoComm"));
-        window.lblComStat->setText(QStringLiteral("No Com"));
-        window.shaTrace->hide();
-    });
-    window.show();
-    step([&] {
-        window.lblAmpPwr->clear();
-        window.lblAmpOpStby->clear();
-        window.lblAmpTuned->clear();
-        window.cmdAmpPwr->setEnabled(false);
-        window.cmdAmpOpr->setEnabled(false);
-        window.cmdTuneAmp->setEnabled(false);
-        window.txtInData->show();
-        window.txtInfo->show();
-    });
-    step([&] { readCatSetup(); });
-    step([&] { m_program.startStationLinks(); });
-    step([&] { readPortSetup(); });
+    step("Form_Load", &FormLoad::showPanelBeforeContact);
+    m_program.window->show();
+    step("Form_Load", &FormLoad::showAmplifierBeforeContact);
+    step("CATSetup.txt", &FormLoad::readCatSetup);
+    step("StationLinks.txt", &FormLoad::startStationLinks);
+    step("PortSetup.txt", &FormLoad::readPortSetup);
+}
+
+void FormLoad::startStationLinks() {
+    m_program.startStationLinks();
 }
 
 Stage FormLoad::portStep() {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::PanelModel& model = m_program.model();
     for (;;) {
         const int number = link::integerValue(m_program.portSetup.RadioPortNumber);
         if (m_program.radioPort.portNumber() == number || m_program.portExists(number)) {
             try {
                 if (m_program.radioPortControl->SetUpRadioPort()) {
-                    window.lblComStat->setText(QStringLiteral("COM") +
-                                               m_program.portSetup.RadioPortNumber);
-                    window.txtInfo->setText(QStringLiteral("Querying radio status"));
+                    model.comStatus.set(QStringLiteral("COM") +
+                                        m_program.portSetup.RadioPortNumber);
+                    model.info.set(QStringLiteral("Querying radio status"));
                 }
-            } catch (const link::PortFailure&) {
-                // Start-up goes on; the link step's queries then fail quietly.
+            } catch (const link::PortFailure& failure) {
+                // Start-up goes on; the link step's queries then fail quietly
+                // until the operator applies other settings.
+                link::reportFailure(m_program.panel->display(), QStringLiteral("SetUpRadioPort"),
+                                    failure);
             }
             m_program.flags.RadioPortChanged = false;
             return Stage::LinkStep;
         }
-        window.showErrorInfo(QStringLiteral("Port is not available. Use Setup menu or Exit."));
-        window.lblComStat->setText(QStringLiteral("No Port"));
-        window.lblREMOTE->clear();
+        m_program.panel->display().ShowErrorInfo(
+            QStringLiteral("Port is not available. Use Setup menu or Exit."));
+        model.comStatus.set(QStringLiteral("No Port"));
+        model.remoteIndicator.set(panel::RemoteIndicator::Blank);
         m_program.flags.RadioPortChanged = false;
         while (!m_program.flags.RadioPortChanged) {
             if (stopping()) {
@@ -257,9 +271,8 @@ Stage FormLoad::portStep() {
 }
 
 Stage FormLoad::afterStatus() {
-    ui::frmTQ5820& window = *m_program.window;
-    window.display().ShowRemote();
-    ui::setForeColour(window.lblREMOTE, QColor(panel::kWhite));
+    m_program.panel->display().ShowRemote();
+    m_program.model().remoteIndicatorColour.set(panel::Colour::White);
     if (m_program.state.RemoteReply == u"R1")
         return Stage::RemoteSetUp;
     if (m_program.state.RemoteReply == u"R0")
@@ -269,12 +282,13 @@ Stage FormLoad::afterStatus() {
 
 Stage FormLoad::linkStep() {
     protocol::RadioState& state = m_program.state;
+    protocol::RadioLink& radio = m_program.radioLink();
     m_program.flags.RadioPortChanged = false;
     link::Pause(m_program.clock, 0.5);
     state.RemoteReplyNew = false;
     m_setUps.statusQuery();
     if (bytesWaiting() > 0) {
-        m_program.link->AwaitRadioReply();
+        radio.AwaitRadioReply();
         if (state.RemoteReplyNew) {
             const Stage next = afterStatus();
             if (next != Stage::MainLoopSetUp)
@@ -293,10 +307,11 @@ Stage FormLoad::linkStep() {
         m_setUps.statusQuery();
         if (bytesWaiting() > 0) {
             try {
-                m_program.link->DrainRadioInput();
+                radio.DrainRadioInput();
                 m_setUps.statusQuery();
-                m_program.link->AwaitRadioReply();
+                radio.AwaitRadioReply();
             } catch (const link::PortFailure&) {
+                // A radio that went away mid-reply is asked again next time.
             }
             if (state.StatusComplete) {
                 const Stage next = afterStatus();
@@ -310,125 +325,129 @@ Stage FormLoad::linkStep() {
     return Stage::MainLoopSetUp;
 }
 
+void FormLoad::checkExternalPtt() {
+    panel::PanelModel& model = m_program.model();
+    if (!m_program.portSetup.ExtPttEnabled) {
+        m_program.linkFlags.ExtPttState = true;
+        model.extPtt.set(ExtPtt::Disabled);
+        return;
+    }
+    const auto idle = [this] { return m_program.radioPort.isOpen() && m_program.radioPort.dsr(); };
+    m_program.linkFlags.ExtPttState = idle();
+    if (m_program.linkFlags.ExtPttState) {
+        model.extPtt.set(ExtPtt::Ready);
+        return;
+    }
+    model.extPtt.set(ExtPtt::Active);
+    m_program.prompts.message(m_program.window.get(), ui::Prompts::Icon::Warning, AppTitle,
+                              QStringLiteral("Check for stuck Push-to-Talk key, then click OK."));
+    m_program.linkFlags.ExtPttState = idle();
+    model.extPtt.set(m_program.linkFlags.ExtPttState ? ExtPtt::Ready : ExtPtt::Disabled);
+}
+
 Stage FormLoad::mainLoopSetUp() {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::PanelModel& model = m_program.model();
+    protocol::RadioLink& radio = m_program.radioLink();
     m_program.linkFlags.LinkRestartRequest = false;
     m_program.flags.ScanActive = false;
-    m_program.link->SyncCount = 0;
+    radio.SyncCount = 0;
     m_program.SyncLossRestart = false;
-    m_program.link->SyncChar = QStringLiteral("U");
+    radio.SyncChar = protocol::SyncCharacter::U;
     try {
-        if (m_program.portSetup.ExtPttEnabled) {
-            const auto idle = [this] {
-                return m_program.radioPort.isOpen() && m_program.radioPort.dsr();
-            };
-            m_program.linkFlags.ExtPttState = idle();
-            if (m_program.linkFlags.ExtPttState) {
-                ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
-            } else {
-                ui::setBackColour(window.lblExtPTT, QColor(panel::kRed));
-                m_program.prompts.message(&window, ui::Prompts::Icon::Warning, AppTitle,
-                                          QStringLiteral("Check for stuck Push-to-Talk key, then "
-                                                         "click OK."));
-                m_program.linkFlags.ExtPttState = idle();
-                ui::setBackColour(
-                    window.lblExtPTT,
-                    QColor(m_program.linkFlags.ExtPttState ? panel::kGreen : panel::kYellow));
-            }
-        } else {
-            m_program.linkFlags.ExtPttState = true;
-            ui::setBackColour(window.lblExtPTT, QColor(panel::kYellow));
-        }
-    } catch (const link::PortFailure&) {
+        checkExternalPtt();
+    } catch (const link::PortFailure& failure) {
+        link::reportFailure(m_program.panel->display(), QStringLiteral("ExtPtt"), failure);
     }
-    if (window.lblSplit->text().isEmpty()) {
-        window.lblSplit->setText(QStringLiteral("Split Off"));
+    if (model.split() == panel::Split::Blank) {
+        model.split.set(panel::Split::Off);
     }
-    if (window.cmbStepSize->currentText().isEmpty()) {
-        window.cmbStepSize->setCurrentText(QStringLiteral("OFF"));
+    if (model.stepSize() == panel::StepSize::Blank) {
+        model.stepSize.set(panel::StepSize::Off);
     }
     if (m_program.announce) {
+        const ControlMode mode = model.controlMode();
+        const QString modeName = mode == ControlMode::Remote  ? QStringLiteral("REMOTE")
+                                 : mode == ControlMode::Local ? QStringLiteral("LOCAL")
+                                                              : QStringLiteral("-");
         m_program.announce(
-            QStringLiteral("Main loop running: %1 %2")
-                .arg(m_program.ControlMode.isEmpty() ? QStringLiteral("-") : m_program.ControlMode,
-                     window.lblFWType->text()));
+            QStringLiteral("Main loop running: %1 %2").arg(modeName, model.firmwareCaption()));
     }
     return Stage::MainLoop;
 }
 
 void FormLoad::ampTuneTimeout() {
-    ui::frmTQ5820& window = *m_program.window;
-    if (!window.AmpTuneActive) {
+    panel::PanelModel& model = m_program.model();
+    if (!model.ampTuneActive()) {
         return;
     }
     const double now = m_program.clock.now();
-    if (static_cast<float>(now) < static_cast<float>(window.AmpTuneStarted)) {
-        window.AmpTuneStarted -= link::Clock::kSecondsPerDay;  // midnight has passed
+    if (static_cast<float>(now) < static_cast<float>(model.ampTuneStarted())) {
+        // Midnight has passed.
+        model.ampTuneStarted.set(model.ampTuneStarted() - link::Clock::kSecondsPerDay);
         return;
     }
-    if (now - window.AmpTuneStarted > kAmpTuneTimeout) {
-        m_program.link->SyncChar = QStringLiteral("U");
-        window.AmpTuneActive = false;
-        window.txtInfo->setText(QStringLiteral("Timeout: Tune Cancelled"));
-        m_program.receiver->refreshCmd();
+    if (now - model.ampTuneStarted() > kAmpTuneTimeout) {
+        m_program.radioLink().SyncChar = protocol::SyncCharacter::U;
+        model.ampTuneActive.set(false);
+        model.info.set(QStringLiteral("Timeout: Tune Cancelled"));
+        m_program.panel->receiver().refreshCmd();
     }
 }
 
 void FormLoad::externalPtt() {
-    ui::frmTQ5820& window = *m_program.window;
+    panel::PanelModel& model = m_program.model();
     const bool enabled = m_program.portSetup.ExtPttEnabled;
     const bool idle = m_program.linkFlags.ExtPttState;
-    if (window.lblPTTEn->text() == u"OFF" || !enabled) {
-        ui::setBackColour(window.lblExtPTT, QColor(panel::kYellow));
-    } else if (window.lblPTTEn->text() == u"ON" &&
-               hasBackColour(window.lblExtPTT, panel::kYellow) && idle) {
-        ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
+    if (model.pttEnable() == panel::OnOff::Off || !enabled) {
+        model.extPtt.set(ExtPtt::Disabled);
+    } else if (model.pttEnable() == panel::OnOff::On && model.extPtt() == ExtPtt::Disabled &&
+               idle) {
+        model.extPtt.set(ExtPtt::Ready);
     }
     if (!enabled) {
         return;
     }
-    if (hasBackColour(window.lblExtPTT, panel::kGreen) && !idle && !window.XmitActive) {
-        ui::setBackColour(window.lblExtPTT, QColor(panel::kRed));
-        m_program.transmit->cmdPTT_MouseDown(0, 0, 0, 0);
+    if (model.extPtt() == ExtPtt::Ready && !idle && !model.xmitActive()) {
+        model.extPtt.set(ExtPtt::Active);
+        m_program.panel->transmit().cmdPTT_MouseDown(0, 0, 0, 0);
     }
-    if (hasBackColour(window.lblExtPTT, panel::kRed) && m_program.linkFlags.ExtPttState) {
-        ui::setBackColour(window.lblExtPTT, QColor(panel::kGreen));
+    if (model.extPtt() == ExtPtt::Active && m_program.linkFlags.ExtPttState) {
+        model.extPtt.set(ExtPtt::Ready);
     }
 }
 
 Stage FormLoad::mainLoopPass() {
-    ui::frmTQ5820& window = *m_program.window;
-    const QString shownMode = window.lblREMOTE->text();
-    if (shownMode != m_program.ControlMode) {
-        if (m_program.ControlMode == u"REMOTE" && shownMode == u"LOCAL")
-            return Stage::LocalSetUp;
-        if (m_program.ControlMode == u"LOCAL" && shownMode == u"REMOTE")
-            return Stage::RemoteSetUp;
-        // A radio that never reports its control mode: keep the window
-        // responsive and the link served while waiting for it.
-    }
+    panel::PanelModel& model = m_program.model();
+    const ControlMode mode = model.controlMode();
+    const panel::RemoteIndicator shown = model.remoteIndicator();
+    if (mode == ControlMode::Remote && shown == panel::RemoteIndicator::Local)
+        return Stage::LocalSetUp;
+    if (mode == ControlMode::Local && shown == panel::RemoteIndicator::Remote)
+        return Stage::RemoteSetUp;
+    // A radio that never reports its control mode: keep the window
+    // responsive and the link served while waiting for it.
     handleEvents(!m_table.anyRaised() && bytesWaiting() == 0);
     if (m_program.linkFlags.LinkRestartRequest) {
         return Stage::LinkStep;
     }
-    window.gUpdateDisplay();
-    window.setLamp(protocol::Lamp::Idle);
-    if (m_program.ControlMode == u"REMOTE") {
+    m_program.panel->gUpdateDisplay();
+    model.lamp.set(protocol::Lamp::Idle);
+    if (mode == ControlMode::Remote) {
         ampTuneTimeout();
         externalPtt();
         // The keep-alive's pause lies between operations: a press that arrives
         // in it may start its own exchange, whose reply wait also picks up the
         // sync answer.
-        m_program.transmit->RefreshTransmitState();
-        if (m_program.link->SyncCount > 5) {
-            window.txtInfo->setText(QStringLiteral("No Sync Response: Restarting..."));
+        m_program.panel->transmit().RefreshTransmitState();
+        if (m_program.radioLink().SyncCount > 5) {
+            model.info.set(QStringLiteral("No Sync Response: Restarting..."));
             m_program.SyncLossRestart = true;
             return Stage::LinkStep;
         }
     }
     // A channel stepped in memory operation is sent here, between
     // exchanges, rather than from the press that may run inside one.
-    m_program.memory->sendChannelChange();
+    m_program.panel->memory().sendChannelChange();
     m_program.operationRunning = true;
     const auto leave = m_table.serve();
     m_program.operationRunning = false;
@@ -436,53 +455,54 @@ Stage FormLoad::mainLoopPass() {
         return *leave;
     }
     if (bytesWaiting() > 0) {
-        m_program.link->AwaitRadioReply();
+        m_program.radioLink().AwaitRadioReply();
     }
     return Stage::MainLoop;
 }
 
 void FormLoad::buildRequestTable() {
-    ui::ReceiverControls& receiver = *m_program.receiver;
-    ui::TransmitControls& transmit = *m_program.transmit;
-    ui::MemoryControls& memory = *m_program.memory;
-    ui::VfoControls& vfo = *m_program.vfo;
-    ui::AmplifierControls& amplifier = *m_program.amplifier;
-    const auto row = [this](panel::PanelRequest request, RequestTable::Operation operation) {
+    panel::Panel& panel = *m_program.panel;
+    panel::ReceiverControls& receiver = panel.receiver();
+    panel::TransmitControls& transmit = panel.transmit();
+    panel::MemoryControls& memory = panel.memory();
+    panel::VfoControls& vfo = panel.vfo();
+    panel::AmplifierControls& amplifier = panel.amplifier();
+    const auto row = [this](PanelRequest request, RequestTable::Operation operation) {
         m_table.addPanelRow(request, std::move(operation));
     };
-    row(panel::PanelRequest::cmbSource, [&] { receiver.sourceCmd(); });
-    row(panel::PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
-    row(panel::PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
-    row(panel::PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
+    row(PanelRequest::cmbSource, [&] { receiver.sourceCmd(); });
+    row(PanelRequest::cmbAGC, [&] { receiver.agcCmd(); });
+    row(PanelRequest::cmdBFO, [&] { receiver.bfoButton(); });
+    row(PanelRequest::cmdClipping, [&] { receiver.clippingCmd(); });
     for (const panel::BandButton& button : panel::bandButtons()) {
         row(button.request, [this, &button] { m_program.bandOperation(button); });
     }
-    row(panel::PanelRequest::optMeter, [&] { receiver.meterCmd(); });
-    row(panel::PanelRequest::cmbMode, [&] { receiver.modeCmd(); });
-    row(panel::PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
-    row(panel::PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
-    row(panel::PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
-    row(panel::PanelRequest::cmdTune, [&] { transmit.tuneCmd(); });
-    row(panel::PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
-    row(panel::PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
-    row(panel::PanelRequest::cmdXmit, [&] { transmit.xmitCmd(); });
-    row(panel::PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
-    row(panel::PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
-    row(panel::PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
-    row(panel::PanelRequest::cmdM2V, [&] { memory.m2vCmd(); });
-    row(panel::PanelRequest::cmdV2M, [&] { memory.v2mCmd(); });
-    row(panel::PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
+    row(PanelRequest::optMeter, [&] { receiver.meterCmd(); });
+    row(PanelRequest::cmbMode, [&] { receiver.modeCmd(); });
+    row(PanelRequest::cmdMute, [&] { receiver.muteCmd(); });
+    row(PanelRequest::cmdPTTEn, [&] { receiver.pttEnableCmd(); });
+    row(PanelRequest::cmdSideTone, [&] { receiver.sideToneCmd(); });
+    row(PanelRequest::cmdTune, [&] { transmit.tuneCmd(); });
+    row(PanelRequest::cmdViewInData, [&] { transmit.viewInDataCmd(); });
+    row(PanelRequest::cmdVOX, [&] { receiver.voxStep(); });
+    row(PanelRequest::cmdXmit, [&] { transmit.xmitCmd(); });
+    row(PanelRequest::cmdAmpPwr, [&] { amplifier.ampPwrCmd(); });
+    row(PanelRequest::cmdAmpOpr, [&] { amplifier.ampOprCmd(); });
+    row(PanelRequest::cmdTuneAmp, [&] { amplifier.tuneAmpCmd(); });
+    row(PanelRequest::cmdM2V, [&] { memory.m2vCmd(); });
+    row(PanelRequest::cmdV2M, [&] { memory.v2mCmd(); });
+    row(PanelRequest::cmdGetStatus, [&] { receiver.refreshCmd(); });
     m_table.addPortChangedExit();
-    row(panel::PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
-    row(panel::PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
+    row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
+    row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
     m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
     m_table.addRigctlRow([this] { m_program.rigctlServer->serve(*m_program.rigAccess); });
-    row(panel::PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
-    row(panel::PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
-    row(panel::PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });
-    row(panel::PanelRequest::cmdSplit, [&] { vfo.splitCmd(); });
+    row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
+    row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
+    row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });
+    row(PanelRequest::cmdSplit, [&] { vfo.splitCmd(); });
     m_table.addPanelResetExit();
-    row(panel::PanelRequest::cmdVM, [&] { memory.vmCmd(); });
+    row(PanelRequest::cmdVM, [&] { memory.vmCmd(); });
 }
 
 }  // namespace tq::app

@@ -51,10 +51,15 @@ private:
     /// has none.
     int bytesWaiting();
     Stage afterStatus();
-    void readCatSetup();
-    void readPortSetup();
+    void placeWindow();
     void applyIniFile();
+    void showPanelBeforeContact();
+    void showAmplifierBeforeContact();
+    void readCatSetup();
+    void startStationLinks();
+    void readPortSetup();
     void buildRequestTable();
+    void checkExternalPtt();
     void ampTuneTimeout();
     void externalPtt();
 

@@ -1,7 +1,6 @@
 #include "app/PanelCatRig.h"
 
 #include "app/Program.h"
-#include "ui/main/StepButton.h"
 
 namespace tq::app {
 
@@ -10,26 +9,21 @@ bool PanelCatRig::extendedCat() const {
 }
 
 QString PanelCatRig::vfoB() const {
-    QString digits;
-    for (const ui::StepButton* digit : m_program.window->cmdVFOB) {
-        digits += digit->text();
-    }
-    return digits;
+    return m_program.panel->model().vfoB();
 }
 
 bool PanelCatRig::setVfoB(const QString& digits) {
-    const ui::frmTQ5820& window = *m_program.window;
-    const bool transmitting = window.FrequencyLock || window.XmitActive ||
-                              m_program.state.RadioKeyed || m_program.link->SyncChar == u"K";
+    panel::PanelModel& model = m_program.panel->model();
+    const bool transmitting = model.frequencyLock() || model.xmitActive() ||
+                              m_program.state.RadioKeyed ||
+                              m_program.panel->link().SyncChar == protocol::SyncCharacter::K;
     bool numeric = false;
     const int units = digits.toInt(&numeric);
-    if (transmitting || !numeric || digits.size() != static_cast<int>(window.cmdVFOB.size()) ||
-        units < ui::VfoControls::kLowest || units >= ui::VfoControls::kBeyondHighest) {
+    if (transmitting || !numeric || digits.size() != panel::PanelModel::kDigits ||
+        units < panel::VfoControls::kLowest || units >= panel::VfoControls::kBeyondHighest) {
         return false;
     }
-    for (std::size_t i = 0; i < window.cmdVFOB.size(); ++i) {
-        window.cmdVFOB[i]->setText(digits.at(static_cast<qsizetype>(i)));
-    }
+    model.vfoB.set(digits);
     return true;
 }
 

@@ -1,11 +1,9 @@
 #include "app/PanelRigAccess.h"
 
-#include <QPushButton>
 #include <array>
 
 #include "app/Program.h"
 #include "panel/DisplayFailure.h"
-#include "ui/main/StatusDisplay.h"
 
 namespace tq::app {
 
@@ -22,8 +20,6 @@ constexpr std::array<ModeCode, 4> kModeCodes{{
     {rigctl::RigMode::Am, "M3"},
     {rigctl::RigMode::Cw, "M4"},
 }};
-
-const QString kXmitOn = QStringLiteral("&XMT ON");
 
 // The seven digits (10 Hz units) of a frequency reply "F1420000".
 std::optional<QString> replyDigits(const QString& freqReply) {
@@ -52,9 +48,9 @@ std::optional<qint64> PanelRigAccess::frequencyHz() const {
 }
 
 bool PanelRigAccess::panelTransmitting() const {
-    const ui::frmTQ5820& window = *m_program.window;
-    return window.FrequencyLock || window.XmitActive || m_program.state.RadioKeyed ||
-           m_program.link->SyncChar == u"K";
+    const panel::PanelModel& model = m_program.panel->model();
+    return model.frequencyLock() || model.xmitActive() || m_program.state.RadioKeyed ||
+           m_program.panel->link().SyncChar == protocol::SyncCharacter::K;
 }
 
 rigctl::RigResult PanelRigAccess::setFrequency(qint64 hz) {
@@ -62,7 +58,7 @@ rigctl::RigResult PanelRigAccess::setFrequency(qint64 hz) {
         return rigctl::RigResult::Rejected;
     }
     const QString digits = QString::number(hz / 10).rightJustified(7, u'0');
-    m_program.commands->SendFrequency(digits);
+    m_program.commands().SendFrequency(digits);
     return replyDigits(m_program.state.FreqReply) == digits ? rigctl::RigResult::Ok
                                                             : rigctl::RigResult::IoError;
 }
@@ -79,7 +75,7 @@ std::optional<rigctl::RigMode> PanelRigAccess::mode() const {
 rigctl::RigResult PanelRigAccess::setMode(rigctl::RigMode mode) {
     for (const ModeCode& code : kModeCodes) {
         if (code.mode == mode) {
-            m_program.commands->SelectMode(QLatin1String(code.reply));
+            m_program.commands().SelectMode(QLatin1String(code.reply));
         }
     }
     return this->mode() == mode ? rigctl::RigResult::Ok : rigctl::RigResult::IoError;
@@ -95,37 +91,39 @@ bool PanelRigAccess::currentFrequencyInBand() const {
         return false;
     }
     try {
-        return m_program.window->display().InAmateurBand(u'F' + *digits);
+        return m_program.panel->display().InAmateurBand(u'F' + *digits);
     } catch (const panel::DisplayFailure&) {
         return false;
     }
 }
 
 rigctl::RigResult PanelRigAccess::setTransmit(bool on) {
-    ui::frmTQ5820& window = *m_program.window;
+    const panel::PanelModel& model = m_program.panel->model();
+    panel::TransmitControls& transmit = m_program.panel->transmit();
     if (!on) {
-        if (window.XmitActive) {
-            m_program.transmit->xmitCmd();
+        if (model.xmitActive()) {
+            transmit.xmitCmd();
         }
-        return window.XmitActive ? rigctl::RigResult::IoError : rigctl::RigResult::Ok;
+        return model.xmitActive() ? rigctl::RigResult::IoError : rigctl::RigResult::Ok;
     }
-    if (window.XmitActive) {
+    if (model.xmitActive()) {
         return rigctl::RigResult::Ok;
     }
     // Whatever else keys the radio (tune, an amplifier tune) owns the sync
     // character; a latch on top would unkey it on release.
-    const bool permitted = m_program.ControlMode == u"REMOTE" && window.cmdXmit->isEnabled() &&
-                           window.cmdXmit->text() == kXmitOn && !m_program.flags.ScanActive &&
-                           m_program.link->SyncChar != u"K" && currentFrequencyInBand();
+    const bool permitted =
+        model.controlMode() == panel::ControlMode::Remote &&
+        model.canRelease(panel::Control::cmdXmit) && !m_program.flags.ScanActive &&
+        m_program.panel->link().SyncChar != protocol::SyncCharacter::K && currentFrequencyInBand();
     if (!permitted) {
         return rigctl::RigResult::Rejected;
     }
-    m_program.transmit->xmitCmd();
-    return window.XmitActive ? rigctl::RigResult::Ok : rigctl::RigResult::Rejected;
+    transmit.xmitCmd();
+    return model.xmitActive() ? rigctl::RigResult::Ok : rigctl::RigResult::Rejected;
 }
 
 bool PanelRigAccess::transmitLatched() const {
-    return m_program.window->XmitActive;
+    return m_program.panel->model().xmitActive();
 }
 
 }  // namespace tq::app

@@ -1,17 +1,15 @@
 #include "app/Program.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
+#include <QApplication>
 #include <array>
 #include <utility>
 
 #include "app/AppTitle.h"
+#include "link/FailureReport.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "panel/AmateurBands.h"
+#include "panel/PanelCaptions.h"
 #include "persist/IniFile.h"
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/HelpPage.h"
@@ -21,8 +19,6 @@
 #include "ui/lists/frmScanBands.h"
 #include "ui/lists/frmScanFreqs.h"
 #include "ui/main/ModalWindow.h"
-#include "ui/main/StatusDisplay.h"
-#include "ui/main/StepButton.h"
 #include "ui/setup/AudioSetupDialog.h"
 #include "ui/setup/LinkSetupDialog.h"
 #include "ui/setup/PortSetupDialog.h"
@@ -38,67 +34,46 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
       prompts(prompts_),
       endProgram(std::move(endProgram_)),
       audio(persist::PersistedAudioSettings::defaults()) {
-    window = std::make_unique<ui::frmTQ5820>(state, flags);
-    link = std::make_unique<protocol::RadioLink>(radioPort, clock, *window, state);
-    commands = std::make_unique<protocol::RadioCommands>(*link);
-    window->attachLink(*link, *commands);
+    panel = std::make_unique<panel::Panel>(radioPort, clock, state, flags, linkFlags,
+                                           audio.DigitalSource, audio.DigitalVox);
+    window = std::make_unique<ui::frmTQ5820>(panel->model(), *panel);
     radioPortControl =
-        std::make_unique<link::RadioPort>(radioPort, clock, *window, portSetup, linkFlags);
-    catPanel = std::make_unique<CatWindowPanel>(*window);
-    catBridge = std::make_unique<cat::CatBridge>(catPort, clock, *catPanel, state, *commands, flags,
-                                                 catSetup);
-    receiver = std::make_unique<ui::ReceiverControls>(*window, *link, *commands,
-                                                      audio.DigitalSource, audio.DigitalVox);
-    transmit = std::make_unique<ui::TransmitControls>(*window, *link, linkFlags);
-    vfo = std::make_unique<ui::VfoControls>(*window, *link, *receiver, *transmit);
+        std::make_unique<link::RadioPort>(radioPort, clock, panel->display(), portSetup, linkFlags);
+    catPanel = std::make_unique<CatWindowPanel>(panel->model());
+    catBridge = std::make_unique<cat::CatBridge>(catPort, clock, *catPanel, state, commands(),
+                                                 flags, catSetup);
     // A click that arrives while an operation pauses must not start a second
     // exchange in the middle of the first.
-    transmit->setServedOperationCheck([this] { return operationRunning; });
-    memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
-    amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
+    panel->setServedOperationCheck([this] { return operationRunning; });
+    panel->setBeep(&QApplication::beep);
     rigctlServer = std::make_unique<rigctl::RigctlServer>(flags.RigctlCommandPending);
     rigAccess = std::make_unique<PanelRigAccess>(*this);
     catRig = std::make_unique<PanelCatRig>(*this);
     catBridge->attachRig(*catRig);
-    keyPreview = std::make_unique<ui::KeyPreview>(
-        *window, [this](const QKeyEvent& key) { return vfo->Form_KeyDown(key.key()); });
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
     catPort.setEventHandler([this](int) { catBridge->MSComm2_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
-    QObject::connect(window.get(), &ui::frmTQ5820::vfoADigitDown,
-                     [this](int index, int button) { vfo->cmdF_MouseDown(index, button); });
-    QObject::connect(window.get(), &ui::frmTQ5820::vfoADigitUp,
-                     [this](int index, int button) { vfo->cmdF_MouseUp(index, button); });
-    QObject::connect(window.get(), &ui::frmTQ5820::vfoBDigitDown,
-                     [this](int index, int button) { vfo->cmdVFOB_MouseDown(index, button); });
-    QObject::connect(window.get(), &ui::frmTQ5820::vfoBDigitUp,
-                     [this](int index, int button) { vfo->cmdVFOB_MouseUp(index, button); });
-    QObject::connect(window.get(), &ui::frmTQ5820::pttDown,
-                     [this](int button) { transmit->cmdPTT_MouseDown(button, 0, 0, 0); });
-    QObject::connect(window.get(), &ui::frmTQ5820::pttUp,
-                     [this](int button) { transmit->cmdPTT_MouseUp(button, 0, 0, 0); });
-    QObject::connect(window.get(), &ui::frmTQ5820::channelDigitDown,
-                     [this](int index, int button) { memory->channelDigitDown(index, button); });
-    QObject::connect(window.get(), &ui::frmTQ5820::channelDigitUp,
-                     [this](int index, int button) { memory->channelDigitUp(index, button); });
     // Menu entries act at once, in the click handler.
-    const std::array<std::pair<QAction*, void (Program::*)()>, 10> menuEntries{{
-        {window->mnuFileExit, &Program::Form_QueryUnload},
-        {window->mnuScanBands, &Program::openScanBands},
-        {window->mnuScanFreqs, &Program::openScanFreqs},
-        {window->mnuPortSetup, &Program::openPortSetup},
-        {window->mnuAudioSetup, &Program::openAudioSetup},
-        {window->mnuCATSetup, &Program::openCatSetup},
-        {window->mnuChannelSetup, &Program::openChannelSetup},
-        {window->mnuLinkSetup, &Program::openLinkSetup},
-        {window->mnuHelpAbout, &Program::openAbout},
-        {window->mnuHelpTQ5820, &Program::openHelp},
+    static constexpr std::array<std::pair<ui::MenuEntry, void (Program::*)()>, 10> kMenuEntries{{
+        {ui::MenuEntry::FileExit, &Program::Form_QueryUnload},
+        {ui::MenuEntry::ScanBands, &Program::openScanBands},
+        {ui::MenuEntry::ScanFreqs, &Program::openScanFreqs},
+        {ui::MenuEntry::PortSetup, &Program::openPortSetup},
+        {ui::MenuEntry::AudioSetup, &Program::openAudioSetup},
+        {ui::MenuEntry::CatSetup, &Program::openCatSetup},
+        {ui::MenuEntry::ChannelSetup, &Program::openChannelSetup},
+        {ui::MenuEntry::LinkSetup, &Program::openLinkSetup},
+        {ui::MenuEntry::HelpAbout, &Program::openAbout},
+        {ui::MenuEntry::HelpTQ5820, &Program::openHelp},
     }};
-    for (const auto& entry : menuEntries) {
-        const auto open = entry.second;
-        QObject::connect(entry.first, &QAction::triggered, [this, open] { (this->*open)(); });
-    }
+    QObject::connect(window.get(), &ui::frmTQ5820::menuTriggered, [this](ui::MenuEntry chosen) {
+        for (const auto& [entry, open] : kMenuEntries) {
+            if (entry == chosen) {
+                (this->*open)();
+            }
+        }
+    });
 }
 
 Program::~Program() {
@@ -113,25 +88,22 @@ void Program::Form_QueryUnload() {
     m_ended = true;
     rigctlServer->stop();
 
+    const panel::PanelModel& shown = model();
     persist::PersistedState remembered;
     remembered.left = window->x() * persist::kTwipsPerPixel;
     remembered.top = window->y() * persist::kTwipsPerPixel;
-    QString digits;
-    for (const ui::StepButton* digit : window->cmdVFOB) {
-        digits += digit->text();
-    }
-    remembered.vfoBDigits = digits;
-    remembered.vfoBMode = window->cmbVFOBMode->currentText();
-    remembered.splitCaption = window->lblSplit->text();
-    remembered.stepSize = window->cmbStepSize->currentText();
+    remembered.vfoBDigits = shown.vfoB();
+    remembered.vfoBMode = panel::caption(shown.vfoBMode());
+    remembered.splitCaption = panel::caption(shown.split());
+    remembered.stepSize = panel::caption(shown.stepSize());
     if (const auto failure = persist::saveIniFile(remembered)) {
-        window->showErrorInfo(failure->report(persist::kIniFileName));
+        panel->display().ShowErrorInfo(failure->report(persist::kIniFileName));
     }
 
     if (radioPort.isOpen()) {
         try {
             // Full RF gain, so the radio is left usable from its own panel.
-            link->writeDirect(QStringLiteral("G00\n"));
+            radioLink().writeDirect(QStringLiteral("G00\n"));
             link::Pause(clock, 0.3);
             if (radioPort.isOpen() && radioPort.bytesToRead() > 0) {
                 radioPort.readAll();
@@ -146,30 +118,30 @@ void Program::Form_QueryUnload() {
 }
 
 void Program::openAudioSetup() {
-    ui::AudioSetupDialog dialog(audio, state, flags, *window);
-    ui::runModalWindow(dialog, *window, clock);
+    ui::AudioSetupDialog dialog(audio, state, flags, panel->display());
+    ui::runModalWindow(dialog, model(), clock);
 }
 
 void Program::openPortSetup() {
-    ui::PortSetupDialog dialog(ui::PortSetupForm::radioPort(),
-                               ui::PortSetupTarget::radioPort(portSetup), radioPort,
-                               ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
-    ui::runModalWindow(dialog, *window, clock);
+    ui::PortSetupDialog dialog(
+        ui::PortSetupForm::radioPort(), ui::PortSetupTarget::radioPort(portSetup), radioPort,
+        ui::PortSetupProbes::onThisMachine(portExists), flags, panel->display());
+    ui::runModalWindow(dialog, model(), clock);
 }
 
 void Program::bandOperation(const panel::BandButton& button) {
-    window->setEnabled(false);
+    model().panelEnabled.set(false);
     SelectedBand = QString::fromLatin1(button.band);
-    ui::frmBandSelect list(SelectedBand, *window, *link, *commands);
-    ui::runModalWindow(list, *window, clock, list.syncTimer());
-    window->requests().clear(button.request);
+    ui::frmBandSelect list(SelectedBand, panel->context(), window->place());
+    ui::runModalWindow(list, model(), clock, list.syncTimer());
+    panel->requests().clear(button.request);
 }
 
 void Program::openAbout() {
     ui::frmHelp about(AppTitle);
     about.adjustSize();
     about.move(window->frameGeometry().center() - about.rect().center());
-    ui::runModalWindow(about, *window, clock);
+    ui::runModalWindow(about, model(), clock);
 }
 
 void Program::openHelp() {
@@ -188,8 +160,8 @@ void Program::openCatSetup() {
             ui::PortSetupForm::catPort(),
             ui::PortSetupTarget::catPort(catSetup.CatPortNumber, catSetup.CatPortSettings,
                                          catSetup.CatPortHandshake),
-            catPort, ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
-        ui::runModalWindow(dialog, *window, clock);
+            catPort, ui::PortSetupProbes::onThisMachine(portExists), flags, panel->display());
+        ui::runModalWindow(dialog, model(), clock);
     }
     if (!flags.CatPortChanged) {
         return;
@@ -199,22 +171,20 @@ void Program::openCatSetup() {
     } catch (const link::PortFailure& failure) {
         // Runs from a menu, outside the main loop's own failure handling:
         // the failure is shown and the program goes on without CAT.
-        window->showErrorInfo(QStringLiteral("ConfigureCatPort: Err %1. %2")
-                                  .arg(failure.number())
-                                  .arg(failure.description()));
+        link::reportFailure(panel->display(), QStringLiteral("ConfigureCatPort"), failure);
     }
     flags.CatPortChanged = false;
 }
 
 void Program::openChannelSetup() {
-    ui::frmChannelSetup channels(*link, prompts, *window);
-    ui::runModalWindow(channels, *window, clock);
+    ui::frmChannelSetup channels(radioLink(), prompts, panel->display());
+    ui::runModalWindow(channels, model(), clock);
 }
 
 void Program::openLinkSetup() {
     ui::LinkSetupDialog dialog(
-        stationLinks, [this] { return applyStationLinks(); }, *window, stationLinksStatus);
-    ui::runModalWindow(dialog, *window, clock);
+        stationLinks, [this] { return applyStationLinks(); }, panel->display(), stationLinksStatus);
+    ui::runModalWindow(dialog, model(), clock);
 }
 
 void Program::startStationLinks() {
@@ -255,7 +225,7 @@ QString Program::serveStationLinks() {
         rigctlServer->stop();
         const QString text =
             QStringLiteral("Network rig control cannot listen on %1: %2").arg(where, failure);
-        window->showErrorInfo(text);
+        panel->display().ShowErrorInfo(text);
         return text;
     }
     const QString text = QStringLiteral("Network rig control listening on ") + where;
@@ -268,13 +238,11 @@ QString Program::serveStationLinks() {
 namespace {
 
 /// Applies the band limits, reporting a radio that went away meanwhile.
-void applyScanLimits(ui::frmTQ5820& window, bool inBand) {
+void applyScanLimits(panel::StatusDisplay& display, bool inBand) {
     try {
-        window.display().ApplyBandLimits(inBand);
+        display.ApplyBandLimits(inBand);
     } catch (const link::PortFailure& failure) {
-        window.showErrorInfo(QStringLiteral("ApplyBandLimits: Err %1. %2")
-                                 .arg(failure.number())
-                                 .arg(failure.description()));
+        link::reportFailure(display, QStringLiteral("ApplyBandLimits"), failure);
     }
 }
 
@@ -288,22 +256,24 @@ namespace {
 /// the frequency the scan left the radio on decides whether transmitting
 /// comes back. The two scanners differ only in whether the main window is
 /// disabled before or after the scan is marked active.
-template <typename ScanWindow, typename... Links>
-void runScan(Program& program, bool disableFirst, Links&... links) {
+template <typename ScanWindow>
+void runScan(Program& program, bool disableFirst) {
+    panel::PanelModel& model = program.model();
+    panel::StatusDisplay& display = program.panel->display();
     if (disableFirst) {
-        program.window->setEnabled(false);
+        model.panelEnabled.set(false);
     }
     program.flags.ScanActive = true;
-    applyScanLimits(*program.window, false);
-    program.window->setEnabled(false);
+    applyScanLimits(display, false);
+    model.panelEnabled.set(false);
     {
-        ScanWindow scan(*program.window, links...);
-        ui::runModalWindow(scan, *program.window, program.clock,
+        ScanWindow scan(program.panel->context(), program.window->place());
+        ui::runModalWindow(scan, model, program.clock,
                            {kScanIdleTick, [&scan] { scan.idleTick(); }});
     }
     program.flags.ScanActive = false;
     // A frequency that is no number (no reply yet) is not a band to send on.
-    applyScanLimits(*program.window,
+    applyScanLimits(display,
                     panel::InAmateurBand(program.state.FreqReply, program.flags.OutOfBandAllowed)
                         .value_or(false));
 }
@@ -311,11 +281,11 @@ void runScan(Program& program, bool disableFirst, Links&... links) {
 }  // namespace
 
 void Program::openScanBands() {
-    runScan<ui::frmScanBands>(*this, false, *link);
+    runScan<ui::frmScanBands>(*this, false);
 }
 
 void Program::openScanFreqs() {
-    runScan<ui::frmScanFreqs>(*this, true, *link, *commands);
+    runScan<ui::frmScanFreqs>(*this, true);
 }
 
 }  // namespace tq::app

@@ -14,6 +14,7 @@
 #include "link/RadioPort.h"
 #include "link/RadioPortSetup.h"
 #include "link/SerialPort.h"
+#include "panel/Panel.h"
 #include "persist/PersistedAudioSettings.h"
 #include "persist/StationLinksFile.h"
 #include "protocol/ProgramFlags.h"
@@ -21,12 +22,7 @@
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
 #include "rigctl/RigctlServer.h"
-#include "ui/main/AmplifierControls.h"
-#include "ui/main/KeyPreview.h"
-#include "ui/main/MemoryControls.h"
-#include "ui/main/ReceiverControls.h"
-#include "ui/main/TransmitControls.h"
-#include "ui/main/VfoControls.h"
+#include "ui/main/MenuEntry.h"
 #include "ui/main/frmTQ5820.h"
 #include "ui/setup/Prompts.h"
 
@@ -70,25 +66,21 @@ public:
     /// CAT port settings: read at start-up, written by the CAT setup dialog.
     cat::CatPortSetup catSetup;
 
-    /// "REMOTE" or "LOCAL": the mode the panel was last set up for.
-    QString ControlMode;
     bool SyncLossRestart = false;
     /// Local operation with the Adapt firmware may scan and tune.
     bool ScanMenusEnabled = false;
 
+    /// The front panel: its values, operations and the link to the radio.
+    std::unique_ptr<panel::Panel> panel;
+    /// The window the operator sees: a view of the panel.
     std::unique_ptr<ui::frmTQ5820> window;
-    std::unique_ptr<protocol::RadioLink> link;
-    std::unique_ptr<protocol::RadioCommands> commands;
     std::unique_ptr<link::RadioPort> radioPortControl;
     std::unique_ptr<CatWindowPanel> catPanel;
     std::unique_ptr<cat::CatBridge> catBridge;
-    std::unique_ptr<ui::ReceiverControls> receiver;
-    std::unique_ptr<ui::TransmitControls> transmit;
-    // Made after transmit and gone before it: it registers with transmit.
-    std::unique_ptr<ui::VfoControls> vfo;
-    std::unique_ptr<ui::MemoryControls> memory;
-    std::unique_ptr<ui::AmplifierControls> amplifier;
-    std::unique_ptr<ui::KeyPreview> keyPreview;
+
+    panel::PanelModel& model() { return panel->model(); }
+    protocol::RadioLink& radioLink() { return panel->link(); }
+    protocol::RadioCommands& commands() { return panel->commands(); }
 
     /// How station software reaches the radio besides the plain CAT port.
     persist::StationLinks stationLinks;
@@ -114,6 +106,7 @@ public:
     /// A band button's served request: its band's list window opens modal
     /// and keeps the link alive until it closes; then the request is cleared.
     void bandOperation(const panel::BandButton& button);
+
     /// Opens the About window modally, the main window disabled.
     void openAbout();
     /// Shows the operator's help page beside the panel.

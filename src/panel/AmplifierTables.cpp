@@ -2,24 +2,24 @@
 
 #include <array>
 
-#include "panel/PanelColours.h"
-
 namespace tq::panel {
 
 namespace {
 
+using enum Colour;
+
 constexpr std::array<AmpPowerRow, 4> kPowerRows{{
-    {"O1", "OFF", kWhite, false, false, kWhite, "", kWhite},
-    {"O2", "ON", kRed, false, false, kWhite, "Warmup", kYellow},
-    {"O3", "ON", kRed, false, false, kWhite, "Standby", kGreen},
-    {"O4", "ON", kRed, true, true, kYellow, "Operate", kRed},
+    {"O1", AmpPower::Off, White, false, false, White, AmpOperate::Blank, White},
+    {"O2", AmpPower::On, Red, false, false, White, AmpOperate::Warmup, Yellow},
+    {"O3", AmpPower::On, Red, false, false, White, AmpOperate::Standby, Green},
+    {"O4", AmpPower::On, Red, true, true, Yellow, AmpOperate::Operate, Red},
 }};
 
 constexpr std::array<AmpTuneRow, 4> kTuneRows{{
-    {"T1", "", kWhite, true, false},
-    {"T2", "Start Tune", kGreen, true, false},
-    {"T3", "Tuning", kYellow, false, false},
-    {"T4", "Tuned", kRed, false, true},
+    {"T1", AmpTune::Blank, White, true, false},
+    {"T2", AmpTune::StartTune, Green, true, false},
+    {"T3", AmpTune::Tuning, Yellow, false, false},
+    {"T4", AmpTune::Tuned, Red, false, true},
 }};
 
 template <typename Row, std::size_t N>

@@ -1,29 +1,30 @@
 #pragma once
 
 #include <QString>
-#include "panel/PanelColours.h"
+
+#include "panel/PanelTypes.h"
 
 namespace tq::panel {
 
 /// What the amplifier panel shows for one power/operate reply ("O1".."O4").
 struct AmpPowerRow {
     const char* reply;
-    const char* powerCaption;
-    Rgb powerColour;
+    AmpPower power;
+    Colour powerColour;
     bool tuneEnabled;
     /// Only an operating amplifier has a tune state: otherwise the tune
     /// label is blanked, while operating it keeps its caption.
     bool keepTunedCaption;
-    Rgb tunedColour;
-    const char* opStbyCaption;
-    Rgb opStbyColour;
+    Colour tunedColour;
+    AmpOperate operate;
+    Colour operateColour;
 };
 
 /// What the tune label shows for one tune reply ("T1".."T4").
 struct AmpTuneRow {
     const char* reply;
-    const char* caption;
-    Rgb colour;
+    AmpTune tune;
+    Colour colour;
     /// A tune this program started owns the label until the amplifier
     /// reports the result, so idle states do not overwrite it.
     bool ignoredWhileTuneActive;

@@ -7,6 +7,10 @@
 namespace tq::panel {
 
 inline constexpr int kMeterCount = 6;
+/// The meter bar's range: readings are two digits, the bar's design range
+/// 0..21.
+inline constexpr int kMeterMinimum = 0;
+inline constexpr int kMeterMaximum = 21;
 
 /// The meter a selection reply names: "D1".."D6" give 0..5 (Aud, Line,
 /// Patch, FWD, REF, VSWR); anything else gives nothing.

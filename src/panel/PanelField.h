@@ -41,6 +41,7 @@ enum class Field {
     meterLabels,
     meterScale,
     meterLevel,
+    meterChoice,
     // BFO and RF gain
     bfoValue,
     bfoOn,

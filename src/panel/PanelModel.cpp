@@ -6,7 +6,8 @@ namespace tq::panel {
 
 namespace {
 
-constexpr std::array<const char*, kFieldCount> kFieldNames{
+// In the order of Field.
+constexpr const char* kFieldNames[] = {
     "vfoA",
     "vfoB",
     "vfoBMode",
@@ -36,6 +37,7 @@ constexpr std::array<const char*, kFieldCount> kFieldNames{
     "meterLabels",
     "meterScale",
     "meterLevel",
+    "meterChoice",
     "bfoValue",
     "bfoOn",
     "bfoLabel",
@@ -64,6 +66,7 @@ constexpr std::array<const char*, kFieldCount> kFieldNames{
     "lamp",
     "panelEnabled",
 };
+static_assert(std::size(kFieldNames) == kFieldCount, "one name per field");
 
 std::size_t slot(Control control) {
     return static_cast<std::size_t>(control);

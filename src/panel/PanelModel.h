@@ -9,6 +9,7 @@
 #include "panel/PanelTypes.h"
 #include "panel/PanelValue.h"
 #include "panel/SliderReadouts.h"
+#include "protocol/Indicators.h"
 
 namespace tq::panel {
 
@@ -76,6 +77,8 @@ public:
     Value<MeterLabels> meterLabels{*this, Field::meterLabels};
     Value<QString> meterScale{*this, Field::meterScale};
     Value<int> meterLevel{*this, Field::meterLevel};
+    /// The meter the operator chose last with an option (0..5).
+    Value<int> meterChoice{*this, Field::meterChoice};
 
     // BFO and RF gain: the sliders' values; the read-outs follow them.
     Value<int> bfoValue{*this, Field::bfoValue, kBfoZero};
@@ -120,7 +123,7 @@ public:
     /// while, and its background.
     Value<QString> syncLabel{*this, Field::syncLabel, QStringLiteral("U")};
     Value<Colour> syncLabelColour{*this, Field::syncLabelColour};
-    Value<LampColour> lamp{*this, Field::lamp};
+    Value<protocol::Lamp> lamp{*this, Field::lamp, protocol::Lamp::Idle};
     /// The whole panel takes input (not while a secondary window is open).
     Value<bool> panelEnabled{*this, Field::panelEnabled, true};
 

@@ -60,14 +60,11 @@ enum class BfoSign { Blank, Plus, Minus };
 /// a control has before the program paints it.
 enum class Colour { Default, White, Black, Red, Green, Yellow, LightGrey, GreyText, ButtonText };
 
-/// The activity lamp: red while sending, green while awaiting a reply, yellow
-/// during a sync, grey when idle.
-enum class LampColour { Idle, Sending, Awaiting, Syncing };
-
 /// The controls whose enabled or visible state the program changes. A row of
 /// like controls (the VFO A digits, the meter options) is one entry.
 enum class Control {
     cmdF,
+    cmdVFOB,
     cmdM,
     cmdMute,
     cmdPTTEn,

@@ -7,15 +7,15 @@ namespace tq::protocol {
 namespace {
 
 struct Dialect {
-    int firmwareType;
+    Firmware firmwareType;
     const char* remoteCaption;
     const char* localCaption;
 };
 
 constexpr std::array<Dialect, 3> kDialects{{
-    {1, "F/W: v601", "F/W: v601C"},
-    {2, "F/W: v604 Adapt", "F/W: v604M Adapt"},
-    {3, "F/W: v604 NonAdapt", "F/W: v604M NonAdapt"},
+    {Firmware::V601, "F/W: v601", "F/W: v601C"},
+    {Firmware::V604Adapt, "F/W: v604 Adapt", "F/W: v604M Adapt"},
+    {Firmware::V604NonAdapt, "F/W: v604 NonAdapt", "F/W: v604M NonAdapt"},
 }};
 
 }  // namespace
@@ -24,8 +24,9 @@ void applyFirmwareRule(RadioState& state, Indicators& indicators, ControlSetUp s
     if (!state.DotSeen || !(state.BangSeen || state.HashSeen)) {
         return;
     }
-    const int type = !state.BangSeen ? 2 : (state.QSeen ? 3 : 1);
-    const Dialect& dialect = kDialects[type - 1];
+    // No "!" is the Adapt firmware; "!" with a "Q" line the NonAdapt one.
+    const std::size_t row = !state.BangSeen ? 1 : (state.QSeen ? 2 : 0);
+    const Dialect& dialect = kDialects[row];
     state.FirmwareType = dialect.firmwareType;
     indicators.setFirmwareCaption(QString::fromLatin1(
         setUp == ControlSetUp::Remote ? dialect.remoteCaption : dialect.localCaption));

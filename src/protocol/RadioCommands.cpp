@@ -53,6 +53,7 @@ struct KeyLetters {
     const char* meter;
 };
 
+// Indexed by the dialect's code.
 constexpr std::array<KeyLetters, 4> kKeyLetters{{
     {"", "", ""},     // undecided
     {"A", "M", "d"},  // v601
@@ -60,22 +61,21 @@ constexpr std::array<KeyLetters, 4> kKeyLetters{{
     {"a", "m", "D"},  // v604 NonAdapt
 }};
 
-const KeyLetters& keyLetters(int firmwareType) {
-    const bool known = firmwareType > 0 && firmwareType < static_cast<int>(kKeyLetters.size());
-    return kKeyLetters[known ? firmwareType : 0];
+const KeyLetters& keyLetters(Firmware firmware) {
+    return kKeyLetters[static_cast<std::size_t>(firmware)];
 }
 
 }  // namespace
 
-QString RadioCommands::agcKey(int firmwareType) {
+QString RadioCommands::agcKey(Firmware firmwareType) {
     return QString::fromLatin1(keyLetters(firmwareType).agc);
 }
 
-QString RadioCommands::modeKey(int firmwareType) {
+QString RadioCommands::modeKey(Firmware firmwareType) {
     return QString::fromLatin1(keyLetters(firmwareType).mode);
 }
 
-QString RadioCommands::meterKey(int firmwareType) {
+QString RadioCommands::meterKey(Firmware firmwareType) {
     return QString::fromLatin1(keyLetters(firmwareType).meter);
 }
 
@@ -103,7 +103,7 @@ void RadioCommands::SendFrequency(const QString& digits) {
 }
 
 void RadioCommands::StepAgc(const QString& target) {
-    if (m_state.FirmwareType == 2) {
+    if (m_state.FirmwareType == Firmware::V604Adapt) {
         m_link.SendRadioCommand(target + u'\n' + m_state.FreqReply + u'\n', false, kAgcPause);
         m_link.AwaitRadioReply();
         return;
@@ -124,13 +124,13 @@ void RadioCommands::SelectMode(const QString& target) {
     if (m_state.ModeReply == target) {
         return;
     }
-    if (m_state.FirmwareType == 2) {
+    if (m_state.FirmwareType == Firmware::V604Adapt) {
         m_link.DrainRadioInput();
         writeDirectSet(target);
         link::Pause(m_link.clock(), kModePause);
         m_link.AwaitRadioReply();
     } else {
-        if (m_state.FirmwareType == 1) {
+        if (m_state.FirmwareType == Firmware::V601) {
             m_state.SavedPttEn = m_state.PttEnReply;
         }
         // The key cycles USB -> LSB -> AME -> CW -> USB.
@@ -141,7 +141,7 @@ void RadioCommands::SelectMode(const QString& target) {
         }
         pressKey(modeKey(m_state.FirmwareType), wanted - current, kModePause);
         // The oldest firmware flips PTT enable on a mode change; put it back.
-        if (m_state.FirmwareType == 1 && m_state.PttEnReply != m_state.SavedPttEn) {
+        if (m_state.FirmwareType == Firmware::V601 && m_state.PttEnReply != m_state.SavedPttEn) {
             TogglePttEnable();
         }
     }
@@ -183,7 +183,7 @@ void RadioCommands::StepMeter(const QString& target) {
 }
 
 void RadioCommands::StepModeOnce() {
-    if (m_state.FirmwareType == 2) {
+    if (m_state.FirmwareType == Firmware::V604Adapt) {
         static const char* const kNextMode[] = {"M2", "M3", "M4", "M1"};
         const int index = settingIndex(m_state.ModeReply, u'M', 4);
         m_link.DrainRadioInput();
@@ -210,7 +210,7 @@ void RadioCommands::StepModeOnce() {
 }
 
 void RadioCommands::TogglePttEnable() {
-    if (m_state.FirmwareType == 1) {
+    if (m_state.FirmwareType == Firmware::V601) {
         m_link.SendRadioCommand(QStringLiteral("'"), false, kPttEnablePause);
     } else if (m_state.PttEnReply == u"'0") {
         m_link.SendRadioCommand(QStringLiteral("'1"), true, kPttEnablePause);

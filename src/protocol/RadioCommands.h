@@ -10,7 +10,7 @@ namespace tq::protocol {
 /// radio last reported: by pressing the radio's key the right number of
 /// times, or by a direct set where the firmware takes one.
 ///
-/// Until the firmware dialect is known (FirmwareType 0) the key letters are
+/// Until the firmware dialect is known (FirmwareType undecided) the key letters are
 /// unknown, so the key-pressing commands send nothing rather than guess;
 /// the commands that name their value ("'0"/"'1") are sent as for the newer
 /// firmware, since they cannot toggle the wrong way.
@@ -28,9 +28,9 @@ public:
     void TogglePttEnable();
 
     /// Key letters of each dialect; empty where the dialect has none.
-    static QString agcKey(int firmwareType);
-    static QString modeKey(int firmwareType);
-    static QString meterKey(int firmwareType);
+    static QString agcKey(Firmware firmwareType);
+    static QString modeKey(Firmware firmwareType);
+    static QString meterKey(Firmware firmwareType);
 
 private:
     void pressKey(const QString& key, int presses, double pauseSeconds);

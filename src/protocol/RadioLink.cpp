@@ -109,24 +109,23 @@ void RadioLink::DrainRadioInput() {
     }
 }
 
-void RadioLink::gSendSync(const QString& syncChar) {
+void RadioLink::gSendSync(SyncCharacter syncChar) {
     m_indicators.setLamp(Lamp::Syncing);
     try {
         if (SyncTime == 0) {
             SyncTime = m_clock.now();
         }
-        if (LastSyncChar.isEmpty()) {
+        if (!LastSyncChar) {
             LastSyncChar = syncChar;
         }
         const double elapsed = m_clock.now() - SyncTime;
-        const bool changed = (syncChar == u"K" && LastSyncChar == u"U") ||
-                             (syncChar == u"U" && LastSyncChar == u"K");
+        const bool changed = syncChar != *LastSyncChar;
         if (elapsed > kSyncRepeatInterval || changed) {
-            SendRadioCommand(syncChar, false, kSyncPause);
+            SendRadioCommand(syncText(syncChar), false, kSyncPause);
             LastSyncChar = syncChar;
             SyncTime = m_clock.now();
             ++SyncCount;
-            m_indicators.setSyncLabel(syncChar);
+            m_indicators.setSyncLabel(syncText(syncChar));
         } else if (elapsed > kSyncBlinkTime) {
             m_indicators.setSyncLabel(QString());
         } else if (SyncTime > m_clock.now()) {

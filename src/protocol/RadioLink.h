@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "link/Clock.h"
 #include "link/SerialPort.h"
 #include "protocol/Indicators.h"
 #include "protocol/RadioState.h"
+#include "protocol/SyncCharacter.h"
 
 namespace tq::protocol {
 
@@ -41,7 +43,7 @@ public:
 
     /// Sends the sync character as a keep-alive: a change between "K" and "U"
     /// at once, a repeat at most every 2 s.
-    void gSendSync(const QString& syncChar);
+    void gSendSync(SyncCharacter syncChar);
 
     /// Writes a complete text straight to the port, bypassing the lamp and
     /// the transmit-queue wait (the direct sets and the BFO use this).
@@ -55,8 +57,9 @@ public:
     // Link state, read by the panel and the keep-alive.
     QString RxBuffer;
     bool RxGotReply = false;
-    QString SyncChar = QStringLiteral("U");
-    QString LastSyncChar;
+    SyncCharacter SyncChar = SyncCharacter::U;
+    /// The character sent last; nothing before the first.
+    std::optional<SyncCharacter> LastSyncChar;
     double SyncTime = 0.0;
     int SyncCount = 0;
 

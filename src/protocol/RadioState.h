@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "protocol/Firmware.h"
+
 namespace tq::protocol {
 
 /// Cuts a reply line to a field's width or pads it on the right with blanks,
@@ -58,8 +60,8 @@ struct RadioState {
     bool StatusComplete = false;
     bool QSeen = false;
     int MeterValue = 0;
-    /// Firmware dialect: 1, 2 or 3 once decided after a complete status, else 0.
-    int FirmwareType = 0;
+    /// The firmware dialect, decided after a complete status.
+    Firmware FirmwareType = Firmware::Undecided;
     QString SavedPttEn;
 };
 

@@ -9,6 +9,7 @@
 #include "app/AppTitle.h"
 #include "link/QStringPrinter.h"
 #include "sim/RadioSettings.h"
+#include "support/PanelLookup.h"
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/frmHelp.h"
 #include "ui/lists/frmBandSelect.h"
@@ -34,7 +35,7 @@ tq::ui::frmBandSelect* openList() {
 
 void startRemote(ProgramHarness& h) {
     ASSERT_TRUE(h.runUntil([&] {
-        return h.program->ControlMode == u"REMOTE" &&
+        return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
                h.formLoad->stage() == tq::app::Stage::MainLoop;
     }));
 }
@@ -44,7 +45,8 @@ TEST(BandButtons, ListOpensOnItsFileKeepsTheLinkAliveAndTunesFromARow) {
     h.writeFile(QStringLiteral("M40List.txt"), QStringLiteral("7.150 lsb Net control\r\n"));
     startRemote(h);
     auto& window = *h.program->window;
-    QTest::mouseClick(window.cmd40M, Qt::LeftButton);
+    QTest::mouseClick(tq::test::control<QPushButton>(window, QStringLiteral("cmd40M")),
+                      Qt::LeftButton);
 
     QString title;
     bool mainDisabled = false;
@@ -73,8 +75,8 @@ TEST(BandButtons, ListOpensOnItsFileKeepsTheLinkAliveAndTunesFromARow) {
     const auto& radio = h.port.radio().settings();
     EXPECT_EQ(radio.get(tq::sim::Setting::Frequency), 715000);
     EXPECT_EQ(radio.get(tq::sim::Setting::Mode), 2);
-    EXPECT_EQ(window.lblInfo->text(), "Net control");
-    EXPECT_FALSE(window.requests().isRaised(tq::panel::PanelRequest::cmd40M));
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblInfo"))->text(), "Net control");
+    EXPECT_FALSE(h.program->panel->requests().isRaised(tq::panel::PanelRequest::cmd40M));
     EXPECT_EQ(openList(), nullptr);
     h.runFor(5.0);
     EXPECT_EQ(h.formLoad->stage(), tq::app::Stage::MainLoop) << "the link was never lost";
@@ -85,8 +87,10 @@ TEST(BandButtons, TwoClicksBetweenPassesOpenTheirListsInTableOrder) {
     ProgramHarness h;
     startRemote(h);
     auto& window = *h.program->window;
-    QTest::mouseClick(window.cmd75M, Qt::LeftButton);
-    QTest::mouseClick(window.cmd160M, Qt::LeftButton);
+    QTest::mouseClick(tq::test::control<QPushButton>(window, QStringLiteral("cmd75M")),
+                      Qt::LeftButton);
+    QTest::mouseClick(tq::test::control<QPushButton>(window, QStringLiteral("cmd160M")),
+                      Qt::LeftButton);
     QStringList opened;
     const auto takeAndClose = [&] {
         ASSERT_NE(openList(), nullptr);
@@ -112,12 +116,12 @@ TEST(HelpMenu, AboutOpensModalAndHelpShowsTheOperatorsPage) {
         mainDisabled = !window.isEnabled();
         about->close();
     });
-    window.mnuHelpAbout->trigger();
+    tq::test::control<QAction>(window, QStringLiteral("mnuHelpAbout"))->trigger();
     EXPECT_EQ(shownTitle, tq::app::AppTitle);
     EXPECT_TRUE(mainDisabled);
     EXPECT_TRUE(window.isEnabled());
 
-    window.mnuHelpTQ5820->trigger();
+    tq::test::control<QAction>(window, QStringLiteral("mnuHelpTQ5820"))->trigger();
     auto* help = openWindow<tq::ui::HelpBrowser>("frmHelpBrowser");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->pageShown());

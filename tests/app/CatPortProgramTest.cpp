@@ -10,13 +10,15 @@
 #include <QRegularExpression>
 
 #include "ProgramHarness.h"
+#include "support/PanelLookup.h"
 
 using tq::test::ProgramHarness;
 
 namespace {
 
 bool inMainLoop(ProgramHarness& h) {
-    return h.program->ControlMode == u"REMOTE" && h.formLoad->stage() == tq::app::Stage::MainLoop;
+    return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
+           h.formLoad->stage() == tq::app::Stage::MainLoop;
 }
 
 QStringList catLog(ProgramHarness& h, const QString& prefix) {
@@ -37,8 +39,10 @@ TEST_F(CatPort, MissingPortLeavesTheProgramWithoutCat) {
                 QStringLiteral("COM2\r\n9600,N,8,1\r\ncomNone\r\nKenwood\r\n"));
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h); }));
     EXPECT_FALSE(h.catPort.isOpen());
-    EXPECT_EQ(h.program->window->txtInCat->text(), QStringLiteral("No CAT Port"));
-    EXPECT_EQ(h.program->window->txtOutCAT->text(), QStringLiteral("No CAT Port"));
+    EXPECT_EQ(tq::test::control<QLineEdit>(*h.program->window, QStringLiteral("txtInCat"))->text(),
+              QStringLiteral("No CAT Port"));
+    EXPECT_EQ(tq::test::control<QLineEdit>(*h.program->window, QStringLiteral("txtOutCAT"))->text(),
+              QStringLiteral("No CAT Port"));
 }
 
 TEST_F(CatPort, SetupMenuReopensThePortAfterApplyOnly) {
@@ -53,7 +57,10 @@ TEST_F(CatPort, SetupMenuReopensThePortAfterApplyOnly) {
     };
     h.catPort.clearLog();
     for (const char* button : {"cmdCancel", "cmdApply"}) {
-        h.clock.schedule(0.1, [&] { h.program->window->mnuCATSetup->trigger(); });
+        h.clock.schedule(0.1, [&] {
+            tq::test::control<QAction>(*h.program->window, QStringLiteral("mnuCATSetup"))
+                ->trigger();
+        });
         h.clock.schedule(0.5, [&, button] {
             QWidget* form = dialog();
             ASSERT_NE(form, nullptr);

@@ -9,6 +9,7 @@
 #include "ProgramHarness.h"
 #include "link/QStringPrinter.h"
 #include "sim/RadioSettings.h"
+#include "support/PanelLookup.h"
 #include "ui/channels/frmChannelSetup.h"
 
 namespace {
@@ -29,11 +30,8 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndLeavesThePanelAsItWa
     ASSERT_TRUE(h.runUntil([&] { return h.formLoad->stage() == tq::app::Stage::MainLoop; }));
     auto& main = *h.program->window;
     const QString dataDirectory = QDir::currentPath();
-    const auto vfoA = [&main] {
-        QString digits;
-        for (const auto* digit : main.cmdF) {
-            digits += digit->text();
-        }
+    const auto vfoA = [&h] {
+        const QString digits = h.program->model().vfoA();
         return digits;
     };
     const QString tuned = vfoA();
@@ -50,7 +48,7 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndLeavesThePanelAsItWa
         QDir::setCurrent(QDir::tempPath());
         QTest::mouseClick(channels->cmdOK, Qt::LeftButton);
     });
-    main.mnuChannelSetup->trigger();
+    tq::test::control<QAction>(main, QStringLiteral("mnuChannelSetup"))->trigger();
 
     EXPECT_TRUE(mainWindowDisabled);
     EXPECT_TRUE(main.isEnabled());

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ProgramHarness.h"
+#include "support/PanelLookup.h"
 #include "ui/main/StepButton.h"
 
 using tq::test::ProgramHarness;
@@ -20,7 +21,7 @@ protected:
         h.writeFile(QStringLiteral("StationLinks.txt"),
                     QStringLiteral("1\r\n0\r\n127.0.0.1\r\n4532\r\n"));
         ASSERT_TRUE(h.runUntil([&] {
-            return h.program->ControlMode == u"REMOTE" &&
+            return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
                    h.formLoad->stage() == tq::app::Stage::MainLoop;
         }));
         ASSERT_TRUE(h.catPort.isOpen());
@@ -43,13 +44,7 @@ protected:
     }
 
     bool radioKeyed() { return h.port.radio().settings().keyed(); }
-    QString vfoB() {
-        QString digits;
-        for (const auto* digit : h.program->window->cmdVFOB) {
-            digits += digit->text();
-        }
-        return digits;
-    }
+    QString vfoB() { return h.program->model().vfoB(); }
 
     ProgramHarness h;
 };
@@ -58,8 +53,9 @@ TEST_F(ExtendedCat, TransmitKeysThroughThePanelLatchAndVfoBWaitsForReceive) {
     EXPECT_TRUE(ask(QStringLiteral("FA00007074000;TX;")).isEmpty());
     h.runFor(1.0);
     EXPECT_TRUE(radioKeyed());
-    EXPECT_TRUE(h.program->window->XmitActive);
-    EXPECT_EQ(h.program->window->cmdXmit->text(), QStringLiteral("&XMT OFF"));
+    EXPECT_TRUE(h.program->model().xmitActive());
+    EXPECT_EQ(tq::test::control<QPushButton>(*h.program->window, QStringLiteral("cmdXmit"))->text(),
+              QStringLiteral("&XMT OFF"));
     const QStringList info = ask(QStringLiteral("IF;"));
     ASSERT_EQ(info.size(), 1);
     EXPECT_EQ(info[0].mid(2, 11), QStringLiteral("00007074000"));
@@ -72,7 +68,7 @@ TEST_F(ExtendedCat, TransmitKeysThroughThePanelLatchAndVfoBWaitsForReceive) {
     EXPECT_TRUE(ask(QStringLiteral("RX;")).isEmpty());
     h.runFor(1.0);
     EXPECT_FALSE(radioKeyed());
-    EXPECT_FALSE(h.program->window->XmitActive);
+    EXPECT_FALSE(h.program->model().xmitActive());
     EXPECT_EQ(ask(QStringLiteral("FB00007080000;FB;")),
               QStringList{QStringLiteral("FB00007080000;")});
     EXPECT_EQ(vfoB(), QStringLiteral("0708000"));

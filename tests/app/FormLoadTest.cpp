@@ -14,6 +14,7 @@
 #include "app/AppTitle.h"
 #include "panel/PanelColours.h"
 #include "sim/RadioSettings.h"
+#include "support/PanelLookup.h"
 #include "ui/main/WidgetColours.h"
 
 using tq::panel::PanelRequest;
@@ -31,7 +32,9 @@ tq::sim::RadioOptions radioWith(Firmware firmware, bool remote = true) {
 }
 
 bool inMainLoop(ProgramHarness& h, const char* mode) {
-    return h.program->ControlMode == QLatin1String(mode) &&
+    const auto wanted = QLatin1String(mode) == u"REMOTE" ? tq::panel::ControlMode::Remote
+                                                         : tq::panel::ControlMode::Local;
+    return h.program->model().controlMode() == wanted &&
            h.formLoad->stage() == tq::app::Stage::MainLoop;
 }
 
@@ -42,15 +45,17 @@ TEST_P(StartUp, RemoteRadioGetsTheWholePanelAndItsFirmwareShown) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     auto& window = *h.program->window;
     const char* captions[] = {"", "F/W: v601", "F/W: v604 Adapt", "F/W: v604 NonAdapt"};
-    EXPECT_EQ(window.lblFWType->text(), captions[static_cast<int>(GetParam())]);
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblFWType"))->text(),
+              captions[static_cast<int>(GetParam())]);
     EXPECT_EQ(window.windowTitle(), tq::app::AppTitle);
-    EXPECT_EQ(window.lblREMOTE->text(), "REMOTE");
-    EXPECT_TRUE(window.cmdXmit->isEnabled());
-    EXPECT_TRUE(window.cmdAmpPwr->isEnabled());
-    EXPECT_FALSE(window.FrequencyLock);
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblREMOTE"))->text(), "REMOTE");
+    EXPECT_TRUE(tq::test::control<QPushButton>(window, QStringLiteral("cmdXmit"))->isEnabled());
+    EXPECT_TRUE(tq::test::control<QPushButton>(window, QStringLiteral("cmdAmpPwr"))->isEnabled());
+    EXPECT_FALSE(h.program->model().frequencyLock());
     EXPECT_TRUE(h.port.dtr()) << "DTR goes on at the end of the remote set-up";
-    EXPECT_EQ(window.lblSplit->text(), "Split Off");
-    EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblSplit"))->text(), "Split Off");
+    EXPECT_EQ(tq::test::control<QComboBox>(window, QStringLiteral("cmbStepSize"))->currentText(),
+              "OFF");
     // Full RF gain was sent once the set-up was through.
     h.runFor(1.0);
     EXPECT_EQ(h.port.radio().settings().get(Setting::RfGain), 0);
@@ -61,14 +66,16 @@ TEST_P(StartUp, LocalRadioGetsAPanelThatOnlyShows) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "LOCAL"); }));
     auto& window = *h.program->window;
     const char* captions[] = {"", "F/W: v601C", "F/W: v604M Adapt", "F/W: v604M NonAdapt"};
-    EXPECT_EQ(window.lblFWType->text(), captions[static_cast<int>(GetParam())]);
-    EXPECT_FALSE(window.cmdXmit->isEnabled());
-    EXPECT_FALSE(window.cmdMute->isEnabled());
-    EXPECT_FALSE(window.vscRFG->isEnabled());
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblFWType"))->text(),
+              captions[static_cast<int>(GetParam())]);
+    EXPECT_FALSE(tq::test::control<QPushButton>(window, QStringLiteral("cmdXmit"))->isEnabled());
+    EXPECT_FALSE(tq::test::control<QPushButton>(window, QStringLiteral("cmdMute"))->isEnabled());
+    EXPECT_FALSE(tq::test::control<QSlider>(window, QStringLiteral("vscRFG"))->isEnabled());
     // Only the Adapt firmware lets the operator tune and scan in local.
     const bool adapt = GetParam() == Firmware::V604Adapt;
-    EXPECT_EQ(window.mnuScanBands->isEnabled(), adapt);
-    EXPECT_EQ(window.FrequencyLock, !adapt);
+    EXPECT_EQ(tq::test::control<QAction>(window, QStringLiteral("mnuScanBands"))->isEnabled(),
+              adapt);
+    EXPECT_EQ(h.program->model().frequencyLock(), !adapt);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFirmware, StartUp,
@@ -97,26 +104,30 @@ TEST(ControlSwitch, LocalAndBackRearrangeThePanel) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     h.port.radio().setRemote(false);
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "LOCAL"); }));
-    EXPECT_FALSE(h.program->window->cmdXmit->isEnabled());
+    EXPECT_FALSE(
+        tq::test::control<QPushButton>(*h.program->window, QStringLiteral("cmdXmit"))->isEnabled());
     h.port.radio().setRemote(true);
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
-    EXPECT_TRUE(h.program->window->cmdXmit->isEnabled());
+    EXPECT_TRUE(
+        tq::test::control<QPushButton>(*h.program->window, QStringLiteral("cmdXmit"))->isEnabled());
 }
 
 TEST(LostSync, RestartsTheLinkWithoutRebuildingThePanel) {
     ProgramHarness h(radioWith(Firmware::V604NonAdapt));
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     auto& window = *h.program->window;
-    window.vscRFG->setValue(30);  // the remote set-up would put it back to the top
+    tq::test::control<QSlider>(window, QStringLiteral("vscRFG"))
+        ->setValue(30);  // the remote set-up would put it back to the top
     auto faults = h.port.radio().faults();
     faults.noSyncAnswer = true;
     h.port.radio().setFaults(faults);
     ASSERT_TRUE(h.runUntil([&] { return h.program->SyncLossRestart; }, 30.0));
-    EXPECT_EQ(window.txtInfo->text(), "No Sync Response: Restarting...");
+    EXPECT_EQ(tq::test::control<QLineEdit>(window, QStringLiteral("txtInfo"))->text(),
+              "No Sync Response: Restarting...");
     faults.noSyncAnswer = false;
     h.port.radio().setFaults(faults);
     ASSERT_TRUE(h.runUntil([&] { return !h.program->SyncLossRestart && inMainLoop(h, "REMOTE"); }));
-    EXPECT_EQ(window.vscRFG->value(), 30);
+    EXPECT_EQ(tq::test::control<QSlider>(window, QStringLiteral("vscRFG"))->value(), 30);
 }
 
 TEST(AmplifierTune, TimesOutTwentySecondsAfterItBeganAcrossMidnight) {
@@ -124,11 +135,12 @@ TEST(AmplifierTune, TimesOutTwentySecondsAfterItBeganAcrossMidnight) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     h.clock.advance(86390.0 - h.clock.now());  // 23:59:50
     auto& window = *h.program->window;
-    window.AmpTuneActive = true;
-    window.AmpTuneStarted = h.clock.now();
+    h.program->model().ampTuneActive.set(true);
+    h.program->model().ampTuneStarted.set(h.clock.now());
     const double began = h.clock.elapsedTotal();
-    ASSERT_TRUE(h.runUntil([&] { return !window.AmpTuneActive; }, 40.0));
-    EXPECT_EQ(window.txtInfo->text(), "Timeout: Tune Cancelled");
+    ASSERT_TRUE(h.runUntil([&] { return !h.program->model().ampTuneActive(); }, 40.0));
+    EXPECT_EQ(tq::test::control<QLineEdit>(window, QStringLiteral("txtInfo"))->text(),
+              "Timeout: Tune Cancelled");
     EXPECT_GT(h.clock.elapsedTotal() - began, 20.0);
     EXPECT_LT(h.clock.elapsedTotal() - began, 21.0);
 }
@@ -140,7 +152,9 @@ TEST(ExternalPtt, StaysOffUnlessTheSettingIsExactlyOne) {
                     QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n%1\r\n").arg(setting));
         ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
         EXPECT_FALSE(h.program->portSetup.ExtPttEnabled) << setting;
-        EXPECT_EQ(tq::ui::backColour(h.program->window->lblExtPTT), QColor(tq::panel::kYellow));
+        EXPECT_EQ(tq::ui::backColour(
+                      tq::test::control<QLabel>(*h.program->window, QStringLiteral("lblExtPTT"))),
+                  QColor(tq::panel::kYellow));
     }
 }
 
@@ -150,8 +164,9 @@ TEST(PortStep, MissingPortWaitsForNewSettings) {
                 QStringLiteral("5\r\n9600,O,7,1\r\ncomNone\r\n0\r\n"));
     ASSERT_FALSE(h.runUntil([] { return false; }, 3.0));
     auto& window = *h.program->window;
-    EXPECT_EQ(window.txtInfo->text(), "Port is not available. Use Setup menu or Exit.");
-    EXPECT_EQ(window.lblComStat->text(), "No Port");
+    EXPECT_EQ(tq::test::control<QLineEdit>(window, QStringLiteral("txtInfo"))->text(),
+              "Port is not available. Use Setup menu or Exit.");
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblComStat"))->text(), "No Port");
     EXPECT_FALSE(h.port.isOpen());
     // New settings applied by the port setup dialog bring the link up.
     h.program->portSetup.RadioPortNumber = QStringLiteral("1");
@@ -164,19 +179,20 @@ TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     auto& window = *h.program->window;
     h.takeWritten();
-    window.vscRFG->setValue(55);  // eight steps down from full gain
-    EXPECT_EQ(window.txtRFG->text(), "087");
+    tq::test::control<QSlider>(window, QStringLiteral("vscRFG"))
+        ->setValue(55);  // eight steps down from full gain
+    EXPECT_EQ(tq::test::control<QLineEdit>(window, QStringLiteral("txtRFG"))->text(), "087");
     h.runFor(0.5);
     EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("G08\n")));
 
-    window.requests().raise(tq::panel::PanelRequest::cmdBFO);  // BFO on
+    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdBFO);  // BFO on
     h.runFor(0.5);
-    EXPECT_EQ(window.cmdBFO->text(), "OFF");
-    EXPECT_TRUE(window.vscBFO->isEnabled());
-    window.vscBFO->setValue(0);
-    EXPECT_EQ(window.txtBFO->text(), "-1000");
+    EXPECT_EQ(tq::test::control<QPushButton>(window, QStringLiteral("cmdBFO"))->text(), "OFF");
+    EXPECT_TRUE(tq::test::control<QSlider>(window, QStringLiteral("vscBFO"))->isEnabled());
+    tq::test::control<QSlider>(window, QStringLiteral("vscBFO"))->setValue(0);
+    EXPECT_EQ(tq::test::control<QLineEdit>(window, QStringLiteral("txtBFO"))->text(), "-1000");
     h.runFor(0.5);
-    EXPECT_EQ(window.lblPorM->text(), "-");
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblPorM"))->text(), "-");
     EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("B000\n")));
     EXPECT_EQ(h.port.radio().settings().get(Setting::Bfo), 0);
 }
@@ -184,28 +200,25 @@ TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
 TEST(DigitalModes, SaveTheAudioSettingsAndRestoreThemAtOff) {
     ProgramHarness h(radioWith(Firmware::V604NonAdapt));
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
-    auto& window = *h.program->window;
     const auto& radio = h.port.radio().settings();
-    for (const char* mode : {"PSK", "RTTY"}) {
-        window.cmbDig->setCurrentText(QString::fromLatin1(mode));
-        window.requests().raise(tq::panel::PanelRequest::cmbDig);
+    for (const auto mode : {tq::panel::DigitalMode::Psk, tq::panel::DigitalMode::Rtty}) {
+        h.program->panel->chooseDigitalMode(mode);
         h.runFor(3.0);
         EXPECT_EQ(radio.get(Setting::Source), 3) << "the digital-mode source";
         EXPECT_EQ(radio.get(Setting::Vox), 2) << "DATA VOX";
     }
-    window.cmbDig->setCurrentText(QStringLiteral("OFF"));
-    window.requests().raise(tq::panel::PanelRequest::cmbDig);
+    h.program->panel->chooseDigitalMode(tq::panel::DigitalMode::Off);
     h.runFor(3.0);
     EXPECT_EQ(radio.get(Setting::Source), 1);
     EXPECT_EQ(radio.get(Setting::Vox), 0);
-    EXPECT_TRUE(h.program->receiver->SavedSource.isEmpty());
+    EXPECT_TRUE(h.program->panel->receiver().SavedSource.isEmpty());
 }
 
 TEST(CloseHandler, RemembersTheWindowAndLeavesTheRadioAtFullGain) {
     ProgramHarness h(radioWith(Firmware::V604Adapt));
     ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h, "REMOTE"); }));
     h.takeWritten();
-    h.program->window->mnuFileExit->trigger();
+    tq::test::control<QAction>(*h.program->window, QStringLiteral("mnuFileExit"))->trigger();
     EXPECT_TRUE(h.programEnded);
     EXPECT_TRUE(h.takeWritten().startsWith(QStringLiteral("G00\n")));
     EXPECT_FALSE(h.port.isOpen());
@@ -223,8 +236,9 @@ TEST(IniFile, TwoLineFileIsRepairedAtTheMainLoopSetUp) {
     auto& window = *h.program->window;
     EXPECT_EQ(window.x(), 100);
     EXPECT_LT(window.y(), 0) << "the window system may nudge a window partly off screen back";
-    EXPECT_EQ(window.lblSplit->text(), "Split Off");
-    EXPECT_EQ(window.cmbStepSize->currentText(), "OFF");
+    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblSplit"))->text(), "Split Off");
+    EXPECT_EQ(tq::test::control<QComboBox>(window, QStringLiteral("cmbStepSize"))->currentText(),
+              "OFF");
 }
 
 TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
@@ -239,13 +253,17 @@ TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
             return;
         }
         // The press handler runs until the release, so the release is due first.
-        h.clock.schedule(0.05, [&] { QTest::mouseRelease(window.cmdF[2], Qt::LeftButton); });
-        QTest::mousePress(window.cmdF[2], Qt::LeftButton);
+        h.clock.schedule(0.05, [&] {
+            QTest::mouseRelease(tq::test::control<QPushButton>(window, QStringLiteral("cmdF_2")),
+                                Qt::LeftButton);
+        });
+        QTest::mousePress(tq::test::control<QPushButton>(window, QStringLiteral("cmdF_2")),
+                          Qt::LeftButton);
     };
     h.clock.schedule(0.5, clickWhenIdle);
     h.runFor(3.0);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 1430000);
-    EXPECT_EQ(window.cmdF[2]->text(), "3");
+    EXPECT_EQ(tq::test::control<QPushButton>(window, QStringLiteral("cmdF_2"))->text(), "3");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "ProgramHarness.h"
 #include "sim/RadioSettings.h"
+#include "support/PanelLookup.h"
 #include "ui/main/StepButton.h"
 
 using tq::sim::Setting;
@@ -35,7 +36,7 @@ protected:
         h.writeFile(QStringLiteral("StationLinks.txt"),
                     QStringLiteral("0\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(port));
         ASSERT_TRUE(h.runUntil([&] {
-            return h.program->ControlMode == u"REMOTE" &&
+            return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
                    h.formLoad->stage() == tq::app::Stage::MainLoop;
         }));
         client.connectToHost(QHostAddress::LocalHost, port);
@@ -73,8 +74,9 @@ TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
     EXPECT_EQ(ask("T 1\n"), "RPRT 0\n");
     h.runFor(1.0);
     EXPECT_TRUE(radioKeyed());
-    EXPECT_TRUE(window().XmitActive);
-    EXPECT_EQ(window().cmdXmit->text(), "&XMT OFF");
+    EXPECT_TRUE(h.program->model().xmitActive());
+    EXPECT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->text(),
+              "&XMT OFF");
     EXPECT_EQ(ask("+t\n"), "get_ptt:\nPTT: 1\nRPRT 0\n");
     EXPECT_EQ(ask("F 7075000\n"), "RPRT -9\n") << "no retuning while transmitting";
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
@@ -82,8 +84,9 @@ TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
     client.abort();
     h.runFor(1.0);
     EXPECT_FALSE(radioKeyed());
-    EXPECT_FALSE(window().XmitActive);
-    EXPECT_EQ(window().cmdXmit->text(), "&XMT ON");
+    EXPECT_FALSE(h.program->model().xmitActive());
+    EXPECT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->text(),
+              "&XMT ON");
 }
 
 TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
@@ -92,24 +95,23 @@ TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
     // Split with VFO B outside them: nothing keyed, nothing exchanged.
     EXPECT_EQ(ask("F 7074000\n"), "RPRT 0\n");
     h.runFor(0.5);
-    window().lblSplit->setText(QStringLiteral("Split On"));
-    const char* vfoB = "0600000";
-    for (int i = 0; i < 7; ++i) {
-        window().cmdVFOB[static_cast<std::size_t>(i)]->setText(QString(QLatin1Char(vfoB[i])));
-    }
+    h.program->model().split.set(tq::panel::Split::On);
+    h.program->model().vfoB.set(QStringLiteral("0600000"));
     EXPECT_EQ(ask("T 1\n"), "RPRT -9\n");
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
-    window().lblSplit->setText(QStringLiteral("Split Off"));
+    tq::test::control<QLabel>(window(), QStringLiteral("lblSplit"))
+        ->setText(QStringLiteral("Split Off"));
     // While tune holds the transmitter.
-    window().requests().raise(tq::panel::PanelRequest::cmdTune);
+    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(2.0);
-    ASSERT_EQ(window().cmdTune->text(), "T&UNE OFF");
+    ASSERT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdTune"))->text(),
+              "T&UNE OFF");
     EXPECT_EQ(ask("T 2\n"), "RPRT -9\n");
-    window().requests().raise(tq::panel::PanelRequest::cmdTune);
+    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(3.0);
     h.runFor(1.0);
     EXPECT_FALSE(radioKeyed());
-    EXPECT_FALSE(window().XmitActive);
+    EXPECT_FALSE(h.program->model().xmitActive());
 }
 
 TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings) {
@@ -134,7 +136,7 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
         EXPECT_TRUE(status->text().endsWith(QStringLiteral("127.0.0.1:%1").arg(newPort)));
         dialog->close();
     });
-    window().mnuLinkSetup->trigger();
+    tq::test::control<QAction>(window(), QStringLiteral("mnuLinkSetup"))->trigger();
     EXPECT_TRUE(badPortRefused);
     EXPECT_EQ(h.program->rigctlServer->serverPort(), newPort);
     EXPECT_TRUE(h.program->stationLinks.extendedCat);

@@ -7,6 +7,7 @@
 
 #include "ProgramHarness.h"
 #include "sim/RadioSettings.h"
+#include "support/PanelLookup.h"
 #include "ui/lists/frmScanBands.h"
 #include "ui/lists/frmScanFreqs.h"
 
@@ -27,7 +28,7 @@ class ScanMenus : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(h.runUntil([&] {
-            return h.program->ControlMode == QLatin1String("REMOTE") &&
+            return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
                    h.formLoad->stage() == tq::app::Stage::MainLoop;
         }));
     }
@@ -42,8 +43,10 @@ protected:
         h.clock.schedule(1.5, [this, during] {
             EXPECT_TRUE(h.program->flags.ScanActive);
             EXPECT_FALSE(window().isEnabled());
-            EXPECT_FALSE(window().cmdXmit->isEnabled());
-            EXPECT_EQ(window().lblInBand->text(), "Scanning");
+            EXPECT_FALSE(
+                tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->isEnabled());
+            EXPECT_EQ(tq::test::control<QLabel>(window(), QStringLiteral("lblInBand"))->text(),
+                      "Scanning");
             Window* scan = openWindow<Window>();
             ASSERT_NE(scan, nullptr);
             // The scanner may be gone by then.
@@ -63,47 +66,56 @@ protected:
 };
 
 TEST_F(ScanMenus, AfterScanBandsTransmittingFollowsTheFrequencyLeft) {
-    runMenu<tq::ui::frmScanBands>(window().mnuScanBands, [](tq::ui::frmScanBands& scan) {
-        scan.cmd20M->click();
-        scan.cmdScanUp->click();
-    });
+    runMenu<tq::ui::frmScanBands>(
+        tq::test::control<QAction>(window(), QStringLiteral("mnuScanBands")),
+        [](tq::ui::frmScanBands& scan) {
+            scan.cmd20M->click();
+            scan.cmdScanUp->click();
+        });
     EXPECT_GT(radioFrequency(), 1400000);
-    EXPECT_TRUE(window().cmdXmit->isEnabled());
-    EXPECT_EQ(window().lblInBand->text(), "");
+    EXPECT_TRUE(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->isEnabled());
+    EXPECT_EQ(tq::test::control<QLabel>(window(), QStringLiteral("lblInBand"))->text(), "");
 
-    runMenu<tq::ui::frmScanBands>(window().mnuScanBands, [](tq::ui::frmScanBands& scan) {
-        scan.txtScanLow->setText("14.36");
-        scan.txtScanHi->setText("14.36");
-        scan.cmdScanUp->click();
-    });
+    runMenu<tq::ui::frmScanBands>(
+        tq::test::control<QAction>(window(), QStringLiteral("mnuScanBands")),
+        [](tq::ui::frmScanBands& scan) {
+            scan.txtScanLow->setText("14.36");
+            scan.txtScanHi->setText("14.36");
+            scan.cmdScanUp->click();
+        });
     EXPECT_EQ(radioFrequency(), 1436000);
-    EXPECT_FALSE(window().cmdXmit->isEnabled());
-    EXPECT_EQ(window().lblInBand->text(), "Out Of Band");
+    EXPECT_FALSE(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->isEnabled());
+    EXPECT_EQ(tq::test::control<QLabel>(window(), QStringLiteral("lblInBand"))->text(),
+              "Out Of Band");
 }
 
 TEST_F(ScanMenus, ScanFreqsScansTheTickedRowsOfItsFile) {
     h.writeFile("ScanFreqs.txt",
                 QString("  \r\n7.150 LSB Net\r\n") + QString("  \r\n").repeated(11) + "2\r\n");
-    runMenu<tq::ui::frmScanFreqs>(window().mnuScanFreqs, [](tq::ui::frmScanFreqs& scan) {
-        EXPECT_EQ(scan.txtDelay->text(), "2");
-        scan.Check1[1]->setChecked(true);
-        scan.cmdScan->click();
-    });
+    runMenu<tq::ui::frmScanFreqs>(
+        tq::test::control<QAction>(window(), QStringLiteral("mnuScanFreqs")),
+        [](tq::ui::frmScanFreqs& scan) {
+            EXPECT_EQ(scan.txtDelay->text(), "2");
+            scan.Check1[1]->setChecked(true);
+            scan.cmdScan->click();
+        });
     EXPECT_EQ(radioFrequency(), 715000);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Mode), 2);
-    EXPECT_EQ(window().lblInfo->text(), "Net");
-    EXPECT_TRUE(window().cmdXmit->isEnabled());
+    EXPECT_EQ(tq::test::control<QLabel>(window(), QStringLiteral("lblInfo"))->text(), "Net");
+    EXPECT_TRUE(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->isEnabled());
 }
 
 TEST_F(ScanMenus, RadioGoingLocalDuringAScanLeavesTheLocalPanelUsable) {
-    runMenu<tq::ui::frmScanFreqs>(window().mnuScanFreqs, [this](tq::ui::frmScanFreqs& scan) {
-        scan.txtFreq[0]->setText("7.150");
-        scan.Check1[0]->setChecked(true);
-        h.clock.schedule(2.0, [this] { h.port.radio().setRemote(false); });
-        scan.cmdScan->click();
-        EXPECT_TRUE(scan.isHidden());  // well before the close at 4 s
-    });
-    EXPECT_EQ(h.program->ControlMode, "LOCAL");
+    runMenu<tq::ui::frmScanFreqs>(
+        tq::test::control<QAction>(window(), QStringLiteral("mnuScanFreqs")),
+        [this](tq::ui::frmScanFreqs& scan) {
+            scan.txtFreq[0]->setText("7.150");
+            scan.Check1[0]->setChecked(true);
+            h.clock.schedule(2.0, [this] { h.port.radio().setRemote(false); });
+            scan.cmdScan->click();
+            EXPECT_TRUE(scan.isHidden());  // well before the close at 4 s
+        });
+    EXPECT_EQ(h.program->model().controlMode(), tq::panel::ControlMode::Local);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
     CatBridgeTest() {
         state.FreqReply = QStringLiteral("F1420000");
         state.ModeReply = QStringLiteral("M2");
-        state.FirmwareType = 2;
+        state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
         setup.CatPortNumber = QStringLiteral("4");
         setup.CatPortSettings = QStringLiteral("4800 ,N, 8, 1");
         catPort.setEventHandler([this](int) { bridge.MSComm2_OnComm(); });

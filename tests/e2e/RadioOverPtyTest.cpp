@@ -71,7 +71,7 @@ TEST_F(RadioOverPty, SetsUpTheRadioPortQueriesStatusAndChangesSettings) {
     ASSERT_TRUE(state.StatusComplete);
     EXPECT_EQ(shown.comStat, "Com OK");
     tq::protocol::applyFirmwareRule(state, shown, tq::protocol::ControlSetUp::Remote);
-    EXPECT_EQ(state.FirmwareType, 3);
+    EXPECT_EQ(state.FirmwareType, tq::protocol::Firmware::V604NonAdapt);
     EXPECT_EQ(shown.firmwareCaption, "F/W: v604 NonAdapt");
     EXPECT_EQ(state.RemoteReply, "R1");
 

@@ -31,7 +31,7 @@ TEST(FirmwareRule, MarkerLinesOfACompleteStatusIdentifyTheDialect) {
             state.BangSeen = c.bang;
             state.QSeen = c.q;
             applyFirmwareRule(state, shown, setUp);
-            EXPECT_EQ(state.FirmwareType, c.type);
+            EXPECT_EQ(static_cast<int>(state.FirmwareType), c.type);
             EXPECT_EQ(shown.firmwareCaption,
                       setUp == ControlSetUp::Remote ? c.remoteCaption : c.localCaption);
         }
@@ -41,19 +41,19 @@ TEST(FirmwareRule, MarkerLinesOfACompleteStatusIdentifyTheDialect) {
 TEST(FirmwareRule, IncompleteStatusLeavesTypeAndLabelAlone) {
     RadioState state;
     tq::test::RecordingIndicators shown;
-    state.FirmwareType = 3;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(3);
     state.HashSeen = state.BangSeen = true;  // no "."
     applyFirmwareRule(state, shown, ControlSetUp::Remote);
     state.DotSeen = true;
     state.HashSeen = state.BangSeen = false;  // "." alone
     applyFirmwareRule(state, shown, ControlSetUp::Remote);
-    EXPECT_EQ(state.FirmwareType, 3);
+    EXPECT_EQ(state.FirmwareType, static_cast<tq::protocol::Firmware>(3));
     EXPECT_TRUE(shown.firmwareCaption.isEmpty());
 
     // "." with "!" but without "#" is enough.
     state.BangSeen = true;
     applyFirmwareRule(state, shown, ControlSetUp::Remote);
-    EXPECT_EQ(state.FirmwareType, 1);
+    EXPECT_EQ(state.FirmwareType, static_cast<tq::protocol::Firmware>(1));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ protected:
 
 TEST_P(RadioAgainstSimulator, StatusDumpIdentifiesTheFirmware) {
     startUp();
-    EXPECT_EQ(state.FirmwareType, static_cast<int>(GetParam()));
+    EXPECT_EQ(static_cast<int>(state.FirmwareType), static_cast<int>(GetParam()));
     EXPECT_EQ(state.RemoteReply, "R1");
     EXPECT_TRUE(state.FreqReplyValid);
     EXPECT_EQ(shown.comStat, "Com OK");
@@ -89,12 +89,12 @@ TEST_P(RadioAgainstSimulator, StepModeOnceMovesOneStepRoundTheCycle) {
 
 TEST_P(RadioAgainstSimulator, SyncCharactersKeyAndUnkeyTheTransmitter) {
     startUp();
-    link->gSendSync(QStringLiteral("U"));
-    link->gSendSync(QStringLiteral("K"));
+    link->gSendSync(tq::protocol::SyncCharacter::U);
+    link->gSendSync(tq::protocol::SyncCharacter::K);
     link->AwaitRadioReply();
     EXPECT_TRUE(port->radio().settings().keyed());
     EXPECT_TRUE(state.RadioKeyed);
-    link->gSendSync(QStringLiteral("U"));
+    link->gSendSync(tq::protocol::SyncCharacter::U);
     link->AwaitRadioReply();
     EXPECT_FALSE(port->radio().settings().keyed());
     EXPECT_FALSE(state.RadioKeyed);
@@ -136,7 +136,7 @@ TEST_P(RadioWithFaults, UnansweredSyncCountsUp) {
     state.SyncReplied = false;
     for (int i = 0; i < 6; ++i) {
         clock.advance(2.1);
-        link->gSendSync(QStringLiteral("U"));
+        link->gSendSync(tq::protocol::SyncCharacter::U);
         link->AwaitRadioReply();
     }
     // The first call only starts the keep-alive's clock.

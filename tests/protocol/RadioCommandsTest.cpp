@@ -23,7 +23,7 @@ struct Commands : LinkFixture {
                           std::initializer_list<KeyCase> cases) {
         for (const KeyCase& c : cases) {
             port.writes.clear();
-            state.FirmwareType = c.firmware;
+            state.FirmwareType = static_cast<tq::protocol::Firmware>(c.firmware);
             state.*reported = QString::fromLatin1(c.from);
             (commands.*step)(QString::fromLatin1(c.to));
             const QStringList expected =
@@ -68,7 +68,7 @@ TEST_F(Commands, StepAgcPressesTheKeyRoundItsThreeStepCycle) {
 }
 
 TEST_F(Commands, StepAgcSetsDirectlyAndResendsTheFrequencyOnAdaptFirmware) {
-    state.FirmwareType = 2;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
     answerEachWriteWith(QStringLiteral("A1\nF1420000\n"));
     commands.StepAgc(QStringLiteral("A1"));
     EXPECT_EQ(written(), QStringList({"A1\nF1420000\n"}));
@@ -90,7 +90,7 @@ TEST_F(Commands, SelectModePressesTheModeKeyRoundItsFourStepCycle) {
 }
 
 TEST_F(Commands, SelectModePutsBackPttEnableThatTheOldFirmwareFlipped) {
-    state.FirmwareType = 1;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(1);
     port.onWrite = [this](const QString& text) {
         if (text == u"M\n")
             port.arriveAfter(0.02, QStringLiteral("M2\n'0\n"));
@@ -109,7 +109,7 @@ TEST_F(Commands, SelectModePutsBackPttEnableThatTheOldFirmwareFlipped) {
 }
 
 TEST_F(Commands, SelectModeOnAdaptFirmwareWritesTheDirectSetStraightToThePort) {
-    state.FirmwareType = 2;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
     port.arriveAfter(0, QStringLiteral("J12\n"));  // stray input is drained first
     answerEachWriteWith(QStringLiteral("M3\nF1420000\n"));
     commands.SelectMode(QStringLiteral("M3"));
@@ -136,7 +136,7 @@ TEST_F(Commands, StepMeterUsesTheMeterKeyOfEachFirmware) {
 }
 
 TEST_F(Commands, StepModeOnceShowsTheNewMode) {
-    state.FirmwareType = 3;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(3);
     answerEachWriteWith(QStringLiteral("M2\n"));
     commands.StepModeOnce();
     EXPECT_EQ(written(), QStringList({"m\n"}));
@@ -147,7 +147,7 @@ TEST_F(Commands, StepModeOnceShowsTheNewMode) {
 }
 
 TEST_F(Commands, StepModeOnceOnAdaptFirmwareSetsTheNextModeDirectly) {
-    state.FirmwareType = 2;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
     state.ModeReply = QStringLiteral("M4");
     answerEachWriteWith(QStringLiteral("M1\nF1420000\n"));
     commands.StepModeOnce();
@@ -156,7 +156,7 @@ TEST_F(Commands, StepModeOnceOnAdaptFirmwareSetsTheNextModeDirectly) {
 }
 
 TEST_F(Commands, StepModeOnceFallsBackToAStatusRequestWhenTheModeStaysPut) {
-    state.FirmwareType = 1;
+    state.FirmwareType = static_cast<tq::protocol::Firmware>(1);
     commands.StepModeOnce();
     EXPECT_EQ(written(), QStringList({"M\n", "?\n"}));
     EXPECT_EQ(shown.info, "Mode did not change..");
@@ -177,7 +177,7 @@ TEST_F(Commands, TogglePttEnableToggleOrSetsExplicitly) {
     };
     for (const Case& c : cases) {
         port.writes.clear();
-        state.FirmwareType = c.firmware;
+        state.FirmwareType = static_cast<tq::protocol::Firmware>(c.firmware);
         state.PttEnReply = QString::fromLatin1(c.current);
         const double before = clock.elapsedTotal();
         commands.TogglePttEnable();

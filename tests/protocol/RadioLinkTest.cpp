@@ -158,7 +158,7 @@ TEST_F(SendSync, RepeatGoesOutAtMostEveryTwoSecondsAndBlinksTheLabel) {
     for (int call = 0; call <= 20; ++call) {
         const double callTime = call * 0.5;
         clock.advance(callTime - clock.elapsedTotal());
-        link.gSendSync(QStringLiteral("U"));
+        link.gSendSync(tq::protocol::SyncCharacter::U);
         if (call == 6) {  // 0.5 s after the send at 2.5 s
             EXPECT_EQ(shown.syncLabel, "U");
         }
@@ -176,24 +176,24 @@ TEST_F(SendSync, RepeatGoesOutAtMostEveryTwoSecondsAndBlinksTheLabel) {
 }
 
 TEST_F(SendSync, ChangeBetweenKeyedAndUnkeyedGoesOutAtOnce) {
-    link.gSendSync(QStringLiteral("U"));  // starts the clock
+    link.gSendSync(tq::protocol::SyncCharacter::U);  // starts the clock
     clock.advance(2.1);
-    link.gSendSync(QStringLiteral("U"));
-    link.gSendSync(QStringLiteral("K"));
-    link.gSendSync(QStringLiteral("U"));
-    link.gSendSync(QStringLiteral("U"));  // repeat within 2 s: held back
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    link.gSendSync(tq::protocol::SyncCharacter::K);
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    link.gSendSync(tq::protocol::SyncCharacter::U);  // repeat within 2 s: held back
     EXPECT_EQ(written(), QStringList({"U", "K", "U"}));
-    EXPECT_EQ(link.LastSyncChar, "U");
+    EXPECT_EQ(link.LastSyncChar, tq::protocol::SyncCharacter::U);
     EXPECT_EQ(shown.lamp(), Lamp::Idle);
     EXPECT_TRUE(std::find(shown.lampHistory.begin(), shown.lampHistory.end(), Lamp::Syncing) !=
                 shown.lampHistory.end());
 }
 
 TEST_F(AtMidnight, KeepAliveCarriesOnAfterMidnight) {
-    link.gSendSync(QStringLiteral("U"));
+    link.gSendSync(tq::protocol::SyncCharacter::U);
     for (int call = 1; call <= 12; ++call) {
         clock.advance(0.5);
-        link.gSendSync(QStringLiteral("U"));
+        link.gSendSync(tq::protocol::SyncCharacter::U);
     }
     EXPECT_GE(link.SyncCount, 2);
 }

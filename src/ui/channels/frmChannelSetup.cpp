@@ -212,8 +212,8 @@ void frmChannelSetup::showTransfer(bool running, const QString& progressFormat) 
     }
 }
 
-ChannelTransfer::Report frmChannelSetup::transferReport() {
-    ChannelTransfer::Report report;
+panel::ChannelTransfer::Report frmChannelSetup::transferReport() {
+    panel::ChannelTransfer::Report report;
     report.progress = [this](int position, int total) {
         prgTransfer->setRange(0, total);
         prgTransfer->setValue(position);

@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "link/LinkIndicators.h"
+#include "panel/ChannelTransfer.h"
 #include "persist/ChannelFolders.h"
 #include "protocol/RadioLink.h"
-#include "ui/channels/ChannelTransfer.h"
 #include "ui/setup/Prompts.h"
 
 namespace tq::ui {
@@ -77,11 +77,11 @@ private:
     /// the dialogs' folder unless it names its own.
     QString saveDialogStart() const;
     void showTransfer(bool running, const QString& progressFormat = QString());
-    ChannelTransfer::Report transferReport();
+    panel::ChannelTransfer::Report transferReport();
 
     Prompts& m_prompts;
     link::LinkIndicators& m_mainInfo;
-    ChannelTransfer m_transfer;
+    panel::ChannelTransfer m_transfer;
     const QString m_openingDirectory;
     const persist::ChannelFolders m_folders;
     bool m_directoryRestored = false;

@@ -1,11 +1,10 @@
 #include "ui/lists/ScanWindowPlacement.h"
 
-#include "ui/main/frmTQ5820.h"
-
 namespace tq::ui {
 
-void placeBesideBandFrame(QWidget& window, const frmTQ5820& main) {
-    window.move(main.x() + main.width() - main.fraBand->width(), main.y());
+void placeBesideBandFrame(QWidget& window, const MainWindowPlace& main) {
+    const QWidget& mainWindow = main.window;
+    window.move(mainWindow.x() + mainWindow.width() - main.bandFrameWidth, mainWindow.y());
 }
 
 }  // namespace tq::ui

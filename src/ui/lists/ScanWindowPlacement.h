@@ -1,14 +1,12 @@
 #pragma once
 
-class QWidget;
+#include "ui/main/MainWindowPlace.h"
 
 namespace tq::ui {
-
-class frmTQ5820;
 
 /// Puts a scan window at the main window's top, its left edge where the main
 /// window's band frame begins measured from the main window's right edge, so
 /// it covers the band buttons and leaves the frequency digits in view.
-void placeBesideBandFrame(QWidget& window, const frmTQ5820& main);
+void placeBesideBandFrame(QWidget& window, const MainWindowPlace& main);
 
 }  // namespace tq::ui

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "link/FailureReport.h"
 #include "link/FileExists.h"
 #include "link/PortFailure.h"
 #include "panel/DisplayFailure.h"
@@ -20,7 +21,6 @@
 #include "protocol/RadioLink.h"
 #include "ui/lists/BandSelectPlacement.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -55,9 +55,9 @@ QColor windowTextColour() {
 
 }  // namespace
 
-frmBandSelect::frmBandSelect(const QString& selectedBand, frmTQ5820& mainWindow,
-                             protocol::RadioLink& link, protocol::RadioCommands& commands)
-    : m_main(mainWindow), m_link(link), m_commands(commands) {
+frmBandSelect::frmBandSelect(const QString& selectedBand, panel::PanelContext panel,
+                             MainWindowPlace place)
+    : m_panel(panel), m_place(place), m_link(panel.link), m_commands(panel.commands) {
     setObjectName(QStringLiteral("frmBandSelect"));
     setWindowTitle(QStringLiteral("Frequency Select"));
     // Its own top-level window: the main window is disabled while it is open
@@ -128,7 +128,7 @@ void frmBandSelect::Form_Load(const QString& selectedBand) {
     if (list != nullptr) {
         fraBand->setTitle(QString::fromLatin1(list->title));
         BandListFile = QString::fromLatin1(list->fileName);
-        if (link::fileExists(BandListFile, m_main)) {
+        if (link::fileExists(BandListFile, m_panel.display)) {
             // The directory and the name run together, as this title always
             // has shown them.
             setWindowTitle(QDir::toNativeSeparators(QDir::currentPath()) + BandListFile);
@@ -144,10 +144,11 @@ void frmBandSelect::Form_Load(const QString& selectedBand) {
 
 void frmBandSelect::placeBesideBandFrame() {
     adjustSize();
-    const QScreen* screen = m_main.screen();
+    const QScreen* screen = m_place.window.screen();
     const QRect available =
         screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
-    move(bandSelectPosition(m_main.frameGeometry(), m_main.fraBand->width(), size(), available));
+    move(bandSelectPosition(m_place.window.frameGeometry(), m_place.bandFrameWidth, size(),
+                            available));
 }
 
 ModalTick frmBandSelect::syncTimer() {
@@ -189,7 +190,7 @@ void frmBandSelect::cmdWriteFile_Click() {
         return;  // a band without a list
     }
     if (const auto failure = persist::writeBandListFile(BandListFile, rows())) {
-        m_main.showErrorInfo(failure->report(BandListFile));
+        m_panel.display.ShowErrorInfo(failure->report(BandListFile));
     }
 }
 
@@ -240,8 +241,8 @@ void frmBandSelect::selectRow(std::size_t row) {
             m_commands.SelectMode(wanted);
         }
         m_link.AwaitRadioReply();
-        m_main.gUpdateDisplay();
-        m_main.lblInfo->setText(note);
+        m_panel.display.gUpdateDisplay();
+        m_panel.model.infoLine.set(note);
     } catch (const link::PortFailure& failure) {
         reportFailure("Option1_Click", failure.number(), failure.description());
     } catch (const panel::DisplayFailure& failure) {
@@ -286,7 +287,7 @@ void frmBandSelect::SyncTimer_Timer() {
         if (port.isOpen() && port.bytesToRead() > 0) {
             m_link.AwaitRadioReply();
         }
-        m_main.gUpdateDisplay();
+        m_panel.display.gUpdateDisplay();
     } catch (const link::PortFailure& failure) {
         reportFailure("SyncTimer_Timer", failure.number(), failure.description());
     }
@@ -299,8 +300,8 @@ void frmBandSelect::closeEvent(QCloseEvent* event) {
 }
 
 void frmBandSelect::reportFailure(const char* routine, int number, const QString& description) {
-    m_main.showErrorInfo(QString::fromLatin1(routine) + QStringLiteral(": Err ") +
-                         QString::number(number) + QStringLiteral(". ") + description);
+    m_panel.display.ShowErrorInfo(
+        link::failureReport(QString::fromLatin1(routine), number, description));
 }
 
 }  // namespace tq::ui

@@ -9,17 +9,12 @@
 #include <array>
 #include <optional>
 
+#include "panel/PanelContext.h"
 #include "persist/BandList.h"
+#include "ui/main/MainWindowPlace.h"
 #include "ui/main/ModalWindow.h"
 
-namespace tq::protocol {
-class RadioCommands;
-class RadioLink;
-}  // namespace tq::protocol
-
 namespace tq::ui {
-
-class frmTQ5820;
 
 /// frmBandSelect: the frequency list of one band. It reads the band's list
 /// file, tunes the radio to the row the operator selects, captures the
@@ -40,8 +35,7 @@ public:
     /// Loads the window for the band (SelectedBand): placement beside the
     /// main window's band frame, title, list file, the radio's frequency in
     /// the last row, and the SyncTimer started.
-    frmBandSelect(const QString& selectedBand, frmTQ5820& mainWindow, protocol::RadioLink& link,
-                  protocol::RadioCommands& commands);
+    frmBandSelect(const QString& selectedBand, panel::PanelContext panel, MainWindowPlace place);
     ~frmBandSelect() override;
 
     /// SyncTimer as the opener's modal wait runs it.
@@ -89,7 +83,8 @@ private:
     void clearFrequencyError(std::size_t row);
     void reportFailure(const char* routine, int number, const QString& description);
 
-    frmTQ5820& m_main;
+    panel::PanelContext m_panel;
+    MainWindowPlace m_place;
     protocol::RadioLink& m_link;
     protocol::RadioCommands& m_commands;
 

@@ -6,15 +6,14 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "link/FailureReport.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "panel/ScanConversions.h"
 #include "protocol/RadioLink.h"
 #include "ui/lists/ScanWindowPlacement.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/StatusDisplay.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -84,10 +83,11 @@ QRadioButton* makeOption(const QString& name, const QString& caption) {
 
 }  // namespace
 
-frmScanBands::frmScanBands(frmTQ5820& main, protocol::RadioLink& link)
-    : m_main(main),
-      m_link(link),
-      m_tuning(link, main.display()),
+frmScanBands::frmScanBands(panel::PanelContext panel, MainWindowPlace place)
+    : m_panel(panel),
+      m_place(place),
+      m_link(panel.link),
+      m_tuning(panel.link, panel.display),
       m_beep([] { QApplication::beep(); }) {
     setObjectName(QStringLiteral("frmScanBands"));
     setWindowTitle(QStringLiteral("Scan Bands"));
@@ -95,21 +95,20 @@ frmScanBands::frmScanBands(frmTQ5820& main, protocol::RadioLink& link)
     buildControls();
     connectControls();
     adjustSize();
-    placeBesideBandFrame(*this, m_main);
+    placeBesideBandFrame(*this, m_place);
 
     // The sweep reports in the information box, and the note label would
     // show a band list's note that no longer fits the frequency.
-    m_savedLblInfoVisible = !m_main.lblInfo->isHidden();
-    m_main.lblInfo->hide();
-    m_savedTxtInfoVisible = !m_main.txtInfo->isHidden();
-    m_main.txtInfo->show();
+    panel::PanelModel& model = m_panel.model;
+    m_savedLblInfoVisible = model.visible(panel::Control::lblInfo);
+    model.setVisible(panel::Control::lblInfo, false);
+    m_savedTxtInfoVisible = model.visible(panel::Control::txtInfo);
+    model.setVisible(panel::Control::txtInfo, true);
     try {
         bool inBand = false;
-        m_main.display().ApplyBandLimits(inBand);
+        m_panel.display.ApplyBandLimits(inBand);
     } catch (const link::PortFailure& failure) {
-        m_main.display().ShowErrorInfo(QStringLiteral("frmScanBands: Err %1. %2")
-                                           .arg(failure.number())
-                                           .arg(failure.description()));
+        link::reportFailure(m_panel.display, QStringLiteral("frmScanBands"), failure);
     }
 }
 
@@ -211,9 +210,7 @@ void frmScanBands::cmdScanUp_Click() {
     try {
         scan();
     } catch (const link::PortFailure& failure) {
-        m_main.display().ShowErrorInfo(QStringLiteral("cmdScanUp: Err %1. %2")
-                                           .arg(failure.number())
-                                           .arg(failure.description()));
+        link::reportFailure(m_panel.display, QStringLiteral("cmdScanUp"), failure);
     }
     m_scanning = false;
     cmdScanUp->setEnabled(true);
@@ -263,7 +260,7 @@ bool frmScanBands::sweep(int low, int high) {
         }
         while (m_paused) {
             link::Pause(m_link.clock(), kPausedKeepAlive);
-            m_link.gSendSync(QStringLiteral("U"));
+            m_link.gSendSync(tq::protocol::SyncCharacter::U);
             // Read the sync answers, and with them a switch to local control.
             m_link.DrainRadioInput();
             if (m_closeRequest || m_tuning.radioWentLocal()) {
@@ -329,8 +326,8 @@ void frmScanBands::closeEvent(QCloseEvent* event) {
 
 void frmScanBands::closingRoutine() {
     hide();
-    m_main.txtInfo->setVisible(m_savedTxtInfoVisible);
-    m_main.lblInfo->setVisible(m_savedLblInfoVisible);
+    m_panel.model.setVisible(panel::Control::txtInfo, m_savedTxtInfoVisible);
+    m_panel.model.setVisible(panel::Control::lblInfo, m_savedLblInfoVisible);
 }
 
 }  // namespace tq::ui

@@ -10,15 +10,15 @@
 #include <functional>
 #include <optional>
 
-#include "ui/lists/ScanTuning.h"
+#include "panel/PanelContext.h"
+#include "panel/ScanTuning.h"
+#include "ui/main/MainWindowPlace.h"
 
 namespace tq::protocol {
 class RadioLink;
 }
 
 namespace tq::ui {
-
-class frmTQ5820;
 
 /// frmScanBands: sweeps the radio upward from a lower to an upper limit in
 /// fixed steps, dwelling on each frequency, and starts again from the lower
@@ -43,7 +43,7 @@ public:
     static constexpr double kPausedKeepAlive = 0.3;
     static constexpr double kSweepRestPause = 2.0;
 
-    frmScanBands(frmTQ5820& main, protocol::RadioLink& link);
+    frmScanBands(panel::PanelContext panel, MainWindowPlace place);
 
     /// The system beep at the end of each sweep; tests count it instead.
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
@@ -104,9 +104,10 @@ private:
     /// and label as they were.
     void closingRoutine();
 
-    frmTQ5820& m_main;
+    panel::PanelContext m_panel;
+    MainWindowPlace m_place;
     protocol::RadioLink& m_link;
-    ScanTuning m_tuning;
+    panel::ScanTuning m_tuning;
     std::function<void()> m_beep;
 
     bool m_stopRequest = false;

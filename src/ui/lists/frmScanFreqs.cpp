@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "link/FailureReport.h"
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/PortFailure.h"
@@ -16,9 +17,7 @@
 #include "protocol/RadioLink.h"
 #include "ui/lists/ScanWindowPlacement.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/StatusDisplay.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -35,9 +34,12 @@ QLineEdit* makeEditBox(const QString& name, const QString& text = QString()) {
 
 }  // namespace
 
-frmScanFreqs::frmScanFreqs(frmTQ5820& main, protocol::RadioLink& link,
-                           protocol::RadioCommands& commands)
-    : m_main(main), m_link(link), m_commands(commands), m_tuning(link, main.display()) {
+frmScanFreqs::frmScanFreqs(panel::PanelContext panel, MainWindowPlace place)
+    : m_panel(panel),
+      m_place(place),
+      m_link(panel.link),
+      m_commands(panel.commands),
+      m_tuning(panel.link, panel.display) {
     setObjectName(QStringLiteral("frmScanFreqs"));
     setWindowTitle(QStringLiteral("Scan Freq"));
     setWindowFlag(Qt::Window);
@@ -49,7 +51,7 @@ frmScanFreqs::frmScanFreqs(frmTQ5820& main, protocol::RadioLink& link,
     buildControls();
     connectControls();
     adjustSize();
-    placeBesideBandFrame(*this, m_main);
+    placeBesideBandFrame(*this, m_place);
     readFile();
 }
 
@@ -102,7 +104,7 @@ void frmScanFreqs::connectControls() {
 }
 
 void frmScanFreqs::readFile() {
-    if (!link::fileExists(persist::kScanFreqsFileName, m_main)) {
+    if (!link::fileExists(persist::kScanFreqsFileName, m_panel.display)) {
         return;
     }
     const auto text = persist::readPersistedFile(persist::kScanFreqsFileName);
@@ -128,7 +130,7 @@ void frmScanFreqs::cmdWriteFile_Click() {
     const auto failure = persist::writePersistedFile(
         persist::kScanFreqsFileName, persist::formatScanFreqs(rows, txtDelay->text()));
     if (failure) {
-        m_main.display().ShowErrorInfo(failure->report(persist::kScanFreqsFileName));
+        m_panel.display.ShowErrorInfo(failure->report(persist::kScanFreqsFileName));
     }
 }
 
@@ -148,8 +150,7 @@ void frmScanFreqs::cmdScan_Click() {
     try {
         scan();
     } catch (const link::PortFailure& failure) {
-        m_main.display().ShowErrorInfo(
-            QStringLiteral("cmdScan: Err %1. %2").arg(failure.number()).arg(failure.description()));
+        link::reportFailure(m_panel.display, QStringLiteral("cmdScan"), failure);
     }
     cmdScan->show();
     cmdStop->hide();
@@ -164,7 +165,7 @@ void frmScanFreqs::cmdScan_Click() {
 
 void frmScanFreqs::scan() {
     for (;;) {
-        m_link.gSendSync(QStringLiteral("U"));
+        m_link.gSendSync(tq::protocol::SyncCharacter::U);
         if (mustEnd()) {
             return;
         }
@@ -200,7 +201,7 @@ bool frmScanFreqs::scanRow(int i) {
         lblError->show();
         return false;
     }
-    m_main.lblInfo->setText(txtInfo[k]->text());
+    m_panel.model.infoLine.set(txtInfo[k]->text());
     // The mode first: a mode change can report (and with some firmware
     // re-send) a frequency, and the tuning's reply should be the last word
     // on where the radio is.
@@ -234,7 +235,7 @@ bool frmScanFreqs::dwell() {
         }
         // Keep-alive and reply wait together pace the loop: the wait returns
         // after the sync answer or after 0.8 s of silence.
-        m_link.gSendSync(QStringLiteral("U"));
+        m_link.gSendSync(tq::protocol::SyncCharacter::U);
         m_link.AwaitRadioReply();
     }
 }

@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <array>
 
+#include "panel/PanelContext.h"
+#include "panel/ScanTuning.h"
 #include "persist/ScanFreqsFile.h"
-#include "ui/lists/ScanTuning.h"
+#include "ui/main/MainWindowPlace.h"
 
 namespace tq::protocol {
 class RadioCommands;
@@ -17,8 +19,6 @@ class RadioLink;
 }  // namespace tq::protocol
 
 namespace tq::ui {
-
-class frmTQ5820;
 
 /// frmScanFreqs: a list of 13 frequencies with mode and note, kept in
 /// ScanFreqs.txt. Scanning tunes the radio to each ticked row in turn (mode
@@ -37,7 +37,7 @@ public:
     static constexpr int kRows = persist::ScanFreqsFile::kRows;
     static constexpr int kOpeningDwell = 3;
 
-    frmScanFreqs(frmTQ5820& main, protocol::RadioLink& link, protocol::RadioCommands& commands);
+    frmScanFreqs(panel::PanelContext panel, MainWindowPlace place);
 
     bool scanning() const { return m_scanning; }
     /// Drains what the radio sent while no scan runs, so a switch to local
@@ -75,10 +75,11 @@ private:
     bool mustEnd() const;
     void setRowColour(int i, const QColor& colour);
 
-    frmTQ5820& m_main;
+    panel::PanelContext m_panel;
+    MainWindowPlace m_place;
     protocol::RadioLink& m_link;
     protocol::RadioCommands& m_commands;
-    ScanTuning m_tuning;
+    panel::ScanTuning m_tuning;
 
     bool m_stopRequest = false;
     bool m_scanning = false;

@@ -7,8 +7,8 @@
 
 #include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -28,7 +28,7 @@ QLabel* makeAmpState(const QString& name, const QString& caption) {
 
 }  // namespace
 
-QGroupBox* buildAmpFrame(frmTQ5820& w) {
+QGroupBox* buildAmpFrame(PanelWidgets& w) {
     w.fraAmp = makeFrame(QStringLiteral("fraAmp"), QStringLiteral("Amp"));
     w.cmdAmpPwr = makeButton(QStringLiteral("cmdAmpPwr"), QStringLiteral("PWR ->"),
                              QStringLiteral("Turn Amp ON / OFF"));

@@ -4,10 +4,10 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "Amp": power, operate/standby and tune buttons, each beside the
 /// label that shows what the amplifier reports.
-QGroupBox* buildAmpFrame(frmTQ5820& w);
+QGroupBox* buildAmpFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

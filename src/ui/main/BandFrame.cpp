@@ -5,24 +5,24 @@
 #include <QPushButton>
 
 #include "ui/main/ControlFactory.h"
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
 namespace {
 
 // The window's named member for each row of the band table, in table order.
-constexpr std::array<QPushButton * frmTQ5820::*, panel::kBandButtonCount> kMembers{
-    &frmTQ5820::cmd160M, &frmTQ5820::cmd75M, &frmTQ5820::cmd60M, &frmTQ5820::cmd40M,
-    &frmTQ5820::cmd30M,  &frmTQ5820::cmd20M, &frmTQ5820::cmd17M, &frmTQ5820::cmd15M,
-    &frmTQ5820::cmd12M,  &frmTQ5820::cmd10M, &frmTQ5820::cmdWWV, &frmTQ5820::cmdMARS,
+constexpr std::array<QPushButton * PanelWidgets::*, panel::kBandButtonCount> kMembers{
+    &PanelWidgets::cmd160M, &PanelWidgets::cmd75M, &PanelWidgets::cmd60M, &PanelWidgets::cmd40M,
+    &PanelWidgets::cmd30M,  &PanelWidgets::cmd20M, &PanelWidgets::cmd17M, &PanelWidgets::cmd15M,
+    &PanelWidgets::cmd12M,  &PanelWidgets::cmd10M, &PanelWidgets::cmdWWV, &PanelWidgets::cmdMARS,
 };
 
 constexpr int kPerRow = 6;
 
 }  // namespace
 
-QGroupBox* buildBandFrame(frmTQ5820& w) {
+QGroupBox* buildBandFrame(PanelWidgets& w) {
     w.fraBand = makeFrame(QStringLiteral("fraBand"), QStringLiteral("Band"));
     auto* grid = new QGridLayout(w.fraBand);
     for (std::size_t i = 0; i < panel::kBandButtonCount; ++i) {

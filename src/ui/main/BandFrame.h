@@ -4,9 +4,9 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "Band": the twelve band buttons, in two rows from 160 m up.
-QGroupBox* buildBandFrame(frmTQ5820& w);
+QGroupBox* buildBandFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

@@ -9,7 +9,7 @@
 
 #include "panel/SliderReadouts.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
@@ -19,7 +19,7 @@ constexpr int kSliderHeight = 120;
 
 }  // namespace
 
-QGroupBox* buildBfoFrame(frmTQ5820& w) {
+QGroupBox* buildBfoFrame(PanelWidgets& w) {
     w.fraBFO = makeFrame(QStringLiteral("fraBFO"), QStringLiteral("BFO"));
     w.vscBFO = makeVerticalSlider(QStringLiteral("vscBFO"), panel::kBfoBottom, panel::kBfoTop,
                                   panel::kBfoZero);

@@ -4,10 +4,10 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "BFO": the offset slider with its signed read-out in hertz and
 /// the on/off button.
-QGroupBox* buildBfoFrame(frmTQ5820& w);
+QGroupBox* buildBfoFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

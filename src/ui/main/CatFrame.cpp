@@ -5,11 +5,11 @@
 #include <QVBoxLayout>
 
 #include "ui/main/ControlFactory.h"
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
-QGroupBox* buildCatFrame(frmTQ5820& w) {
+QGroupBox* buildCatFrame(PanelWidgets& w) {
     w.fraCAT = makeFrame(QStringLiteral("fraCAT"), QStringLiteral("CAT"));
     w.txtInCat = makeTextBox(QStringLiteral("txtInCat"));
     w.txtOutCAT = makeTextBox(QStringLiteral("txtOutCAT"));

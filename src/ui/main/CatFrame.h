@@ -4,10 +4,10 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "CAT": the last text received on the CAT port and the last reply
 /// sent.
-QGroupBox* buildCatFrame(frmTQ5820& w);
+QGroupBox* buildCatFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

@@ -10,8 +10,8 @@
 
 #include "ui/main/ControlFactory.h"
 #include "ui/main/PanelFonts.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/StepButton.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -56,12 +56,12 @@ struct ReadoutShape {
 
 /// Seven digit buttons with their two separators, left to right.
 QHBoxLayout* buildReadout(const ReadoutShape& shape,
-                          std::array<StepButton*, frmTQ5820::kDigits>& digits, QPushButton*& comma,
-                          QPushButton*& point) {
+                          std::array<StepButton*, panel::PanelModel::kDigits>& digits,
+                          QPushButton*& comma, QPushButton*& point) {
     const QFont font = courierNew(shape.points, true);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
-    for (int i = 0; i < frmTQ5820::kDigits; ++i) {
+    for (int i = 0; i < panel::PanelModel::kDigits; ++i) {
         StepButton* digit =
             makeStepButton(elementName(shape.arrayName, i), QStringLiteral("0"), shape.tooltip);
         digit->setFont(font);
@@ -82,7 +82,7 @@ QHBoxLayout* buildReadout(const ReadoutShape& shape,
     return row;
 }
 
-QGroupBox* buildVfoA(frmTQ5820& w) {
+QGroupBox* buildVfoA(PanelWidgets& w) {
     w.fraFreq = makeFrame(QStringLiteral("fraFreq"), QStringLiteral("VFO A"));
     QHBoxLayout* row =
         buildReadout({QStringLiteral("cmdF"), QStringLiteral("Left Click Up,Right Click Down"),
@@ -96,7 +96,7 @@ QGroupBox* buildVfoA(frmTQ5820& w) {
     return w.fraFreq;
 }
 
-QGroupBox* buildExtKnob(frmTQ5820& w) {
+QGroupBox* buildExtKnob(PanelWidgets& w) {
     w.fraExtKnob = makeFrame(QStringLiteral("fraExtKnob"), QStringLiteral("Ext. Knob"));
     w.cmbStepSize =
         makeCombo(QStringLiteral("cmbStepSize"),
@@ -113,7 +113,7 @@ QGroupBox* buildExtKnob(frmTQ5820& w) {
     return w.fraExtKnob;
 }
 
-QLayout* buildVfoB(frmTQ5820& w) {
+QLayout* buildVfoB(PanelWidgets& w) {
     w.lblVFOB = makeLabel(QStringLiteral("lblVFOB"), QStringLiteral("VFO B"));
     w.cmbVFOBMode = makeCombo(QStringLiteral("cmbVFOBMode"), modeItems(),
                               QStringLiteral("Select Mode for Channel"));
@@ -127,7 +127,7 @@ QLayout* buildVfoB(frmTQ5820& w) {
     return row;
 }
 
-QLayout* buildVfoButtons(frmTQ5820& w) {
+QLayout* buildVfoButtons(PanelWidgets& w) {
     w.cmdA2B = makeButton(QStringLiteral("cmdA2B"), QStringLiteral("A->B"),
                           QStringLiteral("Copy VFO A  to VFO B"));
     w.cmdSwap = makeButton(QStringLiteral("cmdSwap"), QStringLiteral("Swap "),
@@ -147,7 +147,7 @@ QLayout* buildVfoButtons(frmTQ5820& w) {
 
 }  // namespace
 
-QGroupBox* buildFrequencyFrame(frmTQ5820& w) {
+QGroupBox* buildFrequencyFrame(PanelWidgets& w) {
     w.Frame1 = makeFrame(QStringLiteral("Frame1"), QStringLiteral("Frequency (V)"));
     w.lblTQ5820 = makeLabel(QStringLiteral("lblTQ5820"), QStringLiteral("TQ-5820"));
     w.lblTQ5820->setFont(courierNew(18, true));

@@ -4,11 +4,11 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "Frequency (V)": the VFO A read-out, the VFO B read-out with its
 /// mode, the A/B buttons with the split indicator and the step size for the
 /// keyboard. Fills the window's members and returns the frame.
-QGroupBox* buildFrequencyFrame(frmTQ5820& w);
+QGroupBox* buildFrequencyFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

@@ -5,10 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "panel/PanelCaptions.h"
 #include "ui/main/ControlFactory.h"
 #include "ui/main/PanelFonts.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -20,13 +21,13 @@ constexpr int kDataPoints = 9;
 
 }  // namespace
 
-QLayout* buildInfoArea(frmTQ5820& w) {
+QLayout* buildInfoArea(PanelWidgets& w) {
     w.txtInfo = makeTextBox(QStringLiteral("txtInfo"));
     w.txtInData =
         makeTextBox(QStringLiteral("txtInData"), QString(), QStringLiteral("Data from TQ-5820"));
     // Raw replies are columns of codes: fixed pitch keeps them readable.
     w.txtInData->setFont(courierNew(kDataPoints));
-    w.cmdViewInData = makeButton(QStringLiteral("cmdViewInData"), frmTQ5820::kHideData,
+    w.cmdViewInData = makeButton(QStringLiteral("cmdViewInData"), panel::viewDataCaption(true),
                                  QStringLiteral("Show / Hide the Data Box"));
 
     w.shaTrace = makeLabel(QStringLiteral("shaTrace"));

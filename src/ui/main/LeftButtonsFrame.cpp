@@ -7,8 +7,8 @@
 
 #include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -30,7 +30,7 @@ QLabel* makeStateLabel(const QString& name) {
 
 }  // namespace
 
-QGroupBox* buildLeftButtonsFrame(frmTQ5820& w) {
+QGroupBox* buildLeftButtonsFrame(PanelWidgets& w) {
     w.fraLeftButtons = makeFrame(QStringLiteral("fraLeftButtons"), QString());
     w.cmdMute = makeButton(QStringLiteral("cmdMute"), QStringLiteral("SPKR"),
                            QStringLiteral("Toggle Panel Speaker"));

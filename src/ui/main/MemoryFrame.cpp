@@ -7,8 +7,8 @@
 
 #include "ui/main/ControlFactory.h"
 #include "ui/main/PanelFonts.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/StepButton.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -20,11 +20,11 @@ constexpr int kDigitHeight = 36;
 
 }  // namespace
 
-QGroupBox* buildMemoryFrame(frmTQ5820& w) {
+QGroupBox* buildMemoryFrame(PanelWidgets& w) {
     w.Frame3 = makeFrame(QStringLiteral("Frame3"), QStringLiteral("Memory"));
     w.Frame2 = makeFrame(QStringLiteral("Frame2"), QStringLiteral("CH"));
     auto* digits = new QHBoxLayout(w.Frame2);
-    for (int i = 0; i < frmTQ5820::kChannelDigits; ++i) {
+    for (int i = 0; i < panel::PanelModel::kChannelDigits; ++i) {
         StepButton* digit =
             makeStepButton(elementName(QStringLiteral("cmdM"), i), QStringLiteral("0"),
                            QStringLiteral("Left Click Up,Right Click Down"));

@@ -4,10 +4,10 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "Memory": the two channel digits in "CH", recall, store and the
 /// VFO/memory toggle.
-QGroupBox* buildMemoryFrame(frmTQ5820& w);
+QGroupBox* buildMemoryFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

@@ -1,69 +1,77 @@
 #include "ui/main/MenuBar.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
 #include <vector>
 
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
 namespace {
 
-struct MenuEntry {
-    QAction* frmTQ5820::*member;
+struct Entry {
+    QAction* PanelWidgets::*member;
     const char* name;
     const char* caption;
+    MenuEntry entry;
 };
 
 struct Menu {
-    QMenu* frmTQ5820::*member;
+    QMenu* PanelWidgets::*member;
     const char* name;
     const char* caption;
-    std::vector<MenuEntry> entries;
+    std::vector<Entry> entries;
 };
 
 const std::array<Menu, 4>& menus() {
     static const std::array<Menu, 4> kMenus{{
-        {&frmTQ5820::mnuFile,
+        {&PanelWidgets::mnuFile,
          "mnuFile",
          "&File",
-         {{&frmTQ5820::mnuFileExit, "mnuFileExit", "E&xit"}}},
-        {&frmTQ5820::mnuScan,
+         {{&PanelWidgets::mnuFileExit, "mnuFileExit", "E&xit", MenuEntry::FileExit}}},
+        {&PanelWidgets::mnuScan,
          "mnuScan",
          "Scan",
-         {{&frmTQ5820::mnuScanBands, "mnuScanBands", "Scan Bands"},
-          {&frmTQ5820::mnuScanFreqs, "mnuScanFreqs", "Scan Freqs"}}},
-        {&frmTQ5820::mnuSetup,
+         {{&PanelWidgets::mnuScanBands, "mnuScanBands", "Scan Bands", MenuEntry::ScanBands},
+          {&PanelWidgets::mnuScanFreqs, "mnuScanFreqs", "Scan Freqs", MenuEntry::ScanFreqs}}},
+        {&PanelWidgets::mnuSetup,
          "mnuSetup",
          "Setup",
-         {{&frmTQ5820::mnuPortSetup, "mnuPortSetup", "Port Setup"},
-          {&frmTQ5820::mnuAudioSetup, "mnuAudioSetup", "Audio Setup"},
-          {&frmTQ5820::mnuCATSetup, "mnuCATSetup", "CAT Setup"},
-          {&frmTQ5820::mnuLinkSetup, "mnuLinkSetup", "Station Software Links"},
-          {&frmTQ5820::mnuChannelSetup, "mnuChannelSetup", "Channels"}}},
-        {&frmTQ5820::mnuHelp,
+         {{&PanelWidgets::mnuPortSetup, "mnuPortSetup", "Port Setup", MenuEntry::PortSetup},
+          {&PanelWidgets::mnuAudioSetup, "mnuAudioSetup", "Audio Setup", MenuEntry::AudioSetup},
+          {&PanelWidgets::mnuCATSetup, "mnuCATSetup", "CAT Setup", MenuEntry::CatSetup},
+          {&PanelWidgets::mnuLinkSetup, "mnuLinkSetup", "Station Software Links",
+           MenuEntry::LinkSetup},
+          {&PanelWidgets::mnuChannelSetup, "mnuChannelSetup", "Channels",
+           MenuEntry::ChannelSetup}}},
+        {&PanelWidgets::mnuHelp,
          "mnuHelp",
          "Help",
-         {{&frmTQ5820::mnuHelpAbout, "mnuHelpAbout", "About"},
-          {&frmTQ5820::mnuHelpTQ5820, "mnuHelpTQ5820", "TQ-5820 Help"}}},
+         {{&PanelWidgets::mnuHelpAbout, "mnuHelpAbout", "About", MenuEntry::HelpAbout},
+          {&PanelWidgets::mnuHelpTQ5820, "mnuHelpTQ5820", "TQ-5820 Help", MenuEntry::HelpTQ5820}}},
     }};
     return kMenus;
 }
 
 }  // namespace
 
-void buildMenuBar(frmTQ5820& w) {
+void buildMenuBar(QMainWindow& window, PanelWidgets& w,
+                  const std::function<void(MenuEntry)>& triggered) {
     for (const Menu& menu : menus()) {
-        QMenu* created = w.menuBar()->addMenu(QString::fromLatin1(menu.caption));
+        QMenu* created = window.menuBar()->addMenu(QString::fromLatin1(menu.caption));
         created->setObjectName(QString::fromLatin1(menu.name));
         w.*menu.member = created;
-        for (const MenuEntry& entry : menu.entries) {
+        for (const Entry& entry : menu.entries) {
             QAction* action = created->addAction(QString::fromLatin1(entry.caption));
             action->setObjectName(QString::fromLatin1(entry.name));
             w.*entry.member = action;
+            const MenuEntry which = entry.entry;
+            QObject::connect(action, &QAction::triggered, &window,
+                             [triggered, which] { triggered(which); });
         }
     }
 }

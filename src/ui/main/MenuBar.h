@@ -1,11 +1,18 @@
 #pragma once
 
+#include <functional>
+
+#include "ui/main/MenuEntry.h"
+
+class QMainWindow;
+
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Fills the window's menu bar: File, Scan, Setup and Help with their
-/// entries, each entry named as established so it can be wired by name.
-void buildMenuBar(frmTQ5820& w);
+/// entries, each named as established; a chosen entry calls triggered.
+void buildMenuBar(QMainWindow& window, PanelWidgets& w,
+                  const std::function<void(MenuEntry)>& triggered);
 
 }  // namespace tq::ui

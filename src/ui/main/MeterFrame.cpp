@@ -9,7 +9,7 @@
 
 #include "ui/main/ControlFactory.h"
 #include "ui/main/PanelFonts.h"
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
@@ -26,7 +26,7 @@ constexpr std::array<const char*, panel::kMeterCount> kMeterNames{"Aud", "Line",
 
 }  // namespace
 
-QGroupBox* buildMeterFrame(frmTQ5820& w) {
+QGroupBox* buildMeterFrame(PanelWidgets& w) {
     w.fraMeter = makeFrame(QStringLiteral("fraMeter"), QStringLiteral("Meter"));
     auto* grid = new QGridLayout(w.fraMeter);
     for (int i = 0; i < panel::kMeterCount; ++i) {

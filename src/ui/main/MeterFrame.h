@@ -4,10 +4,10 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "Meter": the six meter choices with their names, the scale and
 /// the meter bar beneath it.
-QGroupBox* buildMeterFrame(frmTQ5820& w);
+QGroupBox* buildMeterFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

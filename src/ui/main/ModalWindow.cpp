@@ -13,9 +13,9 @@ constexpr double kIdleWaitSeconds = 0.25;
 
 }  // namespace
 
-void runModalWindow(QWidget& window, QWidget& mainWindow, link::Clock& clock,
+void runModalWindow(QWidget& window, panel::PanelModel& panel, link::Clock& clock,
                     const ModalTick& tick) {
-    mainWindow.setEnabled(false);
+    panel.panelEnabled.set(false);
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     const bool ticking = tick.intervalSeconds > 0 && tick.run;
@@ -33,7 +33,7 @@ void runModalWindow(QWidget& window, QWidget& mainWindow, link::Clock& clock,
         lastTick = clock.now();
         tick.run();
     }
-    mainWindow.setEnabled(true);
+    panel.panelEnabled.set(true);
 }
 
 }  // namespace tq::ui

@@ -7,7 +7,7 @@
 
 #include "panel/SliderReadouts.h"
 #include "ui/main/ControlFactory.h"
-#include "ui/main/frmTQ5820.h"
+#include "ui/main/PanelWidgets.h"
 
 namespace tq::ui {
 
@@ -17,7 +17,7 @@ constexpr int kSliderHeight = 120;
 
 }  // namespace
 
-QGroupBox* buildRfGainFrame(frmTQ5820& w) {
+QGroupBox* buildRfGainFrame(PanelWidgets& w) {
     w.fraRF = makeFrame(QStringLiteral("fraRF"), QStringLiteral("RF Gain"));
     w.vscRFG = makeVerticalSlider(QStringLiteral("vscRFG"), panel::kRfgBottom, panel::kRfgTop,
                                   panel::kRfgTop);

@@ -4,9 +4,9 @@ class QGroupBox;
 
 namespace tq::ui {
 
-class frmTQ5820;
+struct PanelWidgets;
 
 /// Builds "RF Gain": the gain slider with its read-out in percent.
-QGroupBox* buildRfGainFrame(frmTQ5820& w);
+QGroupBox* buildRfGainFrame(PanelWidgets& w);
 
 }  // namespace tq::ui

@@ -8,9 +8,9 @@
 
 #include "panel/PanelColours.h"
 #include "ui/main/ControlFactory.h"
+#include "ui/main/PanelWidgets.h"
 #include "ui/main/StepButton.h"
 #include "ui/main/WidgetColours.h"
-#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 
@@ -28,7 +28,7 @@ QLabel* makeIndicator(const QString& name, const QString& caption) {
 
 }  // namespace
 
-QGroupBox* buildRightButtonsFrame(frmTQ5820& w) {
+QGroupBox* buildRightButtonsFrame(PanelWidgets& w) {
     w.fraRightButtons = makeFrame(QStringLiteral("fraRightButtons"), QString());
     w.lblMode = makeLabel(QStringLiteral("lblMode"), QStringLiteral("Mode"));
     w.cmbMode = makeCombo(

@@ -10,9 +10,10 @@
 #include "link/QStringPrinter.h"
 #include "panel/PanelColours.h"
 #include "persist/ReadOnlyDirectory.h"
+#include "support/PanelFixture.h"
 #include "ui/lists/frmBandSelect.h"
-#include "ui/main/VfoPanelFixture.h"
 #include "ui/main/WidgetColours.h"
+#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 namespace {
@@ -30,14 +31,14 @@ protected:
     }
 
     frmBandSelect& open(const char* band) {
-        m_list = std::make_unique<frmBandSelect>(QString::fromLatin1(band), *f.window, *f.link,
-                                                 *f.commands);
+        m_list = std::make_unique<frmBandSelect>(QString::fromLatin1(band), f.panel.context(),
+                                                 f.window().place());
         return *m_list;
     }
 
     QTemporaryDir m_dir;
     std::unique_ptr<link::CurrentDirectory> m_current;
-    test::VfoPanelFixture f;
+    test::PanelFixture f;
     std::unique_ptr<frmBandSelect> m_list;
 };
 
@@ -66,8 +67,8 @@ TEST_F(BandSelectWindowTest, RowWithoutModeWordKeepsTheModeAndAnEmptyRowSendsNot
     list.Option1[3]->click();
     EXPECT_EQ(f.setting(Setting::Frequency), 1420000);
     EXPECT_EQ(f.setting(Setting::Mode), 2);
-    EXPECT_EQ(f.vfoA(), "1420000");
-    EXPECT_TRUE(f.window->lblInfo->text().isEmpty());
+    EXPECT_EQ(f.model().vfoA(), "1420000");
+    EXPECT_TRUE(f.model().infoLine().isEmpty());
     EXPECT_TRUE(list.syncTimerEnabled()) << "the keep-alive resumes after the selection";
 
     f.port.clearWritten();
@@ -113,7 +114,7 @@ TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteReportedOnTheMainWindow) {
         test::ReadOnlyDirectory readOnly(m_dir.path());
         list.cmdWriteFile->click();
     }
-    EXPECT_EQ(f.window->txtInfo->text(), "M40List.txt: Err 13. Permission denied");
+    EXPECT_EQ(f.model().info(), "M40List.txt: Err 13. Permission denied");
     file.seek(0);
     EXPECT_EQ(file.readAll(), written);
 }
@@ -134,10 +135,10 @@ TEST_F(BandSelectWindowTest, KeepAliveEveryThirtyOneTicksOnlyWhileOpen) {
     const double opened = f.clock.elapsedTotal();
     f.clock.schedule(0.005, watch);
     f.clock.schedule(10.0, [&] { list.cmdExit->click(); });
-    runModalWindow(list, *f.window, f.clock, list.syncTimer());
+    runModalWindow(list, f.model(), f.clock, list.syncTimer());
     open = false;
 
-    EXPECT_TRUE(f.window->isEnabled());
+    EXPECT_TRUE(f.model().panelEnabled());
     EXPECT_FALSE(list.syncTimerEnabled());
     ASSERT_EQ(syncs.size(), 3u);
     EXPECT_NEAR(syncs[0] - opened, 3.1, 0.01) << "31 ticks of 100 ms";

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "link/QStringPrinter.h"
+#include "support/PanelFixture.h"
 #include "ui/lists/frmScanBands.h"
 #include "ui/main/ModalWindow.h"
-#include "ui/main/VfoPanelFixture.h"
 #include "ui/main/WidgetColours.h"
+#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 namespace {
@@ -15,7 +16,7 @@ protected:
     ScanBands() { open(); }
 
     void open() {
-        scan = std::make_unique<frmScanBands>(*f.window, *f.link);
+        scan = std::make_unique<frmScanBands>(f.panel.context(), f.window().place());
         scan->setBeep([this] {
             ++beeps;
             if (onBeep)
@@ -41,7 +42,7 @@ protected:
     }
     qsizetype sentCount(const QString& command) const { return f.sent().count(command); }
 
-    test::VfoPanelFixture f;
+    test::PanelFixture f;
     std::unique_ptr<frmScanBands> scan;
     int beeps = 0;
     std::function<void()> onBeep;
@@ -58,7 +59,7 @@ TEST_F(ScanBands, SweepsTheBandEdgeToEdgeThenBeepsAndStartsAgain) {
     ASSERT_EQ(expected.size(), 201);
     EXPECT_EQ(f.sentFrequencies(), expected << "F0180000");
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(f.vfoA(), "0180000");
+    EXPECT_EQ(f.model().vfoA(), "0180000");
     EXPECT_TRUE(scan->cmdScanUp->isEnabled());
 }
 
@@ -134,7 +135,7 @@ TEST_F(ScanBands, PauseHoldsTheFrequencyKeepsTheLinkAliveAndContinues) {
 
 TEST_F(ScanBands, CloseDuringTheRestAfterASweepEndsTheScanAndRestoresTheMainWindow) {
     scan->close();
-    f.window->txtInfo->hide();
+    f.model().setVisible(tq::panel::Control::txtInfo, false);
     open();  // over a main window whose information box was hidden
     onBeep = [this] { f.at(1.0, [this] { scan->close(); }); };
     setLimits("7.000", "7.001");
@@ -142,8 +143,8 @@ TEST_F(ScanBands, CloseDuringTheRestAfterASweepEndsTheScanAndRestoresTheMainWind
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(f.sentFrequencies().size(), 11);
     EXPECT_TRUE(scan->isHidden());
-    EXPECT_TRUE(f.window->txtInfo->isHidden());
-    EXPECT_FALSE(f.window->lblInfo->isHidden());
+    EXPECT_FALSE(f.model().visible(tq::panel::Control::txtInfo));
+    EXPECT_TRUE(f.model().visible(tq::panel::Control::lblInfo));
 }
 
 TEST_F(ScanBands, SilentRadioGetsAStatusRequestAndAWrongReplyTheCommandAgain) {
@@ -170,8 +171,8 @@ TEST_F(ScanBands, RadioGoingLocalEndsTheScanAndGivesBackTheMainWindow) {
         sentBefore = f.sentFrequencies().size();
         f.port.radio().setRemote(false);
     });
-    runModalWindow(*scan, *f.window, f.clock, {0.5, [this] { scan->idleTick(); }});
-    EXPECT_TRUE(f.window->isEnabled());
+    runModalWindow(*scan, f.model(), f.clock, {0.5, [this] { scan->idleTick(); }});
+    EXPECT_TRUE(f.model().panelEnabled());
     EXPECT_TRUE(scan->isHidden());
     EXPECT_GE(sentBefore, 3);
     EXPECT_LE(f.sentFrequencies().size(), sentBefore + 1);  // the one that brought the news

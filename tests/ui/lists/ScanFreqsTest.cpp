@@ -8,10 +8,11 @@
 #include "link/CurrentDirectory.h"
 #include "link/QStringPrinter.h"
 #include "persist/ReadOnlyDirectory.h"
+#include "support/PanelFixture.h"
 #include "ui/lists/frmScanFreqs.h"
 #include "ui/main/ModalWindow.h"
-#include "ui/main/VfoPanelFixture.h"
 #include "ui/main/WidgetColours.h"
+#include "ui/main/frmTQ5820.h"
 
 namespace tq::ui {
 namespace {
@@ -22,10 +23,10 @@ const QColor kGrey(224, 224, 224);
 class ScanFreqs : public ::testing::Test {
 protected:
     explicit ScanFreqs(sim::Firmware firmware = sim::Firmware::V604NonAdapt)
-        : f(test::VfoPanelFixture::radio(firmware)), data(dir.path()) {}
+        : f(test::PanelFixture::radio(firmware)), data(dir.path()) {}
 
     void open() {
-        scan = std::make_unique<frmScanFreqs>(*f.window, *f.link, *f.commands);
+        scan = std::make_unique<frmScanFreqs>(f.panel.context(), f.window().place());
         scan->show();
     }
     void setRow(int i, const QString& freq, const QString& mode, const QString& info,
@@ -48,7 +49,7 @@ protected:
     }
     QColor rowColour(int i) { return backColour(scan->Check1[static_cast<std::size_t>(i)]); }
 
-    test::VfoPanelFixture f;
+    test::PanelFixture f;
     QTemporaryDir dir;
     link::CurrentDirectory data;
     std::unique_ptr<frmScanFreqs> scan;
@@ -68,8 +69,8 @@ TEST_F(ScanFreqs, TickedRowsTakeTurnsForTheDwellTimeCountingTheSeconds) {
     EXPECT_EQ(f.sentFrequencies(), (QStringList{"F0715000", "F1420000", "F0715000"}));
     EXPECT_EQ(counted.mid(0, 5), (QStringList{"0", "1", "2", "3", "0"}));
     EXPECT_EQ(scan->txtDelay->text(), "3");
-    EXPECT_EQ(f.window->lblInfo->text(), "Net A");
-    EXPECT_EQ(f.vfoA(), "0715000");
+    EXPECT_EQ(f.model().infoLine(), "Net A");
+    EXPECT_EQ(f.model().vfoA(), "0715000");
     EXPECT_EQ(f.setting(sim::Setting::Mode), 2);
     // Stopped in its dwell: the row being scanned stays marked.
     EXPECT_EQ(rowColour(2), kRed);
@@ -137,11 +138,11 @@ TEST_F(ScanFreqs, CloseDuringADwellEndsTheScanAtOnce) {
     f.at(0.05, [this] { scan->cmdScan->click(); });
     f.at(5.0, [this] { scan->close(); });
     const double started = f.clock.elapsedTotal();
-    runModalWindow(*scan, *f.window, f.clock, {0.5, [this] { scan->idleTick(); }});
+    runModalWindow(*scan, f.model(), f.clock, {0.5, [this] { scan->idleTick(); }});
     EXPECT_LT(f.clock.elapsedTotal() - started, 6.0);
     EXPECT_FALSE(scan->scanning());
     EXPECT_EQ(scan->txtDelay->text(), "30");
-    EXPECT_TRUE(f.window->isEnabled());
+    EXPECT_TRUE(f.model().panelEnabled());
 }
 
 TEST_F(ScanFreqs, WritesFourteenLinesAndReportsAFailedWriteLeavingTheFileWhole) {
@@ -156,8 +157,8 @@ TEST_F(ScanFreqs, WritesFourteenLinesAndReportsAFailedWriteLeavingTheFileWhole) 
         test::ReadOnlyDirectory readOnly(dir.path());
         scan->cmdWriteFile->click();
     }
-    EXPECT_EQ(f.window->txtInfo->text(), "ScanFreqs.txt: Err 13. Permission denied");
-    EXPECT_FALSE(f.window->txtInfo->isHidden());
+    EXPECT_EQ(f.model().info(), "ScanFreqs.txt: Err 13. Permission denied");
+    EXPECT_TRUE(f.model().visible(tq::panel::Control::txtInfo));
     EXPECT_EQ(readFile(), blank);
 
     scan->cmdWriteFile->click();

@@ -1,8 +1,8 @@
-#include "ui/channels/ChannelTransfer.h"
+#include "panel/ChannelTransfer.h"
 
 #include "link/PortFailure.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 class ChannelTransfer::RunningScope {
 public:
@@ -107,4 +107,4 @@ ChannelTransfer::Outcome ChannelTransfer::writeChannels(const QStringList& entri
     return Outcome::Finished;
 }
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -1,28 +1,26 @@
-#include "ui/main/VfoControls.h"
+#include "panel/VfoControls.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <array>
 
+#include "link/FailureReport.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "panel/DisplayFailure.h"
-#include "ui/main/ReceiverControls.h"
-#include "ui/main/StatusDisplay.h"
-#include "ui/main/TransmitControls.h"
+#include "panel/ReceiverControls.h"
+#include "panel/TransmitControls.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 namespace {
 
-constexpr int kDigits = frmTQ5820::kDigits;
+constexpr int kDigits = PanelModel::kDigits;
 // The keyboard presses a digit under an index past the buttons, so the
 // press routine can tell it from a mouse press.
 constexpr int kKeyIndexOffset = 6;
-constexpr int kUp = StepButton::kLeft;
-constexpr int kDown = StepButton::kRight;
+constexpr int kUp = kLeftButton;
+constexpr int kDown = kRightButton;
 // Every step and repeat counted: a pass in ten is sent once the first five are.
 constexpr int kSentFirst = 5;
 constexpr int kSendEvery = 10;
@@ -30,40 +28,21 @@ constexpr int kSendEvery = 10;
 // Step of each digit in 10 Hz units, index 0 being tens of MHz.
 constexpr std::array<int, kDigits> kDigitSteps{1000000, 100000, 10000, 1000, 100, 10, 1};
 
-struct KeyStep {
-    const char* caption;
-    int digit;
-};
-
 // Step sizes of the external knob: the digit an I or D key steps.
-constexpr std::array<KeyStep, 4> kKeySteps{{
-    {"10Hz", 6},
-    {"100Hz", 5},
-    {"1KHz", 4},
-    {"10KHz", 3},
+constexpr std::array<std::pair<StepSize, int>, 4> kKeySteps{{
+    {StepSize::Hz10, 6},
+    {StepSize::Hz100, 5},
+    {StepSize::KHz1, 4},
+    {StepSize::KHz10, 3},
 }};
 
-int keyStepDigit(const QString& stepSize) {
-    for (const KeyStep& entry : kKeySteps) {
-        if (stepSize == QLatin1String(entry.caption)) {
-            return entry.digit;
+int keyStepDigit(StepSize stepSize) {
+    for (const auto& [size, digit] : kKeySteps) {
+        if (size == stepSize) {
+            return digit;
         }
     }
     return -1;
-}
-
-QString joined(const std::array<StepButton*, kDigits>& digits) {
-    QString text;
-    for (const StepButton* digit : digits) {
-        text += digit->text();
-    }
-    return text;
-}
-
-void show(std::array<StepButton*, kDigits>& digits, const QString& text) {
-    for (int k = 0; k < kDigits && k < text.size(); ++k) {
-        digits[static_cast<std::size_t>(k)]->setText(text.mid(k, 1));
-    }
 }
 
 bool isSevenDigits(const QString& text) {
@@ -86,21 +65,18 @@ QString frequencyText(int f) {
     return QString::number(f).rightJustified(kDigits, u'0');
 }
 
-// A held button that is disabled or hidden never sees its release: its
-// loop must end as though the release had come.
-bool canRelease(const QWidget* button) {
-    return button->isEnabled() && button->isVisibleTo(button->window());
+/// Sets a mode box to a value only when the value is one of its items, as a
+/// drop-down list takes only an item: a blank box never blanks the other.
+void setIfItem(Value<Mode>& box, Mode mode) {
+    if (mode != Mode::Blank) {
+        box.set(mode);
+    }
 }
 
 }  // namespace
 
-VfoControls::VfoControls(frmTQ5820& panel, protocol::RadioLink& link, ReceiverControls& receiver,
-                         TransmitControls& transmit)
-    : m_panel(panel),
-      m_link(link),
-      m_receiver(receiver),
-      m_transmit(transmit),
-      m_beep(&QApplication::beep) {
+VfoControls::VfoControls(PanelContext panel, ReceiverControls& receiver, TransmitControls& transmit)
+    : m_panel(panel), m_receiver(receiver), m_transmit(transmit), m_beep([] {}) {
     m_transmit.attachVfos(this);
 }
 
@@ -112,8 +88,9 @@ bool VfoControls::vfoAPressRefused() const {
     // Besides the lock, a press never starts an exchange in the middle of
     // another one, and never moves the frequency while the panel keys the
     // radio (the lock follows the radio's answer, which comes later).
-    return m_busyA || m_swapRunning || m_panel.FrequencyLock || m_transmit.exchangeRunning() ||
-           m_transmit.inServedOperation() || m_link.SyncChar == u"K";
+    return m_busyA || m_swapRunning || m_panel.model.frequencyLock() ||
+           m_transmit.exchangeRunning() || m_transmit.inServedOperation() ||
+           m_panel.link.SyncChar == protocol::SyncCharacter::K;
 }
 
 void VfoControls::cmdF_MouseDown(int index, int button, int /*shift*/, int /*x*/, int /*y*/) {
@@ -125,17 +102,16 @@ void VfoControls::cmdF_MouseDown(int index, int button, int /*shift*/, int /*x*/
     if (digit < 0 || digit >= kDigits) {
         return;
     }
-    StepButton* pressed = fromKeyboard ? nullptr : m_panel.cmdF[static_cast<std::size_t>(digit)];
     try {
-        stepVfoA(digit, button, pressed);
+        stepVfoA(digit, button, !fromKeyboard);
     } catch (const link::PortFailure& failure) {
-        reportFailure("cmdF_MouseDown", failure.number(), failure.description());
-    } catch (const panel::DisplayFailure& failure) {
-        reportFailure("cmdF_MouseDown", failure.number(), failure.description());
+        link::reportFailure(m_panel.display, QStringLiteral("cmdF_MouseDown"), failure);
+    } catch (const DisplayFailure& failure) {
+        link::reportFailure(m_panel.display, QStringLiteral("cmdF_MouseDown"), failure);
     }
 }
 
-void VfoControls::stepVfoA(int digit, int direction, StepButton* pressed) {
+void VfoControls::stepVfoA(int digit, int direction, bool fromMouse) {
     m_busyA = true;
     // Busy lasts until the last send has its answer, so a press arriving in
     // that pause does not start a second exchange in the middle of it. Held
@@ -145,17 +121,18 @@ void VfoControls::stepVfoA(int digit, int direction, StepButton* pressed) {
         m_busyA = false;
         m_heldA = false;
     });
-    if (pressed != nullptr) {
+    if (fromMouse) {
         m_heldA = true;
     }
+    PanelModel& model = m_panel.model;
     const int step = kDigitSteps[static_cast<std::size_t>(digit)];
-    m_panel.lblInfo->setText(QString());
+    model.infoLine.set(QString());
     QCoreApplication::processEvents();
 
-    QString s = joined(m_panel.cmdF);
+    QString s = model.vfoA();
     if (!isSevenDigits(s)) {
         // Nothing to step from: the radio's frequency is shown again.
-        m_panel.display().ShowFrequency();
+        m_panel.display.ShowFrequency();
         return;
     }
     int counter = 0;
@@ -180,11 +157,12 @@ void VfoControls::stepVfoA(int digit, int direction, StepButton* pressed) {
         if (inRange(f)) {
             s = frequencyText(f);
         }
-        link::Pause(m_link.clock(), kStepPause);
-        if (pressed != nullptr && !canRelease(pressed)) {
+        link::Pause(m_panel.link.clock(), kStepPause);
+        // A held digit that was disabled or hidden never sees its release.
+        if (fromMouse && !model.canRelease(Control::cmdF)) {
             m_heldA = false;
         }
-        if (m_panel.FrequencyLock) {
+        if (model.frequencyLock()) {
             // The radio went to transmit meanwhile: the step is dropped.
             locked = true;
             m_heldA = false;
@@ -194,27 +172,27 @@ void VfoControls::stepVfoA(int digit, int direction, StepButton* pressed) {
             // Released: the step just made reaches the radio only below.
             break;
         }
-        show(m_panel.cmdF, s);
+        model.vfoA.set(s);
         if (counter % kSendEvery != 0 && counter >= kSentFirst) {
-            link::Pause(m_link.clock(), kStepPause);
+            link::Pause(m_panel.link.clock(), kStepPause);
             sent = false;
         } else {
             m_transmit.RefreshTransmitState();
             sendFrequency(s);
             sent = true;
-            m_link.AwaitRadioReply();
+            m_panel.link.AwaitRadioReply();
         }
         ++counter;
     }
     if (!sent && !locked) {
         sendFrequency(s);
     }
-    m_link.AwaitRadioReply();
-    m_panel.gUpdateDisplay();
+    m_panel.link.AwaitRadioReply();
+    m_panel.display.gUpdateDisplay();
 }
 
 void VfoControls::sendFrequency(const QString& digits) {
-    m_link.SendRadioCommand(QStringLiteral("F") + digits, true, kSendPause);
+    m_panel.link.SendRadioCommand(QStringLiteral("F") + digits, true, kSendPause);
 }
 
 void VfoControls::cmdF_MouseUp(int /*index*/, int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
@@ -225,7 +203,7 @@ bool VfoControls::Form_KeyDown(int key) {
     if (key != kKeyUp && key != kKeyDown) {
         return false;
     }
-    const int digit = keyStepDigit(m_panel.cmbStepSize->currentText());
+    const int digit = keyStepDigit(m_panel.model.stepSize());
     if (m_keyboardBusy) {
         return digit >= 0;
     }
@@ -248,21 +226,20 @@ void VfoControls::cmdVFOB_MouseDown(int index, int button, int /*shift*/, int /*
     }
     m_busyB = true;
     m_heldB = true;
+    PanelModel& model = m_panel.model;
     const int step = kDigitSteps[static_cast<std::size_t>(index)];
-    const StepButton* pressed = m_panel.cmdVFOB[static_cast<std::size_t>(index)];
     while (m_heldB) {
-        QString s = joined(m_panel.cmdVFOB);
+        QString s = model.vfoB();
         int f = isSevenDigits(s) ? s.toInt() : 0;
         // A read-out outside the range is pulled to its nearer edge first.
         if (f < kLowest) {
             f = kLowest;
-            s = frequencyText(f);
-            show(m_panel.cmdVFOB, s);
+            model.vfoB.set(frequencyText(f));
         } else if (f >= kBeyondHighest) {
             f = kBeyondHighest - 1;
-            s = frequencyText(f);
-            show(m_panel.cmdVFOB, s);
+            model.vfoB.set(frequencyText(f));
         }
+        s = frequencyText(f);
         if (button == kUp) {
             f += step;
         } else if (button == kDown) {
@@ -272,10 +249,10 @@ void VfoControls::cmdVFOB_MouseDown(int index, int button, int /*shift*/, int /*
         if (inRange(f)) {
             s = frequencyText(f);
         }
-        show(m_panel.cmdVFOB, s);
-        link::Pause(m_link.clock(), kVfoBRepeat);
+        model.vfoB.set(s);
+        link::Pause(m_panel.link.clock(), kVfoBRepeat);
         QCoreApplication::processEvents();
-        if (!canRelease(pressed)) {
+        if (!model.canRelease(Control::cmdVFOB)) {
             m_heldB = false;
         }
     }
@@ -288,55 +265,41 @@ void VfoControls::cmdVFOB_MouseUp(int /*index*/, int /*button*/, int /*shift*/, 
 }
 
 void VfoControls::a2bCmd() {
-    for (int k = 0; k < kDigits; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        m_panel.cmdVFOB[i]->setText(m_panel.cmdF[i]->text());
-    }
-    m_panel.requests().clear(panel::PanelRequest::cmdA2B);
+    m_panel.model.vfoB.set(m_panel.model.vfoA());
+    m_panel.requests.clear(PanelRequest::cmdA2B);
 }
 
 void VfoControls::swapCmd() {
-    m_panel.requests().clear(panel::PanelRequest::cmdSwap);
+    m_panel.requests.clear(PanelRequest::cmdSwap);
     swapVfos();
 }
 
 void VfoControls::swapVfos() {
     m_swapRunning = true;
     const auto done = qScopeGuard([this] { m_swapRunning = false; });
-    QComboBox* modeA = m_panel.cmbMode;
-    QComboBox* modeB = m_panel.cmbVFOBMode;
-    if (modeA->currentText() != modeB->currentText()) {
-        const QString oldA = modeA->currentText();
-        modeA->setCurrentText(modeB->currentText());
-        modeB->setCurrentText(oldA);
+    PanelModel& model = m_panel.model;
+    if (model.mode() != model.vfoBMode()) {
+        const Mode oldA = model.mode();
+        setIfItem(model.mode, model.vfoBMode());
+        setIfItem(model.vfoBMode, oldA);
         m_receiver.modeCmd();
     }
-    QString command = QStringLiteral("F");
-    for (int k = 0; k < kDigits; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        const QString oldB = m_panel.cmdVFOB[i]->text();
-        m_panel.cmdVFOB[i]->setText(m_panel.cmdF[i]->text());
-        m_panel.cmdF[i]->setText(oldB);
-        command += oldB;
-    }
+    const QString oldB = model.vfoB();
+    model.vfoB.set(model.vfoA());
+    model.vfoA.set(oldB);
+    const QString command = QStringLiteral("F") + oldB;
     // Written straight to the port and not awaited: whoever reads next
     // picks up the radio's answer.
-    if (command != m_link.state().FreqReply && isSevenDigits(command.mid(1))) {
-        m_link.writeDirect(command + u'\n');
-        link::Pause(m_link.clock(), kSwapPause);
+    if (command != m_panel.link.state().FreqReply && isSevenDigits(oldB)) {
+        m_panel.link.writeDirect(command + u'\n');
+        link::Pause(m_panel.link.clock(), kSwapPause);
     }
 }
 
 void VfoControls::splitCmd() {
-    QLabel* split = m_panel.lblSplit;
-    split->setText(split->text() == u"Split Off" ? QStringLiteral("Split On")
-                                                 : QStringLiteral("Split Off"));
-    m_panel.requests().clear(panel::PanelRequest::cmdSplit);
+    Value<Split>& split = m_panel.model.split;
+    split.set(split() == Split::Off ? Split::On : Split::Off);
+    m_panel.requests.clear(PanelRequest::cmdSplit);
 }
 
-void VfoControls::reportFailure(const char* routine, int number, const QString& description) {
-    m_panel.display().ShowErrorInfo(
-        QStringLiteral("%1: Err %2. %3").arg(QLatin1String(routine)).arg(number).arg(description));
-}
-
-}  // namespace tq::ui
+}  // namespace tq::panel

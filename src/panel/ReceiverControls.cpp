@@ -1,18 +1,13 @@
-#include "ui/main/ReceiverControls.h"
+#include "panel/ReceiverControls.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-
-#include "panel/ReplyCaptions.h"
+#include "panel/ReplyCodes.h"
 #include "panel/SliderReadouts.h"
-#include "ui/main/StatusDisplay.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 namespace {
+
+using protocol::Firmware;
 
 // The first firmware has one command that flips local and remote audio.
 const QString kLocalRemoteToggle = QStringLiteral("\"");
@@ -22,78 +17,78 @@ const QString kSourceOffCw = QStringLiteral("H4");
 
 }  // namespace
 
-ReceiverControls::ReceiverControls(frmTQ5820& panel, protocol::RadioLink& link,
-                                   protocol::RadioCommands& commands, const QString& digitalSource,
+ReceiverControls::ReceiverControls(PanelContext panel, const QString& digitalSource,
                                    const QString& digitalVox)
     : m_panel(panel),
-      m_link(link),
-      m_commands(commands),
-      m_state(link.state()),
+      m_link(panel.link),
+      m_commands(panel.commands),
+      m_state(panel.link.state()),
       m_digitalSource(digitalSource),
       m_digitalVox(digitalVox) {}
 
 void ReceiverControls::modeCmd() {
-    if (const auto code = panel::replyFor(panel::modeCaptions(), m_panel.cmbMode->currentText())) {
+    if (const auto code = replyOf(m_panel.model.mode())) {
         m_commands.SelectMode(*code);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmbMode);
+    m_panel.requests.clear(PanelRequest::cmbMode);
 }
 
 void ReceiverControls::agcCmd() {
-    const QString text = m_panel.cmbAGC->currentText();
-    // Only the Adapt firmware can switch AGC off; elsewhere the combo goes
+    const Agc chosen = m_panel.model.agc();
+    // Only the Adapt firmware can switch AGC off; elsewhere the box goes
     // back to what the radio reports.
-    if (text == u"OFF" && m_state.FirmwareType != 2) {
-        m_panel.display().ShowAgc();
-    } else {
-        if (const auto code = panel::replyFor(panel::agcCaptions(), text)) {
-            m_commands.StepAgc(*code);
-        }
+    if (chosen == Agc::Off && m_state.FirmwareType != Firmware::V604Adapt) {
+        m_panel.display.ShowAgc();
+    } else if (const auto code = replyOf(chosen)) {
+        m_commands.StepAgc(*code);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmbAGC);
+    m_panel.requests.clear(PanelRequest::cmbAGC);
 }
 
 void ReceiverControls::meterCmd() {
-    m_panel.requests().clear(panel::PanelRequest::optMeter);
-    m_commands.StepMeter(QStringLiteral("D%1").arg(m_panel.meterChoice() + 1));
+    m_panel.requests.clear(PanelRequest::optMeter);
+    m_commands.StepMeter(QStringLiteral("D%1").arg(m_panel.model.meterChoice() + 1));
 }
 
 void ReceiverControls::sourceCmd() {
-    const QString text = m_panel.cmbSource->currentText();
-    if (text == u"REMOTE") {
+    const Source chosen = m_panel.model.source();
+    if (chosen == Source::Remote) {
         SetLocalRemote(QStringLiteral("REMOTE"));
     } else {
-        const auto code = panel::replyFor(panel::sourceCaptions(), text);
+        const auto code = replyOf(chosen);
         if (code && *code != kSourceOffCw) {
             SetAudioSource(*code);
         }
     }
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(panel::PanelRequest::cmbSource);
+    m_panel.requests.clear(PanelRequest::cmbSource);
 }
 
 void ReceiverControls::SetLocalRemote(const QString& word) {
     if (word != u"REMOTE" && word != u"LOCAL") {
         return;
     }
-    const QString& code = word == u"REMOTE" ? panel::kRemoteAudio : panel::kLocalAudio;
+    const QString& code = word == u"REMOTE" ? kRemoteAudio : kLocalAudio;
     for (int tries = 0; m_state.LocRemAudioReply != code; ++tries) {
         if (tries == kLocalRemoteTries) {
-            m_panel.showErrorInfo(QStringLiteral("Radio did not switch to %1 audio..").arg(word));
+            m_panel.display.ShowErrorInfo(
+                QStringLiteral("Radio did not switch to %1 audio..").arg(word));
             return;
         }
-        m_link.SendRadioCommand(m_state.FirmwareType == 1 ? kLocalRemoteToggle : code, true, 0.2);
+        m_link.SendRadioCommand(m_state.FirmwareType == Firmware::V601 ? kLocalRemoteToggle : code,
+                                true, 0.2);
         m_link.AwaitRadioReply();
     }
 }
 
 void ReceiverControls::sendLocalAudio(double pauseSeconds) {
-    m_link.SendRadioCommand(m_state.FirmwareType == 1 ? kLocalRemoteToggle : panel::kLocalAudio,
-                            true, pauseSeconds);
+    m_link.SendRadioCommand(
+        m_state.FirmwareType == Firmware::V601 ? kLocalRemoteToggle : kLocalAudio, true,
+        pauseSeconds);
 }
 
 void ReceiverControls::SetAudioSource(const QString& code) {
-    if (m_state.LocRemAudioReply == panel::kRemoteAudio) {
+    if (m_state.LocRemAudioReply == kRemoteAudio) {
         sendLocalAudio(0.1);
     }
     const int current = m_state.SourceReply.mid(1, 1).toInt();
@@ -112,12 +107,12 @@ void ReceiverControls::SetAudioSource(const QString& code) {
 
 void ReceiverControls::ToggleLocalRemote() {
     QString command;
-    if (m_state.FirmwareType == 1) {
+    if (m_state.FirmwareType == Firmware::V601) {
         command = kLocalRemoteToggle;
-    } else if (m_state.LocRemAudioReply == panel::kRemoteAudio) {
-        command = panel::kLocalAudio;
-    } else if (m_state.LocRemAudioReply == panel::kLocalAudio) {
-        command = panel::kRemoteAudio;
+    } else if (m_state.LocRemAudioReply == kRemoteAudio) {
+        command = kLocalAudio;
+    } else if (m_state.LocRemAudioReply == kLocalAudio) {
+        command = kRemoteAudio;
     }
     if (!command.isEmpty()) {
         m_link.SendRadioCommand(command, true, 0.2);
@@ -132,33 +127,32 @@ void ReceiverControls::stepVoxTo(const QString& target) {
 }
 
 void ReceiverControls::digitalModeCmd() {
-    m_panel.requests().clear(panel::PanelRequest::cmbDig);
-    const QString text = m_panel.cmbDig->currentText();
-    if (text == u"PSK" || text == u"FSK" || text == u"RTTY") {
+    m_panel.requests.clear(PanelRequest::cmbDig);
+    if (m_panel.model.digitalMode() != DigitalMode::Off) {
         // Switching between digital modes keeps what the first one saved.
         if (SavedSource.isEmpty())
             SavedSource = m_state.SourceReply;
         if (SavedLocRem.isEmpty())
             SavedLocRem = m_state.LocRemAudioReply;
         SetLocalRemote(QStringLiteral("LOCAL"));
-        if (panel::isReplyCode(m_digitalSource, u'H')) {
+        if (isReplyCode(m_digitalSource, u'H')) {
             SetAudioSource(m_digitalSource);
         }
         if (SavedVox.isEmpty())
             SavedVox = m_state.VoxReply;
-        if (panel::isReplyCode(m_digitalVox, u'V')) {
+        if (isReplyCode(m_digitalVox, u'V')) {
             stepVoxTo(m_digitalVox);
         }
-    } else if (text == u"OFF") {
-        if (SavedLocRem == panel::kRemoteAudio) {
+    } else {
+        if (SavedLocRem == kRemoteAudio) {
             SetLocalRemote(QStringLiteral("REMOTE"));
             SavedLocRem.clear();
         }
-        if (panel::isReplyCode(SavedSource, u'H')) {
+        if (isReplyCode(SavedSource, u'H')) {
             SetAudioSource(SavedSource);
             SavedSource.clear();
         }
-        if (panel::isReplyCode(SavedVox, u'V')) {
+        if (isReplyCode(SavedVox, u'V')) {
             stepVoxTo(SavedVox);
             SavedVox.clear();
         }
@@ -166,84 +160,86 @@ void ReceiverControls::digitalModeCmd() {
 }
 
 void ReceiverControls::muteCmd() {
-    const QString shown = m_panel.lblMute->text();
-    if (shown == u"ON") {
+    const OnOff shown = m_panel.model.mute();
+    if (shown == OnOff::On) {
         m_link.SendRadioCommand(QStringLiteral("(0"), true, 0.2);
-    } else if (shown == u"OFF") {
+    } else if (shown == OnOff::Off) {
         m_link.SendRadioCommand(QStringLiteral("(1"), true, 0.2);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmdMute);
+    m_panel.requests.clear(PanelRequest::cmdMute);
 }
 
 void ReceiverControls::pttEnableCmd() {
     m_commands.TogglePttEnable();
-    m_panel.requests().clear(panel::PanelRequest::cmdPTTEn);
+    m_panel.requests.clear(PanelRequest::cmdPTTEn);
 }
 
 void ReceiverControls::sideToneCmd() {
     m_link.SendRadioCommand(QStringLiteral("S"), true, 0.2);
     m_link.AwaitRadioReply();
     if (m_state.SideToneReplyNew) {
-        m_panel.showSideTone();
+        m_panel.display.ShowSideTone();
         m_state.SideToneReplyNew = false;
     }
-    m_panel.requests().clear(panel::PanelRequest::cmdSideTone);
+    m_panel.requests.clear(PanelRequest::cmdSideTone);
 }
 
 void ReceiverControls::voxStep() {
     m_link.SendRadioCommand(QStringLiteral("V"), true, 0.2);
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(panel::PanelRequest::cmdVOX);
+    m_panel.requests.clear(PanelRequest::cmdVOX);
 }
 
 void ReceiverControls::clippingCmd() {
     m_link.SendRadioCommand(QStringLiteral("I"), true, 0.2);
     m_link.AwaitRadioReply();
-    m_panel.requests().clear(panel::PanelRequest::cmdClipping);
+    m_panel.requests.clear(PanelRequest::cmdClipping);
 }
 
 void ReceiverControls::refreshCmd() {
     m_link.SendRadioCommand(QStringLiteral("?"), true, 0.6);
-    m_panel.requests().clear(panel::PanelRequest::cmdGetStatus);
+    m_panel.requests.clear(PanelRequest::cmdGetStatus);
 }
 
 void ReceiverControls::bfoSend() {
-    const int value = m_panel.vscBFO->value();
-    m_panel.lblPorM->setText(value < panel::kBfoZero   ? QStringLiteral("-")
-                             : value > panel::kBfoZero ? QStringLiteral("+")
-                                                       : QString());
+    const int value = m_panel.model.bfoValue();
+    m_panel.model.bfoSign.set(value < kBfoZero   ? BfoSign::Minus
+                              : value > kBfoZero ? BfoSign::Plus
+                                                 : BfoSign::Blank);
     BfoCode = QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
-    if (m_panel.cmdBFO->text() == u"OFF") {
+    if (m_panel.model.bfoOn()) {
         m_link.writeDirect(u'B' + BfoCode + u'\n');
     }
-    m_panel.requests().clear(panel::PanelRequest::vscBFO);
+    m_panel.requests.clear(PanelRequest::vscBFO);
 }
 
 void ReceiverControls::bfoButton() {
+    PanelModel& model = m_panel.model;
     if (!BfoOn) {
         BfoOn = true;
-        m_panel.cmdBFO->setText(QStringLiteral("OFF"));
-        m_panel.lblBFOOn->setText(QStringLiteral("BFO"));
-        m_panel.lblPorM->clear();
-        m_panel.bfoChanged();
-        m_panel.vscBFO->setEnabled(true);
+        model.bfoOn.set(true);
+        model.bfoLabel.set(true);
+        model.bfoSign.set(BfoSign::Blank);
+        // The slider's change handler runs as for a move of the slider.
+        m_panel.requests.raise(PanelRequest::vscBFO);
+        model.setEnabled(Control::vscBFO, true);
     } else {
         BfoOn = false;
-        m_panel.cmdBFO->setText(QStringLiteral("ON"));
+        model.bfoOn.set(false);
         BfoCode = QStringLiteral("100");
         m_link.writeDirect(QStringLiteral("B100\n"));
-        m_panel.vscBFO->setEnabled(false);
-        m_panel.lblBFOOn->clear();
-        m_panel.lblPorM->clear();
+        model.setEnabled(Control::vscBFO, false);
+        model.bfoLabel.set(false);
+        model.bfoSign.set(BfoSign::Blank);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmdBFO);
+    m_panel.requests.clear(PanelRequest::cmdBFO);
 }
 
 void ReceiverControls::rfGainSend() {
     // Full gain is the top of the slider: the radio counts down from there.
-    const int gain = panel::kRfgTop - m_panel.vscRFG->value();
+    const int gain = kRfgTop - m_panel.model.rfGain();
     m_link.SendRadioCommand(QStringLiteral("G%1").arg(gain, 2, 10, QLatin1Char('0')), true, 0.1);
-    m_panel.requests().clear(panel::PanelRequest::vscRFG);
+    m_panel.requests.clear(PanelRequest::vscRFG);
 }
 
-}  // namespace tq::ui
+}  // namespace tq::panel

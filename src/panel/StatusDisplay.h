@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "panel/PanelModel.h"
+#include "protocol/Indicators.h"
+
 namespace tq::protocol {
 class RadioCommands;
 class RadioLink;
@@ -9,17 +12,16 @@ struct ProgramFlags;
 struct RadioState;
 }  // namespace tq::protocol
 
-namespace tq::ui {
+namespace tq::panel {
 
-class frmTQ5820;
-
-/// Shows the radio state on the main window: every reply that arrived since
-/// the last refresh becomes captions, colours and selections, a new
-/// frequency applies the transmit band limits, meter readings move the bar.
-/// What the panel shows is always derived from the last reply of each kind.
-class StatusDisplay {
+/// Shows the radio state on the panel: every reply that arrived since the
+/// last refresh becomes the panel's values, a new frequency applies the
+/// transmit band limits, meter readings move the bar. What the panel shows is
+/// always derived from the last reply of each kind. It is also what the link
+/// routines report to (the lamp, the link status, the raw replies).
+class StatusDisplay final : public protocol::Indicators {
 public:
-    StatusDisplay(frmTQ5820& window, protocol::RadioState& state, protocol::ProgramFlags& flags);
+    StatusDisplay(PanelModel& model, protocol::RadioState& state, protocol::ProgramFlags& flags);
 
     /// The link for the two commands a refresh may send: the PTT enable
     /// toggle of the band limits, and the unkeying sync after an amplifier
@@ -63,19 +65,32 @@ public:
     /// A memory channel's frequency on the VFO A digits and its mode.
     void ShowChannelData();
 
+    // protocol::Indicators
+    void showErrorInfo(const QString& text) override { ShowErrorInfo(text); }
+    void setComStat(const QString& caption) override;
+    void setLamp(protocol::Lamp lamp) override;
+    void setSyncLabel(const QString& caption) override;
+    bool rawDataShown() const override;
+    void setRawData(const QString& text) override;
+    void setFirmwareCaption(const QString& caption) override;
+    void displayMeterData(const QString& line) override { gDisplayMeterData(line); }
     /// Greys all six meter names (no meter selected yet).
-    void greyMeterLabels();
+    void greyMeterLabels() override;
+    void showMode() override { ShowMode(); }
+    void showSideTone() override { ShowSideTone(); }
+    void showSource() override { ShowSource(); }
+    void showPttEnable() override { ShowPttEn(); }
 
 private:
     void refreshFrequency();
     void refreshAmplifier();
     void reportFailure(int number, const QString& description);
 
-    frmTQ5820& m_window;
+    PanelModel& m_model;
     protocol::RadioState& m_state;
     protocol::ProgramFlags& m_flags;
     protocol::RadioLink* m_link = nullptr;
     protocol::RadioCommands* m_commands = nullptr;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

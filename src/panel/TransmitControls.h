@@ -4,11 +4,9 @@
 #include <functional>
 
 #include "link/RadioLinkFlags.h"
-#include "protocol/RadioCommands.h"
-#include "protocol/RadioLink.h"
-#include "ui/main/frmTQ5820.h"
+#include "panel/PanelContext.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 class VfoControls;
 
@@ -30,8 +28,7 @@ public:
     static constexpr int kSourceRestoreSteps = 3;
 
     /// The link flags carry the external PTT line's state.
-    TransmitControls(frmTQ5820& panel, protocol::RadioLink& link,
-                     const link::RadioLinkFlags& linkFlags);
+    TransmitControls(PanelContext panel, const link::RadioLinkFlags& linkFlags);
     TransmitControls(const TransmitControls&) = delete;
     TransmitControls& operator=(const TransmitControls&) = delete;
 
@@ -84,12 +81,11 @@ private:
     /// Sets the control back to transmit while the panel holds it keyed,
     /// whatever the band limits did to it, so the operator can let go.
     void keepReleaseReachable();
-    void reportFailure(const char* routine, int number, const QString& description);
 
-    frmTQ5820& m_panel;
+    PanelContext m_panel;
     protocol::RadioLink& m_link;
     protocol::RadioState& m_state;
-    protocol::RadioCommands m_commands;
+    protocol::RadioCommands& m_commands;
     const link::RadioLinkFlags* m_linkFlags;
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
@@ -107,4 +103,4 @@ private:
     QString m_tuneSource;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -1,11 +1,11 @@
-#include "ui/lists/ScanTuning.h"
+#include "panel/ScanTuning.h"
 
 #include "link/PortFailure.h"
+#include "panel/StatusDisplay.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
-#include "ui/main/StatusDisplay.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 namespace {
 
@@ -66,4 +66,4 @@ bool ScanTuning::radioWentLocalWhileIdle() {
     return radioWentLocal();
 }
 
-}  // namespace tq::ui
+}  // namespace tq::panel

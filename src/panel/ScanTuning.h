@@ -7,7 +7,7 @@ namespace tq::protocol {
 class RadioLink;
 }
 
-namespace tq::ui {
+namespace tq::panel {
 
 class StatusDisplay;
 
@@ -48,4 +48,4 @@ private:
     bool m_startedRemote;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

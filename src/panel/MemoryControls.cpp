@@ -1,14 +1,10 @@
-#include "ui/main/MemoryControls.h"
+#include "panel/MemoryControls.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <algorithm>
-#include <array>
 
 #include "link/Pause.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 namespace {
 
@@ -16,9 +12,6 @@ constexpr int kLastChannel = 99;
 constexpr int kTensStep = 10;
 constexpr int kUnitsStep = 1;
 constexpr int kFrequencyDigits = 7;
-
-const QString kMemoryCaption = QStringLiteral("MEM");
-const QString kVfoCaption = QStringLiteral("VFO");
 
 // Channels always travel as two digits, 7 as "07".
 QString twoDigits(int channel) {
@@ -44,15 +37,12 @@ bool isModeCode(const QString& code) {
 
 }  // namespace
 
-MemoryControls::MemoryControls(frmTQ5820& panel, protocol::RadioLink& link,
-                               protocol::RadioCommands& commands)
-    : m_panel(panel), m_link(link), m_commands(commands), m_state(link.state()), m_beep([] {
-          QApplication::beep();
-      }) {}
+MemoryControls::MemoryControls(PanelContext panel)
+    : m_panel(panel), m_link(panel.link), m_state(panel.link.state()), m_beep([] {}) {}
 
 int MemoryControls::shownChannel() const {
     bool ok = false;
-    const int channel = (m_panel.cmdM[0]->text() + m_panel.cmdM[1]->text()).toInt(&ok);
+    const int channel = m_panel.model.channel().toInt(&ok);
     if (!ok || channel < 0) {
         return 0;
     }
@@ -60,28 +50,25 @@ int MemoryControls::shownChannel() const {
 }
 
 void MemoryControls::showChannel(int channel) {
-    const QString text = twoDigits(channel);
-    for (std::size_t k = 0; k < m_panel.cmdM.size(); ++k) {
-        m_panel.cmdM[k]->setText(text.mid(static_cast<int>(k), 1));
-    }
+    m_panel.model.channel.set(twoDigits(channel));
 }
 
 bool MemoryControls::inMemoryOperation() const {
-    return m_panel.cmdVM->text() == kVfoCaption;
+    return m_panel.model.channelOperation() == ChannelOperation::Memory;
 }
 
 void MemoryControls::stepOnce() {
     int channel = shownChannel();
     // No wrap-around: at either end the digit stays and the operator hears it.
     switch (m_direction) {
-        case StepButton::kLeft:
+        case kLeftButton:
             if (channel <= kLastChannel - m_step) {
                 channel += m_step;
             } else {
                 m_beep();
             }
             break;
-        case StepButton::kRight:
+        case kRightButton:
             if (channel >= m_step) {
                 channel -= m_step;
             } else {
@@ -95,7 +82,7 @@ void MemoryControls::stepOnce() {
 }
 
 void MemoryControls::channelDigitDown(int index, int button) {
-    if (index < 0 || index >= frmTQ5820::kChannelDigits) {
+    if (index < 0 || index >= PanelModel::kChannelDigits) {
         return;
     }
     // A press arriving while another is held is dropped, and the press after
@@ -140,8 +127,8 @@ void MemoryControls::sendChannelChange() {
 void MemoryControls::m2vCmd() {
     const QString channel = twoDigits(shownChannel());
     m_link.SendRadioCommand(u'C' + channel, true, kChannelPause);
-    m_panel.lblInfo->setText(QStringLiteral("Channel ") + channel);
-    m_panel.requests().clear(panel::PanelRequest::cmdM2V);
+    m_panel.model.infoLine.set(QStringLiteral("Channel ") + channel);
+    m_panel.requests.clear(PanelRequest::cmdM2V);
 }
 
 void MemoryControls::v2mCmd() {
@@ -155,38 +142,25 @@ void MemoryControls::v2mCmd() {
         m_link.SendRadioCommand(u'P' + twoDigits(shownChannel()) + frequency + mode, true,
                                 kChannelPause);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmdV2M);
+    m_panel.requests.clear(PanelRequest::cmdV2M);
 }
 
 void MemoryControls::vmCmd() {
     // Cleared first: a click during the exchanges below asks for the way
     // back, and that must not be lost.
-    m_panel.requests().clear(panel::PanelRequest::cmdVM);
-    struct Switch {
-        const QString& caption;
-        void (MemoryControls::*run)();
-    };
-    const std::array<Switch, 2> switches{{
-        {kMemoryCaption, &MemoryControls::enterMemoryOperation},
-        {kVfoCaption, &MemoryControls::leaveMemoryOperation},
-    }};
-    const QString shown = m_panel.cmdVM->text();
-    for (const Switch& s : switches) {
-        if (shown == s.caption) {
-            (this->*s.run)();
-            return;
-        }
+    m_panel.requests.clear(PanelRequest::cmdVM);
+    if (inMemoryOperation()) {
+        leaveMemoryOperation();
+    } else {
+        enterMemoryOperation();
     }
 }
 
 void MemoryControls::enterMemoryOperation() {
-    m_panel.FrequencyLock = true;
-    m_savedFrequency.clear();
-    for (const StepButton* digit : m_panel.cmdF) {
-        m_savedFrequency += digit->text();
-    }
+    m_panel.model.frequencyLock.set(true);
+    m_savedFrequency = m_panel.model.vfoA();
     m_savedMode = m_state.ModeReply;
-    m_panel.cmdVM->setText(kVfoCaption);
+    m_panel.model.channelOperation.set(ChannelOperation::Memory);
     // The channel goes out below; an earlier change still waiting is stale.
     m_channelChangePending = false;
     m_link.SendRadioCommand(u'C' + twoDigits(shownChannel()), true, kChannelPause);
@@ -195,18 +169,16 @@ void MemoryControls::enterMemoryOperation() {
 void MemoryControls::leaveMemoryOperation() {
     const bool frequencySaved = isDigits(m_savedFrequency, kFrequencyDigits);
     if (frequencySaved) {
-        for (std::size_t i = 0; i < m_panel.cmdF.size(); ++i) {
-            m_panel.cmdF[i]->setText(m_savedFrequency.mid(static_cast<int>(i), 1));
-        }
+        m_panel.model.vfoA.set(m_savedFrequency);
     }
-    m_panel.FrequencyLock = false;
+    m_panel.model.frequencyLock.set(false);
     if (isModeCode(m_savedMode)) {
-        m_commands.SelectMode(m_savedMode);
+        m_panel.commands.SelectMode(m_savedMode);
     }
     if (frequencySaved) {
         m_link.SendRadioCommand(u'F' + m_savedFrequency, true, kFrequencyPause);
     }
-    m_panel.cmdVM->setText(kMemoryCaption);
+    m_panel.model.channelOperation.set(ChannelOperation::Vfo);
 }
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -2,11 +2,9 @@
 
 #include <QString>
 
-#include "protocol/RadioCommands.h"
-#include "protocol/RadioLink.h"
-#include "ui/main/frmTQ5820.h"
+#include "panel/PanelContext.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 /// The operations behind the receiver and audio controls of the front panel:
 /// mode, AGC, meter, audio source and local/remote audio, digital modes,
@@ -20,8 +18,7 @@ public:
 
     /// The digital-mode audio settings are the operator's saved ones; the
     /// references follow them when the audio setup dialog applies new ones.
-    ReceiverControls(frmTQ5820& panel, protocol::RadioLink& link, protocol::RadioCommands& commands,
-                     const QString& digitalSource, const QString& digitalVox);
+    ReceiverControls(PanelContext panel, const QString& digitalSource, const QString& digitalVox);
 
     void modeCmd();
     void agcCmd();
@@ -62,7 +59,7 @@ private:
     void stepVoxTo(const QString& target);
     void sendLocalAudio(double pauseSeconds);
 
-    frmTQ5820& m_panel;
+    PanelContext m_panel;
     protocol::RadioLink& m_link;
     protocol::RadioCommands& m_commands;
     protocol::RadioState& m_state;
@@ -70,4 +67,4 @@ private:
     const QString& m_digitalVox;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -4,18 +4,12 @@
 #include <functional>
 #include <utility>
 
-#include "protocol/RadioCommands.h"
-#include "protocol/RadioLink.h"
-#include "ui/main/frmTQ5820.h"
+#include "panel/PanelContext.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 /// The memory channel controls of the front panel: the two channel digits,
 /// recall, store, and the switch between VFO and memory operation.
-///
-/// The channel number is whatever the two cmdM captions show; cmdVM names
-/// the operation its next click switches to, so "VFO" means memory
-/// operation is on.
 class MemoryControls {
 public:
     /// How long a held channel digit waits between two steps.
@@ -23,7 +17,7 @@ public:
     static constexpr double kChannelPause = 0.1;
     static constexpr double kFrequencyPause = 0.2;
 
-    MemoryControls(frmTQ5820& panel, protocol::RadioLink& link, protocol::RadioCommands& commands);
+    explicit MemoryControls(PanelContext panel);
 
     /// A press on a channel digit (0 tens, 1 units) with button 1 (up) or 2
     /// (down): steps at once, then every 0.25 s until a release. Runs inside
@@ -46,12 +40,11 @@ public:
     /// Enters or leaves memory operation (cmdVM).
     void vmCmd();
 
-    /// What sounds when a digit cannot step further; the system beep unless
-    /// replaced.
+    /// What sounds when a digit cannot step further.
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 private:
-    /// The channel the captions show, 0..99; captions that are no channel
+    /// The channel the digits show, 0..99; digits that are no channel
     /// number count as the nearest one (garbage as 0).
     int shownChannel() const;
     void showChannel(int channel);
@@ -60,9 +53,8 @@ private:
     void enterMemoryOperation();
     void leaveMemoryOperation();
 
-    frmTQ5820& m_panel;
+    PanelContext m_panel;
     protocol::RadioLink& m_link;
-    protocol::RadioCommands& m_commands;
     protocol::RadioState& m_state;
     std::function<void()> m_beep;
 
@@ -79,4 +71,4 @@ private:
     QString m_savedMode;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -3,17 +3,16 @@
 #include <QString>
 #include <functional>
 
-#include "protocol/RadioLink.h"
-#include "ui/main/frmTQ5820.h"
+#include "panel/PanelContext.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 class ReceiverControls;
 class TransmitControls;
 
 /// Frequency entry: steps VFO A (sent to the radio) and VFO B (panel only)
 /// digit by digit from mouse presses and the I / D keys, and serves copy,
-/// swap and split. The digits live in the captions of the digit buttons.
+/// swap and split.
 class VfoControls {
 public:
     // Frequencies in 10 Hz units: 1.6 MHz up to, not including, 30 MHz.
@@ -29,8 +28,7 @@ public:
 
     /// Registers itself with transmit, which exchanges the VFOs for split
     /// transmit; the swap runs receiver's mode operation.
-    VfoControls(frmTQ5820& panel, protocol::RadioLink& link, ReceiverControls& receiver,
-                TransmitControls& transmit);
+    VfoControls(PanelContext panel, ReceiverControls& receiver, TransmitControls& transmit);
     ~VfoControls();
     VfoControls(const VfoControls&) = delete;
     VfoControls& operator=(const VfoControls&) = delete;
@@ -58,18 +56,15 @@ public:
     /// A VFO A step or a swap is exchanging with the radio.
     bool exchangeRunning() const { return m_busyA || m_keyboardBusy || m_swapRunning; }
 
-    /// What sounds when a step would leave the range; the system beep
-    /// unless replaced.
+    /// What sounds when a step would leave the range.
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 private:
     bool vfoAPressRefused() const;
-    void stepVfoA(int digit, int direction, StepButton* pressed);
+    void stepVfoA(int digit, int direction, bool fromMouse);
     void sendFrequency(const QString& digits);
-    void reportFailure(const char* routine, int number, const QString& description);
 
-    frmTQ5820& m_panel;
-    protocol::RadioLink& m_link;
+    PanelContext m_panel;
     ReceiverControls& m_receiver;
     TransmitControls& m_transmit;
     std::function<void()> m_beep;
@@ -87,4 +82,4 @@ private:
     bool m_swapRunning = false;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -6,7 +6,7 @@
 
 #include "protocol/RadioLink.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 /// Reads all memory channels out of the radio and writes a list of channel
 /// entries into it, one exchange at a time, reporting as it goes.
@@ -68,4 +68,4 @@ private:
     bool m_cancelled = false;
 };
 
-}  // namespace tq::ui
+}  // namespace tq::panel

@@ -1,40 +1,30 @@
-#include "ui/main/TransmitControls.h"
+#include "panel/TransmitControls.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QStringList>
 
+#include "link/FailureReport.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "panel/DisplayFailure.h"
-#include "panel/PanelColours.h"
-#include "panel/ReplyCaptions.h"
-#include "ui/main/StatusDisplay.h"
-#include "ui/main/VfoControls.h"
-#include "ui/main/WidgetColours.h"
+#include "panel/ReplyCodes.h"
+#include "panel/VfoControls.h"
 
-namespace tq::ui {
+namespace tq::panel {
 
 namespace {
 
-const QString kKey = QStringLiteral("K");
-const QString kUnkey = QStringLiteral("U");
-const QString kXmitOn = QStringLiteral("&XMT ON");
-const QString kXmitOff = QStringLiteral("&XMT OFF");
-const QString kTuneOn = QStringLiteral("T&UNE ON");
-const QString kTuneOff = QStringLiteral("T&UNE OFF");
+constexpr auto kKey = protocol::SyncCharacter::K;
+constexpr auto kUnkey = protocol::SyncCharacter::U;
 const QString kAme = QStringLiteral("M3");
 
 }  // namespace
 
-TransmitControls::TransmitControls(frmTQ5820& panel, protocol::RadioLink& link,
-                                   const link::RadioLinkFlags& linkFlags)
+TransmitControls::TransmitControls(PanelContext panel, const link::RadioLinkFlags& linkFlags)
     : m_panel(panel),
-      m_link(link),
-      m_state(link.state()),
-      m_commands(link),
+      m_link(panel.link),
+      m_state(panel.link.state()),
+      m_commands(panel.commands),
       m_linkFlags(&linkFlags) {}
 
 void TransmitControls::RefreshTransmitState() {
@@ -42,26 +32,20 @@ void TransmitControls::RefreshTransmitState() {
     if (m_link.port().bytesToRead() > 0) {
         m_link.AwaitRadioReply();
     }
+    PanelModel& model = m_panel.model;
     if (m_state.SyncReplied) {
         m_link.SyncCount = 0;
-        if (m_link.SyncChar == u"U") {
-            setBackColour(m_panel.lblU, QColor(m_state.RadioKeyed ? panel::kRed : panel::kGreen));
-        } else if (m_link.SyncChar == u"K") {
-            setBackColour(m_panel.lblU, QColor(panel::kRed));
-        }
+        const bool keyed = m_link.SyncChar == kKey || m_state.RadioKeyed;
+        model.syncLabelColour.set(keyed ? Colour::Red : Colour::Green);
         m_state.SyncReplied = false;
     }
-    if (m_panel.lblXMTRCV->text() == u"Receive" && m_state.RadioKeyed) {
-        setBackColour(m_panel.lblU, QColor(panel::kRed));
-        setBackColour(m_panel.lblXMTRCV, QColor(panel::kRed));
-        m_panel.lblXMTRCV->setText(QStringLiteral("Transmit"));
-        m_panel.display().ShowMeterSelection();
-        m_panel.FrequencyLock = true;
-    } else if (m_panel.lblXMTRCV->text() == u"Transmit" && !m_state.RadioKeyed) {
-        setBackColour(m_panel.lblXMTRCV, QColor(panel::kGreen));
-        m_panel.lblXMTRCV->setText(QStringLiteral("Receive"));
-        m_panel.display().ShowMeterSelection();
-        m_panel.FrequencyLock = false;
+    if (model.transmitting() != m_state.RadioKeyed) {
+        if (m_state.RadioKeyed) {
+            model.syncLabelColour.set(Colour::Red);
+        }
+        model.transmitting.set(m_state.RadioKeyed);
+        m_panel.display.ShowMeterSelection();
+        model.frequencyLock.set(m_state.RadioKeyed);
     }
     keepReleaseReachable();
 }
@@ -69,43 +53,41 @@ void TransmitControls::RefreshTransmitState() {
 void TransmitControls::keepReleaseReachable() {
     // The band limits enable and disable these buttons on every new
     // frequency; a latch the operator cannot click off would stay keyed.
-    if (m_panel.XmitActive) {
-        m_panel.cmdXmit->setEnabled(true);
-        m_panel.cmdTune->setEnabled(false);
+    PanelModel& model = m_panel.model;
+    if (model.xmitActive()) {
+        model.setEnabled(Control::cmdXmit, true);
+        model.setEnabled(Control::cmdTune, false);
     } else if (tuning()) {
-        m_panel.cmdTune->setEnabled(true);
-        m_panel.cmdXmit->setEnabled(false);
+        model.setEnabled(Control::cmdTune, true);
+        model.setEnabled(Control::cmdXmit, false);
     }
 }
 
 void TransmitControls::viewInDataCmd() {
-    if (m_panel.txtInData->isHidden()) {
-        m_panel.txtInData->show();
-        m_panel.txtInData->clear();
-        m_panel.cmdViewInData->setText(frmTQ5820::kHideData);
+    PanelModel& model = m_panel.model;
+    if (!model.visible(Control::txtInData)) {
+        model.setVisible(Control::txtInData, true);
+        model.rawData.set(QString());
+        model.rawDataOn.set(true);
     } else {
-        m_panel.txtInData->hide();
-        m_panel.cmdViewInData->setText(QStringLiteral("Show Data"));
+        model.setVisible(Control::txtInData, false);
+        model.rawDataOn.set(false);
     }
-    m_panel.requests().clear(panel::PanelRequest::cmdViewInData);
+    m_panel.requests.clear(PanelRequest::cmdViewInData);
 }
 
 bool TransmitControls::splitOn() const {
-    return m_panel.lblSplit->text() == u"Split On";
+    return m_panel.model.split() == Split::On;
 }
 
 bool TransmitControls::tuning() const {
-    return m_panel.cmdTune->text() == kTuneOff;
+    return m_panel.model.tuning();
 }
 
 bool TransmitControls::vfoBInBand() const {
-    QString command = QStringLiteral("F");
-    for (const StepButton* digit : m_panel.cmdVFOB) {
-        command += digit->text();
-    }
     try {
-        return m_panel.display().InAmateurBand(command);
-    } catch (const panel::DisplayFailure&) {
+        return m_panel.display.InAmateurBand(u'F' + m_panel.model.vfoB());
+    } catch (const DisplayFailure&) {
         return false;  // a read-out that is no number is no frequency to transmit on
     }
 }
@@ -117,12 +99,12 @@ bool TransmitControls::externalPressed() const {
 bool TransmitControls::pttPressRefused() const {
     // The latch and tune already hold the transmitter; a release here would
     // unkey it under them. Any other exchange running is left to finish.
-    return m_operationRunning || m_panel.XmitActive || tuning() ||
+    return m_operationRunning || m_panel.model.xmitActive() || tuning() ||
            (m_vfos != nullptr && m_vfos->exchangeRunning()) || inServedOperation();
 }
 
 void TransmitControls::cmdPTT_MouseDown(int button, int /*shift*/, int /*x*/, int /*y*/) {
-    PttHeld = button == StepButton::kLeft;
+    PttHeld = button == kLeftButton;
     if (m_pttRunning) {
         // A second press while the loop runs (a double click) only decides
         // whether the running loop goes on holding.
@@ -148,9 +130,9 @@ void TransmitControls::cmdPTT_MouseDown(int button, int /*shift*/, int /*x*/, in
             holdTransmitter(external);
         }
     } catch (const link::PortFailure& failure) {
-        reportFailure("cmdPTT_MouseDown", failure.number(), failure.description());
-    } catch (const panel::DisplayFailure& failure) {
-        reportFailure("cmdPTT_MouseDown", failure.number(), failure.description());
+        link::reportFailure(m_panel.display, QStringLiteral("cmdPTT_MouseDown"), failure);
+    } catch (const DisplayFailure& failure) {
+        link::reportFailure(m_panel.display, QStringLiteral("cmdPTT_MouseDown"), failure);
     }
     m_link.SyncChar = kUnkey;
     m_link.gSendSync(kUnkey);
@@ -158,7 +140,7 @@ void TransmitControls::cmdPTT_MouseDown(int button, int /*shift*/, int /*x*/, in
         try {
             m_vfos->swapVfos();
         } catch (const link::PortFailure& failure) {
-            reportFailure("cmdPTT_MouseDown", failure.number(), failure.description());
+            link::reportFailure(m_panel.display, QStringLiteral("cmdPTT_MouseDown"), failure);
         }
     }
 }
@@ -175,8 +157,7 @@ void TransmitControls::holdTransmitter(bool external) {
             externalHeld = externalPressed();
         }
         // A disabled or hidden button never sees its release.
-        const StepButton* ptt = m_panel.cmdPTT;
-        if (!ptt->isEnabled() || !ptt->isVisibleTo(ptt->window())) {
+        if (!m_panel.model.canRelease(Control::cmdPTT)) {
             PttHeld = false;
         }
     }
@@ -187,14 +168,13 @@ void TransmitControls::cmdPTT_MouseUp(int /*button*/, int /*shift*/, int /*x*/, 
 }
 
 void TransmitControls::xmitCmd() {
-    m_panel.requests().clear(panel::PanelRequest::cmdXmit);
+    m_panel.requests.clear(PanelRequest::cmdXmit);
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    const QString caption = m_panel.cmdXmit->text();
-    if (caption == kXmitOn) {
-        xmitOn();
-    } else if (caption == kXmitOff) {
+    if (m_panel.model.xmitActive()) {
         xmitOff();
+    } else {
+        xmitOn();
     }
 }
 
@@ -213,9 +193,8 @@ void TransmitControls::xmitOn() {
     }
     m_link.SyncChar = kKey;
     m_link.gSendSync(kKey);
-    m_panel.XmitActive = true;
-    m_panel.cmdXmit->setText(kXmitOff);
-    m_panel.cmdTune->setEnabled(false);
+    m_panel.model.xmitActive.set(true);
+    m_panel.model.setEnabled(Control::cmdTune, false);
 }
 
 void TransmitControls::xmitOff() {
@@ -223,9 +202,8 @@ void TransmitControls::xmitOff() {
     m_link.SyncChar = kUnkey;
     m_link.gSendSync(kUnkey);
     const auto released = qScopeGuard([this] {
-        m_panel.XmitActive = false;
-        m_panel.cmdXmit->setText(kXmitOn);
-        m_panel.cmdTune->setEnabled(true);
+        m_panel.model.xmitActive.set(false);
+        m_panel.model.setEnabled(Control::cmdTune, true);
     });
     if (m_xmitSwapped && m_vfos != nullptr) {
         m_xmitSwapped = false;
@@ -234,19 +212,18 @@ void TransmitControls::xmitOff() {
 }
 
 void TransmitControls::tuneCmd() {
-    m_panel.requests().clear(panel::PanelRequest::cmdTune);
+    m_panel.requests.clear(PanelRequest::cmdTune);
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    const QString caption = m_panel.cmdTune->text();
-    if (caption == kTuneOn) {
-        tuneOn();
-    } else if (caption == kTuneOff) {
+    if (tuning()) {
         tuneOff();
+    } else {
+        tuneOn();
     }
 }
 
 void TransmitControls::tuneOn() {
-    if (m_panel.XmitActive) {
+    if (m_panel.model.xmitActive()) {
         return;  // the latch holds the transmitter; its own button ends it
     }
     m_tuneMode = m_state.ModeReply;
@@ -256,8 +233,8 @@ void TransmitControls::tuneOn() {
     m_commands.SelectMode(kAme);
     m_link.gSendSync(kKey);
     m_link.SyncChar = kKey;
-    m_panel.cmdTune->setText(kTuneOff);
-    m_panel.cmdXmit->setEnabled(false);
+    m_panel.model.tuning.set(true);
+    m_panel.model.setEnabled(Control::cmdXmit, false);
 }
 
 void TransmitControls::tuneOff() {
@@ -266,14 +243,14 @@ void TransmitControls::tuneOff() {
     m_link.SyncChar = kUnkey;
     m_link.gSendSync(kUnkey);
     const auto released = qScopeGuard([this] {
-        m_panel.cmdTune->setText(kTuneOn);
-        m_panel.cmdXmit->setEnabled(true);
+        m_panel.model.tuning.set(false);
+        m_panel.model.setEnabled(Control::cmdXmit, true);
     });
     m_link.AwaitRadioReply();
 
     QStringList missed;
-    if (panel::isReplyCode(m_tuneMode, u'M')) {
-        if (m_state.FirmwareType == 2) {
+    if (isReplyCode(m_tuneMode, u'M')) {
+        if (m_state.FirmwareType == protocol::Firmware::V604Adapt) {
             m_commands.SelectMode(m_tuneMode);
         } else {
             for (int step = 0; step < kModeRestoreSteps && m_state.ModeReply != m_tuneMode;
@@ -286,7 +263,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Mode ") + m_tuneMode;
     }
 
-    if (panel::isReplyCode(m_tuneSource, u'H')) {
+    if (isReplyCode(m_tuneSource, u'H')) {
         for (int press = 0; press < kSourceRestoreSteps && m_state.SourceReply != m_tuneSource;
              ++press) {
             m_link.SendRadioCommand(QStringLiteral("H"), true, kRestorePause);
@@ -297,7 +274,7 @@ void TransmitControls::tuneOff() {
         missed << QStringLiteral("Source ") + m_tuneSource;
     }
 
-    if (panel::isReplyCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
+    if (isReplyCode(m_tuneSideTone, u'S') && m_state.SideToneReply != m_tuneSideTone) {
         m_link.SendRadioCommand(QStringLiteral("S"), true, kRestorePause);
         m_link.AwaitRadioReply();
     }
@@ -306,8 +283,8 @@ void TransmitControls::tuneOff() {
     }
 
     // Only this firmware flips PTT enable with each mode change.
-    if (m_state.FirmwareType == 1) {
-        if (panel::isReplyCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
+    if (m_state.FirmwareType == protocol::Firmware::V601) {
+        if (isReplyCode(m_tunePttEn, u'\'') && m_state.PttEnReply != m_tunePttEn) {
             m_commands.TogglePttEnable();
         }
         if (m_state.PttEnReply != m_tunePttEn) {
@@ -315,14 +292,9 @@ void TransmitControls::tuneOff() {
         }
     }
     if (!missed.isEmpty()) {
-        m_panel.display().ShowErrorInfo(QStringLiteral("Tune Off: radio did not return to ") +
-                                        missed.join(QStringLiteral(", ")));
+        m_panel.display.ShowErrorInfo(QStringLiteral("Tune Off: radio did not return to ") +
+                                      missed.join(QStringLiteral(", ")));
     }
 }
 
-void TransmitControls::reportFailure(const char* routine, int number, const QString& description) {
-    m_panel.display().ShowErrorInfo(
-        QStringLiteral("%1: Err %2. %3").arg(QLatin1String(routine)).arg(number).arg(description));
-}
-
-}  // namespace tq::ui
+}  // namespace tq::panel
