@@ -35,9 +35,5 @@ TEST(LinkOpenRefusal, ErrorNumbersOfARefusedOpenGiveCauseDeviceAndRemedy) {
     }
 }
 
-TEST(LinkOpenRefusal, MissingDeviceIsNoRefusal) {
-    EXPECT_EQ(probeRefusal(QStringLiteral("/nonexistent/ttyUSB9")), OpenRefusal::None);
-}
-
 }  // namespace
 }  // namespace tq::link
