@@ -1,6 +1,7 @@
 #include "link/QtSerialPort.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QTimer>
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "link/Clock.h"
+#include "link/OpenRefusal.h"
 #include "link/PortFailure.h"
 #include "link/TerminalLine.h"
 
@@ -30,9 +32,9 @@ constexpr std::array<std::pair<QSerialPort::SerialPortError, int>, 4> kOpenFailu
 }};
 
 // Errors that mean the device has gone away. Qt repeats them (a hung-up
-// terminal reads as an endless stream of read errors), so they end the
-// session instead of being reported one by one.
-constexpr std::array<QSerialPort::SerialPortError, 3> kLineLostErrors{
+// terminal reads as an endless stream of read errors, tens of thousands a
+// second), so the first ends the session instead of being reported.
+constexpr std::array<QSerialPort::SerialPortError, 3> kDeviceLostErrors{
     QSerialPort::ReadError, QSerialPort::WriteError, QSerialPort::ResourceError};
 
 // Modem lines watched for changes and the event each change raises.
@@ -51,9 +53,31 @@ int openFailureNumber(QSerialPort::SerialPortError error) {
     return PortFailure::kHardwareNotAvailable;
 }
 
-bool meansLineLost(QSerialPort::SerialPortError error) {
-    return std::find(kLineLostErrors.begin(), kLineLostErrors.end(), error) !=
-           kLineLostErrors.end();
+// Qt's error for an open that fails names no cause for a device that is
+// there but refuses us, and its text is a translated errno at best; ask the
+// system instead, so the operator reads the cause and the remedy. The
+// failure numbers stay those callers know.
+PortFailure openFailure(QSerialPort::SerialPortError error, const QString& qtText,
+                        const QString& device) {
+    const int number = openFailureNumber(error);
+    if (error == QSerialPort::DeviceNotFoundError || error == QSerialPort::OpenError ||
+        error == QSerialPort::UnsupportedOperationError) {
+        return PortFailure(number, qtText);
+    }
+#ifdef Q_OS_WIN
+    // COM ports are exclusive: access denied means another program has it.
+    const OpenRefusal refusal =
+        error == QSerialPort::PermissionError ? OpenRefusal::InUse : OpenRefusal::None;
+#else
+    const OpenRefusal refusal = probeRefusal(device);
+#endif
+    const QString text = refusalText(refusal, device);
+    return PortFailure(number, text.isEmpty() ? qtText : text);
+}
+
+bool meansDeviceLost(QSerialPort::SerialPortError error) {
+    return std::find(kDeviceLostErrors.begin(), kDeviceLostErrors.end(), error) !=
+           kDeviceLostErrors.end();
 }
 
 qintptr nativeHandle(const QSerialPort& serial) {
@@ -120,8 +144,8 @@ QtSerialPort::QtSerialPort(Clock& clock, PortMap map)
     QObject::connect(m_serial.get(), &QSerialPort::readyRead, m_serial.get(), [this] { pull(); });
     QObject::connect(m_serial.get(), &QSerialPort::errorOccurred, m_serial.get(),
                      [this](QSerialPort::SerialPortError error) {
-                         if (meansLineLost(error)) {
-                             reportLineLost();
+                         if (meansDeviceLost(error)) {
+                             reportDeviceLost();
                          }
                      });
     m_lineCheck->setInterval(kLineCheckIntervalMs);
@@ -138,22 +162,21 @@ bool QtSerialPort::isOpen() const {
 }
 
 QString QtSerialPort::deviceName() const {
-    return m_deviceName;
+    return devicePath().isEmpty() ? m_map.devicePath(portNumber()) : devicePath();
 }
 
 void QtSerialPort::doOpen() {
-    m_deviceName = devicePath().isEmpty() ? m_map.resolvedDevicePath(portNumber())
-                                          : PortMap::resolvedPath(devicePath());
-    m_serial->setPortName(m_deviceName);
+    m_openedDevice = PortMap::resolvedPath(deviceName());
+    m_serial->setPortName(m_openedDevice);
     m_serial->setReadBufferSize(std::max(0, bufferOptions().receiveBufferSize));
     // Qt keeps these until open and applies them there; a value the device
     // refuses makes the open fail below.
     configureLine();
     if (!m_serial->open(QIODevice::ReadWrite)) {
-        throw PortFailure(openFailureNumber(m_serial->error()), m_serial->errorString());
+        throw openFailure(m_serial->error(), m_serial->errorString(), m_openedDevice);
     }
     ++m_session;
-    m_lineLost = false;
+    m_deviceLost = false;
     m_thresholdPending = false;
     m_buffer.clear();
     m_decoder.reset();
@@ -174,7 +197,7 @@ void QtSerialPort::closeDevice() {
     m_serial->close();
     m_buffer.clear();
     m_decoder.reset();
-    m_lineLost = false;
+    m_deviceLost = false;
 }
 
 bool QtSerialPort::configureLine() {
@@ -262,11 +285,11 @@ void QtSerialPort::checkReceiveThreshold() {
         Qt::QueuedConnection);
 }
 
-void QtSerialPort::reportLineLost() {
-    if (m_lineLost || !m_serial->isOpen()) {
+void QtSerialPort::reportDeviceLost() {
+    if (m_deviceLost || !m_serial->isOpen()) {
         return;
     }
-    m_lineLost = true;
+    m_deviceLost = true;
     m_lineCheck->stop();
     // Closing inside Qt's error signal is unsafe, and Qt may still be inside
     // its read loop; close from the event loop instead, once.
@@ -278,17 +301,17 @@ void QtSerialPort::reportLineLost() {
                 return;  // the program closed or reopened the port meanwhile
             }
             closeDevice();
-            raiseEvent(CommEvent::kConfigurationError);
+            raiseEvent(CommEvent::kDeviceLost);
         },
         Qt::QueuedConnection);
 }
 
 void QtSerialPort::checkLine() {
-    if (!m_serial->isOpen() || m_lineLost) {
+    if (!m_serial->isOpen() || m_deviceLost) {
         return;
     }
-    if (!terminalIsConnected(nativeHandle(*m_serial))) {
-        reportLineLost();
+    if (!terminalIsConnected(nativeHandle(*m_serial)) || deviceNodeGone()) {
+        reportDeviceLost();
         return;
     }
     const int lines = readLines();
@@ -299,6 +322,16 @@ void QtSerialPort::checkLine() {
             postEvent(code);
         }
     }
+}
+
+bool QtSerialPort::deviceNodeGone() const {
+#ifdef Q_OS_UNIX
+    // The node going is the plainest sign of a removed adapter, whatever
+    // the driver still makes of the handle we hold.
+    return !QFileInfo::exists(m_openedDevice);
+#else
+    return false;  // COM ports have no node; a removal reports ResourceError
+#endif
 }
 
 int QtSerialPort::readLines() {
@@ -337,7 +370,7 @@ QString QtSerialPort::doReadAll() {
 }
 
 void QtSerialPort::doWrite(const QString& text) {
-    if (m_lineLost) {
+    if (m_deviceLost) {
         return;  // the device is gone; writing only provokes more errors
     }
     m_serial->write(text.toLatin1());
@@ -374,7 +407,7 @@ bool QtSerialPort::doWaitForReadyRead(double maxSeconds) {
         return false;
     }
     QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000.0 + 0.5), Qt::PreciseTimer);
-    while (!m_lineLost) {
+    while (!m_deviceLost) {
         const qint64 remaining = deadline.remainingTime();
         if (remaining <= 0) {
             return false;
@@ -387,7 +420,7 @@ bool QtSerialPort::doWaitForReadyRead(double maxSeconds) {
             // next call. Newer Qt versions report a hang-up that way without
             // an error, so ask the terminal; either way, do not spin.
             if (!terminalIsConnected(nativeHandle(*m_serial))) {
-                reportLineLost();
+                reportDeviceLost();
             }
             break;
         }

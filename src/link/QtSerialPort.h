@@ -28,12 +28,14 @@ class Clock;
 /// own hardware buffer. Qt's raw buffer is bounded the same way.
 ///
 /// A device that goes away while open (adapter pulled, far end of a
-/// pseudo-terminal closed) is reported once as kConfigurationError, after the
-/// port has been closed; the program can open it again later.
+/// pseudo-terminal closed) is reported once as kDeviceLost, after the port
+/// has closed itself; the program can open it again later (DeviceWatch).
+/// An open that fails because the device refuses us says why and what to do
+/// about it (no permission, in use by another program).
 class QtSerialPort final : public SerialPort {
 public:
-    /// How often an open port checks for a hang-up and for DSR/CTS/CD changes;
-    /// Qt has no signal for either.
+    /// How often an open port checks for a hang-up, for its device node and
+    /// for DSR/CTS/CD changes; Qt has no signal for any of them.
     static constexpr int kLineCheckIntervalMs = 500;
 
     /// The clock serves the waits that have no device to wait on (a lost line).
@@ -45,8 +47,8 @@ public:
 
     bool isOpen() const override;
 
-    /// The device path the port was last opened on (links followed).
-    QString deviceName() const;
+    /// The device as named in the port map or typed, links not followed.
+    QString deviceName() const override;
 
 protected:
     void doOpen() override;
@@ -69,8 +71,9 @@ private:
     void pull();
     void postEvent(int code);
     void checkReceiveThreshold();
-    void reportLineLost();
+    void reportDeviceLost();
     void checkLine();
+    bool deviceNodeGone() const;
     int readLines();
     void closeDevice();
 
@@ -78,13 +81,14 @@ private:
     PortMap m_map;
     std::unique_ptr<QSerialPort> m_serial;
     std::unique_ptr<QTimer> m_lineCheck;
-    QString m_deviceName;
+    /// The device node the port was last opened on (links followed).
+    QString m_openedDevice;
     ParityMarkDecoder m_decoder;
     QString m_buffer;
     /// Counts opens and closes, so that a deferred close meant for one
     /// session of the port never closes the next.
     quint64 m_session = 0;
-    bool m_lineLost = false;
+    bool m_deviceLost = false;
     /// A pseudo-terminal has no modem lines; after the first failed read the
     /// lines count as off and are not asked again until the next open.
     bool m_linesReadable = false;

@@ -8,6 +8,10 @@ struct RadioLinkFlags {
     bool LinkRestartRequest = false;
     /// The external PTT key as last seen: true while it is idle (not pressed).
     bool ExtPttState = true;
+    /// The radio port's device went away and the port is closed: the main
+    /// loop stops talking to the radio, disables transmitting and watches
+    /// for the device (DeviceWatch) until it is back. Cleared by the loop.
+    bool PortLost = false;
 };
 
 }  // namespace tq::link

@@ -54,9 +54,10 @@ bool RadioPort::SetUpRadioPort() {
 
 void RadioPort::MSComm1_OnComm() {
     using Action = void (RadioPort::*)();
-    static constexpr std::array<std::pair<int, Action>, 2> kActions{{
+    static constexpr std::array<std::pair<int, Action>, 3> kActions{{
         {CommEvent::kBreak, &RadioPort::requestLinkRestart},
         {CommEvent::kDsrChanged, &RadioPort::readExternalPtt},
+        {CommEvent::kDeviceLost, &RadioPort::reportPortLost},
     }};
     const int code = m_port.lastEvent();
     if (CommEvent::isError(code)) {
@@ -69,6 +70,23 @@ void RadioPort::MSComm1_OnComm() {
             return;
         }
     }
+}
+
+QString RadioPort::waitingCaption(const QString& device) {
+    return QStringLiteral("Waiting for ") + device;
+}
+
+QString RadioPort::portLostInfo(const QString& device) {
+    return QStringLiteral("Radio port lost: %1. Waiting for it to come back...").arg(device);
+}
+
+void RadioPort::reportPortLost() {
+    // The port has closed itself; whatever the loop was doing with the radio
+    // ends with a port failure, and the loop reads this flag next.
+    m_flags.PortLost = true;
+    const QString device = m_port.deviceName();
+    m_indicators.setComStat(waitingCaption(device));
+    m_indicators.showErrorInfo(portLostInfo(device));
 }
 
 void RadioPort::requestLinkRestart() {

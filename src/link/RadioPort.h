@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPortSetup.h"
 
@@ -31,7 +33,13 @@ public:
     /// talks to the radio, since it runs nested in whatever wait is going on.
     void MSComm1_OnComm();
 
+    /// What the link status label and the information box say while the
+    /// radio port's device is gone, naming the device as the operator knows it.
+    static QString waitingCaption(const QString& device);
+    static QString portLostInfo(const QString& device);
+
 private:
+    void reportPortLost();
     void requestLinkRestart();
     void showComError();
     void readExternalPtt();

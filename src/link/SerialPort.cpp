@@ -17,6 +17,10 @@ void SerialPort::setDevicePath(const QString& path) {
     m_devicePath = path;
 }
 
+QString SerialPort::deviceName() const {
+    return m_devicePath.isEmpty() ? QStringLiteral("COM%1").arg(m_portNumber) : m_devicePath;
+}
+
 void SerialPort::setPortNumber(int number) {
     if (isOpen()) {
         throw PortFailure(PortFailure::kPortAlreadyOpen, QStringLiteral("Port already open"));

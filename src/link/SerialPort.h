@@ -23,6 +23,12 @@ constexpr int kReceiveOverflow = 1008;
 constexpr int kParityError = 1009;
 constexpr int kTransmitFull = 1010;
 constexpr int kConfigurationError = 1011;
+/// The device went away while open (adapter pulled, far end of the line
+/// closed). Raised once per loss, after the port has closed itself; every
+/// operation that needs an open port fails from then on until it is opened
+/// again. Not a line error: nothing on the line was received wrongly, and
+/// there is no line left to show an error for.
+constexpr int kDeviceLost = 1100;
 
 /// The events that report a fault of the line or the port, which both ports
 /// show as a communication error.
@@ -63,6 +69,10 @@ public:
     /// number names the device. Throws PortFailure while the port is open.
     void setDevicePath(const QString& path);
     QString devicePath() const { return m_devicePath; }
+    /// The device as the operator named it, for messages and for watching
+    /// for its return: the typed path, else the device the port number
+    /// names. Links are not followed, so a /dev/serial/by-id name stays one.
+    virtual QString deviceName() const;
 
     /// Throws PortFailure for a malformed text; an open port takes the new
     /// line settings at once.

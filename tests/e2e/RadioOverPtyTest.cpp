@@ -53,7 +53,7 @@ TEST_F(RadioOverPty, SetsUpTheRadioPortQueriesStatusAndChangesSettings) {
     tq::link::RadioPort radioPort(port, clock, shown, setup, flags);
     int lostEvents = 0;
     port.setEventHandler([&](int code) {
-        lostEvents += code == tq::link::CommEvent::kConfigurationError ? 1 : 0;
+        lostEvents += code == tq::link::CommEvent::kDeviceLost ? 1 : 0;
         radioPort.MSComm1_OnComm();
     });
 
@@ -92,7 +92,8 @@ TEST_F(RadioOverPty, SetsUpTheRadioPortQueriesStatusAndChangesSettings) {
     tq::link::Pause(clock, 1.5);
     EXPECT_EQ(lostEvents, 1);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(shown.comStat, "Com Error");
+    EXPECT_TRUE(flags.PortLost);
+    EXPECT_EQ(shown.comStat, tq::link::RadioPort::waitingCaption(m_linkPath));
     EXPECT_NO_THROW(link.SendRadioCommand(QStringLiteral("?"), true, 0));
 }
 

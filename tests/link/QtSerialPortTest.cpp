@@ -198,13 +198,13 @@ TEST_F(LinkQtSerialPort, PseudoTerminalModemLinesReadOffWithoutEvents) {
     EXPECT_TRUE(m_port->isOpen());
 }
 
-TEST_F(LinkQtSerialPort, HangUpGivesOneErrorEventAndClosesThePort) {
+TEST_F(LinkQtSerialPort, HangUpIsOneDeviceLossAndClosesThePort) {
     openRadioPort();
     m_pty.closeMaster();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
     // Long enough for a line check to run after the close.
     runEventsFor(QtSerialPort::kLineCheckIntervalMs + 100);
-    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kConfigurationError});
+    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kDeviceLost});
     EXPECT_FALSE(m_port->isOpen());
     EXPECT_THROW(m_port->bytesToRead(), PortFailure);
 }
@@ -228,30 +228,34 @@ TEST_F(LinkQtSerialPort, HangUpDuringAReplyWaitDoesNotSpin) {
     // Once events run, the loss is reported once and the port closed.
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
     runEventsFor(20);
-    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kConfigurationError});
+    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kDeviceLost});
 }
 
-TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbers) {
-    auto failureNumber = [](SerialPort& port) {
+TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbersAndSayWhy) {
+    auto failureOf = [](SerialPort& port) -> std::pair<int, QString> {
         try {
             port.open();
         } catch (const PortFailure& failure) {
             EXPECT_FALSE(failure.description().isEmpty());
-            return failure.number();
+            return {failure.number(), failure.description()};
         }
-        return 0;
+        return {0, {}};
     };
 
     m_port->setPortNumber(2);  // mapped to a device that is not there
-    EXPECT_EQ(failureNumber(*m_port), PortFailure::kInvalidPortNumber);
+    EXPECT_EQ(failureOf(*m_port).first, PortFailure::kInvalidPortNumber);
     EXPECT_FALSE(m_port->isOpen());
 
     openRadioPort();
-    EXPECT_EQ(failureNumber(*m_port), PortFailure::kPortAlreadyOpen);
+    EXPECT_EQ(failureOf(*m_port).first, PortFailure::kPortAlreadyOpen);
 
     QtSerialPort second(m_clock, PortMap(m_dir.path()));
     second.setPortNumber(1);
-    EXPECT_EQ(failureNumber(second), PortFailure::kHardwareNotAvailable) << "port is busy";
+    EXPECT_EQ(failureOf(second),
+              std::make_pair(PortFailure::kHardwareNotAvailable,
+                             QStringLiteral("In use by another program: %1. Close that program "
+                                            "or choose another port.")
+                                 .arg(m_pty.slaveName())));
     EXPECT_FALSE(second.isOpen());
 }
 
