@@ -476,7 +476,6 @@ void FormLoad::buildRequestTable() {
     row(panel::PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
     row(panel::PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
     m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
-    m_table.addRigctlRow([this] { m_program.rigctlServer->serve(*m_program.rigAccess); });
     row(panel::PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
     row(panel::PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
     row(panel::PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });

@@ -56,8 +56,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     transmit->setServedOperationCheck([this] { return operationRunning; });
     memory = std::make_unique<ui::MemoryControls>(*window, *link, *commands);
     amplifier = std::make_unique<ui::AmplifierControls>(*window, *link);
-    rigctlServer = std::make_unique<rigctl::RigctlServer>(flags.RigctlCommandPending);
     rigAccess = std::make_unique<PanelRigAccess>(*this);
+    rigctlServer = std::make_unique<rigctl::RigctlServer>(*rigAccess, clock);
     catRig = std::make_unique<PanelCatRig>(*this);
     catBridge->attachRig(*catRig);
     keyPreview = std::make_unique<ui::KeyPreview>(
