@@ -57,10 +57,11 @@ public:
     /// so a turn is short; Hamlib's clients send one line and await its
     /// reply, so a poll takes one turn.
     static constexpr int kLinesPerTurn = 4;
-    /// Silence after which a client is closed. Hamlib's programs poll every
-    /// second or so (WSJT-X's slowest polling setting is 99 s), so five
-    /// minutes closes only connections nobody uses: ones left behind by a
-    /// program that hung, or opened only to hold places.
+    /// Silence after which a client is closed. Hamlib's programs (WSJT-X,
+    /// fldigi, GPredict) poll every second or every few seconds, so five
+    /// minutes is far beyond any poll interval and closes only connections
+    /// nobody uses: ones left behind by a program that hung, or opened only
+    /// to hold places.
     static constexpr double kIdleSeconds = 300.0;
     /// How often silent clients are looked for, while any are connected.
     static constexpr int kIdleCheckIntervalMs = 1000;
