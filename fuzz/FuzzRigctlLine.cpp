@@ -1,10 +1,12 @@
 // Network rig control lines come from any program that can open a TCP
-// connection: every line gets a reply, and only a well-formed transmit
-// request inside the radio's range ever reaches the transmitter.
+// connection: every line gets a reply, only a well-formed transmit request
+// inside the radio's range ever reaches the transmitter, and only a line with
+// a colon or "HTTP/" in it is taken for the start of an HTTP request.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+#include "rigctl/HttpLine.h"
 #include "rigctl/RigctlLine.h"
 
 namespace {
@@ -35,8 +37,11 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString line =
-        QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray raw(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (tq::rigctl::looksLikeHttp(raw) && !raw.contains(':') && !raw.toUpper().contains("HTTP/")) {
+        std::abort();  // an opening no HTTP client sends would shut a client out
+    }
+    const QString line = QString::fromLatin1(raw);
     RecordingRig rig;
     const auto outcome = tq::rigctl::serveRigctlLine(line, rig);
     if (outcome.reply.isEmpty() && !line.trimmed().isEmpty()) {

@@ -496,7 +496,6 @@ void FormLoad::buildRequestTable() {
     row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
     row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
     m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
-    m_table.addRigctlRow([this] { m_program.rigctlServer->serve(*m_program.rigAccess); });
     row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
     row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
     row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });

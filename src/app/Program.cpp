@@ -46,8 +46,8 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     // exchange in the middle of the first.
     panel->setServedOperationCheck([this] { return operationRunning; });
     panel->setBeep(&QApplication::beep);
-    rigctlServer = std::make_unique<rigctl::RigctlServer>(flags.RigctlCommandPending);
     rigAccess = std::make_unique<PanelRigAccess>(*this);
+    rigctlServer = std::make_unique<rigctl::RigctlServer>(*rigAccess, clock);
     catRig = std::make_unique<PanelCatRig>(*this);
     catBridge->attachRig(*catRig);
 

@@ -87,8 +87,8 @@ public:
     /// --rigctld: network rig control on for this run, on this port (0: the
     /// file's port), whatever persist::StationLinks.txt says.
     std::optional<int> rigctldThisRun;
-    std::unique_ptr<rigctl::RigctlServer> rigctlServer;
     std::unique_ptr<PanelRigAccess> rigAccess;
+    std::unique_ptr<rigctl::RigctlServer> rigctlServer;
     /// The extended CAT commands' way to the panel; it keys through rigAccess.
     std::unique_ptr<PanelCatRig> catRig;
 

@@ -28,13 +28,32 @@ constexpr std::array<std::pair<QChar, QStringView>, 4> kModeSets{{
     {u'5', u"M3"},  // AM
 }};
 
-std::optional<QString> radioMode(const QString& captured) {
-    for (const auto& [digit, code] : kModeSets) {
-        if (captured == digit) {
-            return code.toString();
+// Hamlib's TS-2000 driver asks for its data modes with the letters after the
+// digits: "MDC;" for PKTLSB and "MDD;" for PKTUSB. The radio runs digital
+// modes on a plain sideband, so they select LSB and USB, as the network route
+// does with PKTLSB and PKTUSB; a later "MD;" reports that sideband.
+constexpr std::array<std::pair<QChar, QStringView>, 2> kDataModeSets{{
+    {u'C', u"M2"},  // PKTLSB: LSB
+    {u'D', u"M1"},  // PKTUSB: USB
+}};
+
+template <std::size_t N>
+std::optional<QString> modeFrom(const std::array<std::pair<QChar, QStringView>, N>& table,
+                                const QString& captured) {
+    for (const auto& [code, radio] : table) {
+        if (captured == code) {
+            return radio.toString();
         }
     }
     return std::nullopt;
+}
+
+std::optional<QString> radioMode(const QString& captured) {
+    return modeFrom(kModeSets, captured);
+}
+
+std::optional<QString> dataMode(const QString& captured) {
+    return modeFrom(kDataModeSets, captured);
 }
 
 struct Recogniser {
@@ -53,17 +72,20 @@ constexpr std::array<Recogniser, 4> kRecognisers{{
     {"^MD([0-9])$", CatAction::SetMode, &radioMode},
 }};
 
-// The plain commands' families: whatever else begins like them keeps the
-// plain bridge's silence with the extended commands on, so switching them on
-// changes nothing for software that only speaks FA and MD.
+// The plain commands' families: whatever else begins like them, beyond the
+// data-mode sets below, keeps the plain bridge's silence with the extended
+// commands on, so switching them on changes nothing for software that only
+// speaks FA and MD.
 constexpr std::array<const char*, 2> kPlainFamilies{{"FA", "MD"}};
 
-// What Hamlib's TS-2000 driver sends when it opens the rig and polls it.
-// VFO B is set with the whole eleven digits, below 100 MHz; the hertz digit
-// is dropped as for VFO A. Auto information, power and VOX sets have nothing
-// to change here: the radio never reports unasked, is on while it answers,
-// and has no VOX to switch.
-constexpr std::array<Recogniser, 11> kExtendedRecognisers{{
+// What Hamlib's TS-2000 driver sends when it opens the rig, polls it and sets
+// its data modes. A set has no reply: the driver follows it with "ID;" and
+// takes the "ID019;" answer as the set's success. VFO B is set with the whole
+// eleven digits, below 100 MHz; the hertz digit is dropped as for VFO A. Auto
+// information, power and VOX sets have nothing to change here: the radio
+// never reports unasked, is on while it answers, and has no VOX to switch.
+constexpr std::array<Recogniser, 12> kExtendedRecognisers{{
+    {"^MD([CD])$", CatAction::SetMode, &dataMode},
     {"^ID$", CatAction::ReadId, &noArgument},
     {"^IF$", CatAction::ReadInfo, &noArgument},
     {"^AI$", CatAction::ReadAutoInfo, &noArgument},
@@ -227,13 +249,13 @@ std::optional<CatCommand> CatCommandTable::recognise(const QString& text, bool e
     if (!extended) {
         return std::nullopt;
     }
+    if (const auto found = match(kExtendedRecognisers, more, text)) {
+        return *found;
+    }
     for (const char* family : kPlainFamilies) {
         if (text.startsWith(QLatin1String(family))) {
             return std::nullopt;
         }
-    }
-    if (const auto found = match(kExtendedRecognisers, more, text)) {
-        return *found;
     }
     return CatCommand{CatAction::Refuse, {}};
 }

@@ -21,8 +21,9 @@ namespace tq::cat {
 /// The extended commands (what Hamlib's TS-2000 driver sends) are further
 /// rows, consulted only when asked for. With them on, an unknown command is
 /// answered "?;" as a Kenwood rig answers it, so the driver stops waiting at
-/// once; texts beginning "FA" or "MD" that are no valid read or set keep
-/// their silence either way.
+/// once. Hamlib's data-mode sets ("MDC;", "MDD;") select the sideband they
+/// run on; other texts beginning "FA" or "MD" that are no valid read or set
+/// keep their silence either way.
 class CatCommandTable {
 public:
     /// The commands of one batch, in the order received. Text after the last

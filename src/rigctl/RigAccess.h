@@ -8,9 +8,13 @@
 
 namespace tq::rigctl {
 
-/// What a network client may read from and do to the radio: the last values
-/// the radio reported, and the panel's own operations for the settings. The
-/// program implements it over the main window; tests over a plain record.
+/// What a network client may read from and do to the radio. Every call
+/// returns at once and never waits for the radio, so the server answers each
+/// line as it arrives: reads give the radio's state as last reported, with
+/// accepted sets not yet carried out shown as their new values; a set is
+/// checked at once and, when accepted, carried out by the main loop between
+/// its exchanges with the radio. No call throws. The program implements it
+/// over the panel; tests over a plain record.
 class RigAccess {
 public:
     /// Lowest and highest frequency the radio tunes, in Hz (10 Hz steps).
@@ -19,9 +23,11 @@ public:
 
     virtual ~RigAccess() = default;
 
-    /// The frequency the radio last reported; nothing before it reported one.
+    /// The frequency the radio last reported (or an accepted set's);
+    /// nothing before it reported one.
     virtual std::optional<qint64> frequencyHz() const = 0;
-    /// Tunes to a frequency within the limits, in whole 10 Hz.
+    /// Asks for a frequency within the limits, in whole 10 Hz: Ok when
+    /// accepted, the refusal otherwise.
     virtual RigResult setFrequency(qint64 hz) = 0;
 
     virtual std::optional<RigMode> mode() const = 0;
@@ -32,7 +38,8 @@ public:
     /// Latches or releases the transmitter the way the panel's transmit
     /// button does, with its checks; a refused latch is not Ok.
     virtual RigResult setTransmit(bool on) = 0;
-    /// The panel's transmit latch holds the transmitter.
+    /// The panel's transmit latch holds the transmitter, or an accepted
+    /// latch is still to be carried out.
     virtual bool transmitLatched() const = 0;
 };
 

@@ -38,9 +38,7 @@ CommandAnswer setFreq(const QStringList& arguments, RigAccess& rig) {
     if (!hz || *hz < RigAccess::kLowestHz || *hz > RigAccess::kHighestHz) {
         return failed(RigResult::InvalidArgument);
     }
-    CommandAnswer answer = failed(rig.setFrequency(*hz));
-    answer.radioWork = true;
-    return answer;
+    return failed(rig.setFrequency(*hz));
 }
 
 CommandAnswer getMode(const QStringList&, RigAccess& rig) {
@@ -60,9 +58,7 @@ CommandAnswer setMode(const QStringList& arguments, RigAccess& rig) {
     if (!mode || !numeric) {
         return failed(RigResult::InvalidArgument);
     }
-    CommandAnswer answer = failed(rig.setMode(*mode));
-    answer.radioWork = true;
-    return answer;
+    return failed(rig.setMode(*mode));
 }
 
 CommandAnswer getPtt(const QStringList&, RigAccess& rig) {
@@ -78,7 +74,6 @@ CommandAnswer setPtt(const QStringList& arguments, RigAccess& rig) {
     }
     const bool on = value != 0;
     CommandAnswer answer = failed(rig.setTransmit(on));
-    answer.radioWork = true;
     if (answer.result == RigResult::Ok) {
         answer.transmitSet = on;
     }

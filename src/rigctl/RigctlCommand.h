@@ -19,10 +19,8 @@ struct CommandAnswer {
     bool plainReport = false;
     /// The client asked to close its connection.
     bool quit = false;
-    /// A transmit request was carried out: latched (true) or released.
+    /// A transmit request was accepted: latch (true) or release.
     std::optional<bool> transmitSet;
-    /// The command exchanged with the radio (a set).
-    bool radioWork = false;
 };
 
 /// One command of Hamlib's rigctld protocol: its one-letter name (if it has

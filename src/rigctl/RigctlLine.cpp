@@ -66,7 +66,6 @@ LineOutcome serveRigctlLine(QStringView line, RigAccess& rig) {
     for (const RigctlRequest& request : parsed.requests) {
         const CommandAnswer answer = answerTo(request, rig);
         reply += formatReply(request, answer);
-        outcome.radioWork = outcome.radioWork || answer.radioWork;
         if (answer.transmitSet) {
             outcome.transmitSet = answer.transmitSet;
         }

@@ -16,10 +16,8 @@ struct LineOutcome {
     QByteArray reply;
     /// The client asked to close the connection (after the reply).
     bool close = false;
-    /// The last transmit request of the line that was carried out.
+    /// The last transmit request of the line that was accepted.
     std::optional<bool> transmitSet;
-    /// A command exchanged with the radio.
-    bool radioWork = false;
 };
 
 /// The reply to one command: plain (values one per line, or "RPRT n" for a

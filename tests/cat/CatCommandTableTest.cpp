@@ -98,6 +98,9 @@ TEST(CatCommandTable, ExtendedCommandsAreRowsOnlyWhileSwitchedOn) {
         {"TX0", {CatAction::Transmit, {}}},
         {"TX1", {CatAction::Transmit, {}}},
         {"RX", {CatAction::Receive, {}}},
+        // Hamlib's data modes run on the sideband: PKTLSB, PKTUSB.
+        {"MDC", {CatAction::SetMode, QStringLiteral("M2")}},
+        {"MDD", {CatAction::SetMode, QStringLiteral("M1")}},
         // What the plain bridge knows stays as it was.
         {"FA", readFrequency()},
         {"MD2", {CatAction::SetMode, QStringLiteral("M1")}},
@@ -112,14 +115,20 @@ TEST(CatCommandTable, ExtendedCommandsAreRowsOnlyWhileSwitchedOn) {
         EXPECT_EQ(on(text), CatCommand({CatAction::Refuse, {}})) << text;
     }
     // Texts of the plain FA and MD families keep their silence.
-    for (const char* text : {"FA00107074000", "FA000707", "MD4", "MDA", "FAX"}) {
+    for (const char* text :
+         {"FA00107074000", "FA000707", "MD4", "MDA", "MDB", "MDE", "MDDD", "FAX"}) {
         EXPECT_FALSE(on(text)) << text;
     }
     // Off, none of it is a command (the batch IF; still produces nothing).
     EXPECT_TRUE(
-        CatCommandTable::parseBatch(QStringLiteral("ID;IF;AI;PS;FB;TX;RX;XY;"), false).empty());
+        CatCommandTable::parseBatch(QStringLiteral("ID;IF;AI;PS;FB;TX;RX;XY;MDC;MDD;"), false)
+            .empty());
     EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("TX;MD4;FA;"), true),
               Commands({{CatAction::Transmit, {}}, readFrequency()}));
+    // Hamlib's PKTUSB request as it arrives: the set, then the check that the
+    // rig is still there, which it takes as the set's success.
+    EXPECT_EQ(CatCommandTable::parseBatch(QStringLiteral("MDD;ID;"), true),
+              Commands({{CatAction::SetMode, QStringLiteral("M1")}, {CatAction::ReadId, {}}}));
 }
 
 TEST(CatCommandTable, StatusReplyCarriesFrequencyKeyedStateAndModeAtTheirPlaces) {

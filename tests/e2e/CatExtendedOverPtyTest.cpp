@@ -143,6 +143,10 @@ TEST_F(CatExtendedOverPty, HamlibReadsAndSetsFrequencyAndModeAndKeysOnlyInsideTh
     EXPECT_EQ(read.lines[0], QStringLiteral("7074000"));
     EXPECT_EQ(read.lines[1], QStringLiteral("LSB"));
     EXPECT_EQ(read.lines[3], QStringLiteral("0"));
+    // Hamlib's data mode selects the sideband it runs on ("MDD;"), which a
+    // fresh run then reads back.
+    ASSERT_EQ(rigctl({"M", "PKTUSB", "0"}).exitCode, 0);
+    EXPECT_EQ(rigctl({"m"}).lines.value(0), QStringLiteral("USB"));
 
     // Keyed through the panel's latch: the radio itself reports transmitting
     // until released.

@@ -1,8 +1,9 @@
 // Hamlib's own network client (rigctl -m 2, from Debian's libhamlib-utils)
 // against the real tq5820 and tq5820-sim: it opens the radio (which it only
 // does when the state dump parses), reads and sets frequency and mode, keys
-// and unkeys; a refused or dropped transmit leaves the radio receiving; and
-// with the links off the program listens nowhere.
+// and unkeys; a refused or dropped transmit leaves the radio receiving; a
+// browser's request is shut out; and with the links off the program listens
+// nowhere.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
@@ -233,6 +234,24 @@ TEST_F(RigctlOverNetwork, OutOfBandTransmitIsRefusedAndDroppedClientsUnkey) {
     ASSERT_TRUE(keyedBecomes("1"));
     client.abort();  // gone without a word while transmitting
     EXPECT_TRUE(keyedBecomes("0"));
+}
+
+TEST_F(RigctlOverNetwork, ABrowsersRequestIsShutOutWithNothingDone) {
+    ASSERT_EQ(rigctl({"F", "7074000"}).exitCode, 0);
+    // What a web page's script can make a browser send to the port.
+    QTcpSocket browser;
+    browser.connectToHost(QHostAddress::LocalHost, s_port);
+    ASSERT_TRUE(browser.waitForConnected(kCommandLimitMs));
+    browser.write(
+        "POST / HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/plain\r\n"
+        "Content-Length: 16\r\n\r\nT 1\nF 3573000\n");
+    QDeadlineTimer deadline(kCommandLimitMs);
+    while (browser.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired()) {
+        browser.waitForDisconnected(200);
+    }
+    EXPECT_EQ(browser.state(), QAbstractSocket::UnconnectedState);
+    EXPECT_TRUE(browser.readAll().isEmpty());
+    EXPECT_EQ(rigctl({"f", "t"}).output.toStdString(), "7074000\n0");
 }
 
 TEST(RigctlOverNetworkOff, WithBothLinksOffNothingListens) {

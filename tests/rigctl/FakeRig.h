@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QStringList>
-#include <stdexcept>
 
 #include "rigctl/RigAccess.h"
 
 namespace tq::test {
 
 /// A radio as a plain record: reads come from its fields, operations are
-/// logged and change them, and each can be made to fail.
+/// logged and change them at once, and the transmit latch can be refused.
 class FakeRig : public rigctl::RigAccess {
 public:
     std::optional<qint64> frequency = 14074000;
@@ -16,15 +15,10 @@ public:
     bool radioKeyed = false;
     bool latched = false;
     rigctl::RigResult transmitAnswer = rigctl::RigResult::Ok;
-    /// The radio link fails under the next set.
-    bool linkFails = false;
     QStringList log;
 
     std::optional<qint64> frequencyHz() const override { return frequency; }
     rigctl::RigResult setFrequency(qint64 hz) override {
-        if (linkFails) {
-            throw std::runtime_error("port gone");
-        }
         log << QStringLiteral("freq %1").arg(hz);
         frequency = hz;
         return rigctl::RigResult::Ok;
