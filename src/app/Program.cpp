@@ -218,7 +218,7 @@ void Program::openLinkSetup() {
 }
 
 void Program::startStationLinks() {
-    stationLinks = persist::loadStationLinks();
+    stationLinks = persist::loadStationLinks(*window);
     if (rigctldThisRun) {
         stationLinks.networkEnabled = true;
         if (*rigctldThisRun > 0) {

@@ -1,7 +1,9 @@
 #include "persist/StationLinksFile.h"
 
 #include <QStringList>
+#include <cerrno>
 
+#include "link/RegularFile.h"
 #include "persist/PersistedFile.h"
 
 namespace tq::persist {
@@ -45,9 +47,19 @@ QString formatStationLinks(const StationLinks& links) {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-StationLinks loadStationLinks() {
-    const std::optional<QString> text = readPersistedFile(kStationLinksFileName);
-    return text ? parseStationLinks(*text) : StationLinks{};
+StationLinks loadStationLinks(link::LinkIndicators& indicators) {
+    const auto read = link::readRegularFile(kStationLinksFileName);
+    if (const auto* bytes = std::get_if<QByteArray>(&read)) {
+        return parseStationLinks(QString::fromUtf8(*bytes));
+    }
+    // Both links are off until the operator turns one on, so no file is the
+    // usual case and goes unreported; a file that is there but cannot be
+    // read is not.
+    const auto& failure = std::get<link::FileFailure>(read);
+    if (failure.number != ENOENT) {
+        indicators.showErrorInfo(failure.report(kStationLinksFileName));
+    }
+    return {};
 }
 
 std::optional<PersistedFileError> saveStationLinks(const StationLinks& links) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "link/LinkIndicators.h"
 #include "persist/PersistedFileError.h"
 
 namespace tq::persist {
@@ -36,8 +37,10 @@ StationLinks parseStationLinks(const QString& text);
 QString formatStationLinks(const StationLinks& links);
 
 /// The settings in the data directory's file; the defaults (both links
-/// off) when there is none.
-StationLinks loadStationLinks();
+/// off) when there is none, and when it cannot be read (no regular file,
+/// larger than any settings file), which the information box then reports
+/// ("StationLinks.txt: Err 6. Not a regular file").
+StationLinks loadStationLinks(link::LinkIndicators& indicators);
 
 /// Replaces StationLinks.txt, only once the new file is complete. Returns
 /// the failure for the caller to show as error->report(kStationLinksFileName).
