@@ -1,10 +1,12 @@
 #include "persist/StationLinksFile.h"
 
 #include <QStringList>
+#include <array>
 #include <cerrno>
 
 #include "link/RegularFile.h"
 #include "persist/PersistedFile.h"
+#include "persist/SettingsLines.h"
 
 namespace tq::persist {
 
@@ -14,10 +16,21 @@ QString onOff(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+using Chars = LineRule::Chars;
+
+// Two switches, an IP address (an IPv6 one with its zone runs to some 50
+// characters) and a TCP port number.
+constexpr std::array<LineRule, 4> kDataLines{{
+    {Chars::Ascii, 8},
+    {Chars::Ascii, 8},
+    {Chars::Ascii, 64},
+    {Chars::Ascii, 8},
+}};
+
 }  // namespace
 
 StationLinks parseStationLinks(const QString& text) {
-    const QStringList lines = persistedLines(text);
+    const SettingsLines lines(text, kDataLines);
     StationLinks links;
     links.extendedCat = lines.value(0).trimmed() == u"1";
     links.networkEnabled = lines.value(1).trimmed() == u"1";

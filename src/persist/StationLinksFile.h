@@ -29,8 +29,10 @@ struct StationLinks {
 /// The four data lines of StationLinks.txt: extended CAT "1"/"0", network
 /// rig control "1"/"0", listen address, TCP port. Only exactly "1" switches
 /// a link on; an empty address or a port that is no number from 1 to 65535
-/// gives the default. Lines may end in CR LF or LF; the description lines
-/// after them are for a person editing the file.
+/// gives the default, and so does a line that cannot be what it holds
+/// (anything but printable ASCII, or far too long). Lines may end in CR LF
+/// or LF; the description lines after them are for a person editing the
+/// file.
 StationLinks parseStationLinks(const QString& text);
 
 /// The eight lines of StationLinks.txt, each ended by CR LF.

@@ -1,13 +1,16 @@
 // The whole program with settings files that are not what they should be: a
-// FIFO under a settings name.
+// FIFO under a settings name, junk in TQ5820ini.txt.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 
 #include "ProgramHarness.h"
 #include "link/QStringPrinter.h"
+#include "ui/main/StepButton.h"
 
 using tq::test::ProgramHarness;
 
@@ -15,6 +18,14 @@ namespace {
 
 bool inRemoteMainLoop(ProgramHarness& h) {
     return h.program->ControlMode == u"REMOTE" && h.formLoad->stage() == tq::app::Stage::MainLoop;
+}
+
+QString vfoB(const ProgramHarness& h) {
+    QString digits;
+    for (const tq::ui::StepButton* digit : h.program->window->cmdVFOB) {
+        digits += digit->text();
+    }
+    return digits;
 }
 
 TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
@@ -30,6 +41,27 @@ TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
     h.program->window->mnuFileExit->trigger();
     EXPECT_TRUE(QFileInfo(h.dir.filePath(QStringLiteral("TQ5820ini.txt"))).isFile())
         << "the save put a file in the FIFO's place";
+}
+
+TEST(SettingsFilesProgram, JunkIniLineIsNeitherShownNorWrittenBack) {
+    ProgramHarness h;
+    // Line 5, the split caption, is binary junk and longer than the window.
+    h.writeFile(QStringLiteral("TQ5820ini.txt"),
+                QStringLiteral(" 1500 \r\n 900 \r\n1234567\r\nLSB\r\n") +
+                    QString::fromLatin1("\x7f"
+                                        "ELF\x02\x01\x01\xff\xfe") +
+                    QString(400, u'W') + QStringLiteral("\r\n10KHz\r\n"));
+    ASSERT_TRUE(h.runUntil([&] { return inRemoteMainLoop(h); }));
+    auto& window = *h.program->window;
+    EXPECT_EQ(window.lblSplit->text(), "Split Off") << "the caption of a missing line";
+    EXPECT_EQ(vfoB(h), "1234567") << "the other lines still count";
+    EXPECT_EQ(window.cmbVFOBMode->currentText(), "LSB");
+    EXPECT_EQ(window.cmbStepSize->currentText(), "10KHz");
+    window.mnuFileExit->trigger();
+    const QStringList lines =
+        h.readFile(QStringLiteral("TQ5820ini.txt")).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.mid(2, 4), QStringList({"1234567", "LSB", "Split Off", "10KHz"}));
 }
 
 }  // namespace
