@@ -124,9 +124,8 @@ void Program::Form_QueryUnload() {
     remembered.vfoBMode = window->cmbVFOBMode->currentText();
     remembered.splitCaption = window->lblSplit->text();
     remembered.stepSize = window->cmbStepSize->currentText();
-    if (const auto failure = persist::saveIniFile(remembered)) {
-        window->showErrorInfo(failure->report(persist::kIniFileName));
-    }
+    const int exitStatus = shutdownSave.run([&] { return persist::saveIniFile(remembered); },
+                                            persist::kIniFileName, window.get(), *window);
 
     if (radioPort.isOpen()) {
         try {
@@ -142,7 +141,7 @@ void Program::Form_QueryUnload() {
         radioPort.close();
     }
     catPort.close();
-    endProgram();
+    endProgram(exitStatus);
 }
 
 void Program::openAudioSetup() {

@@ -1,5 +1,6 @@
 // The whole program with settings files that are not what they should be: a
-// FIFO under a settings name, junk in TQ5820ini.txt.
+// FIFO under a settings name, junk in TQ5820ini.txt, a data directory that
+// cannot be written when the window closes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,6 +11,7 @@
 
 #include "ProgramHarness.h"
 #include "link/QStringPrinter.h"
+#include "persist/ReadOnlyDirectory.h"
 #include "ui/main/StepButton.h"
 
 using tq::test::ProgramHarness;
@@ -39,6 +41,7 @@ TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
     EXPECT_FALSE(h.program->flags.OutOfBandAllowed) << "a FIFO is no Permissions.txt";
     EXPECT_EQ(h.program->audio.SetupSource, "H1") << "the default audio settings";
     h.program->window->mnuFileExit->trigger();
+    EXPECT_EQ(h.exitStatus, 0);
     EXPECT_TRUE(QFileInfo(h.dir.filePath(QStringLiteral("TQ5820ini.txt"))).isFile())
         << "the save put a file in the FIFO's place";
 }
@@ -62,6 +65,33 @@ TEST(SettingsFilesProgram, JunkIniLineIsNeitherShownNorWrittenBack) {
         h.readFile(QStringLiteral("TQ5820ini.txt")).split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines.mid(2, 4), QStringList({"1234567", "LSB", "Split Off", "10KHz"}));
+}
+
+TEST(SettingsFilesProgram, FailedSaveOnCloseAsksRetryOrQuitAndTheShutdownGoesOn) {
+    ProgramHarness h;
+    const QString earlier =
+        QStringLiteral(" 1500 \r\n 900 \r\n1234567\r\nLSB\r\nSplit On\r\nOFF\r\n");
+    h.writeFile(QStringLiteral("TQ5820ini.txt"), earlier);
+    ASSERT_TRUE(h.runUntil([&] { return inRemoteMainLoop(h); }));
+    h.takeWritten();
+    h.prompts.answerChoice(0);  // Retry: fails again
+    h.prompts.answerChoice(1);  // Quit without saving
+    {
+        tq::test::ReadOnlyDirectory readOnly(h.dir.path());
+        h.program->window->mnuFileExit->trigger();
+    }
+    EXPECT_TRUE(h.programEnded);
+    EXPECT_EQ(h.exitStatus, tq::app::ShutdownSave::kNotSaved);
+    ASSERT_EQ(h.prompts.prompts().size(), 2);
+    for (const auto& question : h.prompts.prompts()) {
+        EXPECT_EQ(question.kind, tq::test::ScriptedPrompts::Kind::Choice);
+        EXPECT_TRUE(question.text.startsWith("TQ5820ini.txt: Err 13. Permission denied"))
+            << qPrintable(question.text);
+    }
+    EXPECT_EQ(h.prompts.unexpectedCount(), 0);
+    EXPECT_TRUE(h.takeWritten().startsWith(QStringLiteral("G00\n")));
+    EXPECT_FALSE(h.port.isOpen());
+    EXPECT_EQ(h.readFile(QStringLiteral("TQ5820ini.txt")), earlier);
 }
 
 }  // namespace
