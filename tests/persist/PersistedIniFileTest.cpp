@@ -85,11 +85,6 @@ TEST_F(PersistedIniFile, FifoOrOversizedFileIsRefusedAtOnceAndUnread) {
         EXPECT_EQ(tq::persist::readPersistedFile(tq::persist::kIniFileName), std::nullopt)
             << report;
     }
-    // A save puts a regular file in the FIFO's place without opening it.
-    QFile::remove(tq::persist::kIniFileName);
-    ASSERT_TRUE(fifo());
-    EXPECT_EQ(tq::persist::saveIniFile(kState), std::nullopt);
-    EXPECT_EQ(tq::persist::loadIniFile(m_indicators), kState);
 }
 
 using PersistedPermissions = test::DataDirectoryTest;
