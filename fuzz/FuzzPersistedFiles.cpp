@@ -11,10 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto state = tq::persist::PersistedState::parse(text);
-    // Whatever was read comes back the same through the file's own format,
-    // as far as the format can hold it (a line break inside a field cannot).
+    // Whatever was read comes back the same through the file's own format:
+    // a line that could break it (a line break, junk) is never read.
     const auto again = tq::persist::PersistedState::parse(state.format());
-    if (state.vfoBDigits != again.vfoBDigits) {
+    if (state.vfoBDigits != again.vfoBDigits || state.vfoBMode != again.vfoBMode ||
+        state.splitCaption != again.splitCaption || state.stepSize != again.stepSize) {
         std::abort();
     }
     const auto audio = tq::persist::parseAudioSetup(text);

@@ -96,9 +96,9 @@ void Program::Form_QueryUnload() {
     remembered.vfoBMode = panel::caption(shown.vfoBMode());
     remembered.splitCaption = panel::caption(shown.split());
     remembered.stepSize = panel::caption(shown.stepSize());
-    if (const auto failure = persist::saveIniFile(remembered)) {
-        panel->display().ShowErrorInfo(failure->report(persist::kIniFileName));
-    }
+    const int exitStatus = shutdownSave.run([&] { return persist::saveIniFile(remembered); },
+                                            persist::kIniFileName, window.get(),
+                                            panel->display());
 
     if (radioPort.isOpen()) {
         try {
@@ -114,7 +114,7 @@ void Program::Form_QueryUnload() {
         radioPort.close();
     }
     catPort.close();
-    endProgram();
+    endProgram(exitStatus);
 }
 
 void Program::openAudioSetup() {
@@ -188,7 +188,7 @@ void Program::openLinkSetup() {
 }
 
 void Program::startStationLinks() {
-    stationLinks = persist::loadStationLinks();
+    stationLinks = persist::loadStationLinks(panel->display());
     if (rigctldThisRun) {
         stationLinks.networkEnabled = true;
         if (*rigctldThisRun > 0) {

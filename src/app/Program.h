@@ -7,6 +7,7 @@
 #include "app/CatWindowPanel.h"
 #include "app/PanelCatRig.h"
 #include "app/PanelRigAccess.h"
+#include "app/ShutdownSave.h"
 #include "cat/CatBridge.h"
 #include "cat/CatPortSetup.h"
 #include "link/Clock.h"
@@ -38,8 +39,9 @@ namespace tq::app {
 /// with its operations, and the operator's saved audio settings.
 class Program {
 public:
-    /// What ends the process once the close handler has done its work.
-    using EndProgram = std::function<void()>;
+    /// What ends the process once the close handler has done its work, with
+    /// the exit status (0, or ShutdownSave::kNotSaved).
+    using EndProgram = std::function<void(int exitStatus)>;
     /// Whether a serial port number is present on this machine.
     using PortProbe = std::function<bool(int)>;
 
@@ -53,6 +55,8 @@ public:
     PortProbe portExists;
     ui::Prompts& prompts;
     EndProgram endProgram;
+    /// Saves TQ5820ini.txt as the program closes; a signal tells it first.
+    ShutdownSave shutdownSave{prompts};
 
     protocol::RadioState state;
     protocol::ProgramFlags flags;

@@ -1,22 +1,30 @@
 #include "app/SingleInstance.h"
 
-#include <QDir>
-#include <QRegularExpression>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 
 namespace tq::app {
 
-QString SingleInstance::currentUserName() {
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty()) {
-        name = qEnvironmentVariable("USERNAME");
-    }
-    return name;
-}
+namespace {
 
-QString SingleInstance::lockPathFor(const QString& userName) {
-    QString safeName = userName;
-    safeName.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("tq5820-control-%1.lock").arg(safeName));
+// Enough of the hash that two data directories never share a lock, short
+// enough for a file name on any file system.
+constexpr int kHashDigits = 16;
+
+}  // namespace
+
+QString SingleInstance::lockPathFor(const QString& dataDirectory) {
+    QString canonical = QFileInfo(dataDirectory).canonicalFilePath();
+    if (canonical.isEmpty()) {
+        canonical = QDir(dataDirectory).absolutePath();  // not there (yet)
+    }
+    const QByteArray hash =
+        QCryptographicHash::hash(QFile::encodeName(canonical), QCryptographicHash::Sha256)
+            .toHex()
+            .left(kHashDigits);
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("tq5820-control-%1.lock").arg(QString::fromLatin1(hash)));
 }
 
 SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath) {

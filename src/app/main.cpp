@@ -120,14 +120,14 @@ int main(int argc, char** argv) {
 
     // The close handler has written every file and closed the ports by the
     // time it ends the program, so nothing is left for destructors to do.
-    const auto endProgram = [&instance, &demoPortMapDir] {
+    const auto endProgram = [&instance, &demoPortMapDir](int exitStatus) {
         instance.release();
         if (demoPortMapDir) {
             demoPortMapDir->remove();
         }
         std::fflush(stdout);
         std::fflush(stderr);
-        std::_Exit(0);
+        std::_Exit(exitStatus);
     };
     tq::app::Program program(clock, *radioPort, *catPort, portExists, prompts, endProgram);
     program.rigctldThisRun = options.rigctldPort;
@@ -137,8 +137,10 @@ int main(int argc, char** argv) {
     };
 #ifdef Q_OS_UNIX
     tq::link::UnixSignalNotifier signalNotifier({SIGINT, SIGTERM});
-    QObject::connect(&signalNotifier, &tq::link::UnixSignalNotifier::received,
-                     [&program](int) { program.Form_QueryUnload(); });
+    QObject::connect(&signalNotifier, &tq::link::UnixSignalNotifier::received, [&program](int) {
+        program.shutdownSave.signalReceived();
+        program.Form_QueryUnload();
+    });
 #endif
     tq::app::FormLoad(program).run();
     return 0;

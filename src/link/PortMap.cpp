@@ -1,10 +1,11 @@
 #include "link/PortMap.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include "link/RegularFile.h"
 
 namespace tq::link {
 
@@ -37,11 +38,11 @@ QMap<int, QString> PortMap::mappedEntries() const {
     return {};
 #else
     const QString dir = m_directory.isEmpty() ? QDir::currentPath() : m_directory;
-    QFile file(QDir(dir).filePath(QString::fromLatin1(kFileName)));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {};
-    }
-    return parse(QString::fromUtf8(file.readAll()));
+    // Read as every settings file is: a FIFO or an oversized file under the
+    // name names no ports rather than holding up or filling the program.
+    const auto read = readRegularFile(QDir(dir).filePath(QString::fromLatin1(kFileName)));
+    const auto* bytes = std::get_if<QByteArray>(&read);
+    return bytes != nullptr ? parse(QString::fromUtf8(*bytes)) : QMap<int, QString>{};
 #endif
 }
 

@@ -26,7 +26,8 @@ public:
     /// by a path is ignored; a later line for a number replaces an earlier one.
     static QMap<int, QString> parse(const QString& text);
 
-    /// The entries of the map file (empty when there is none, and on Windows).
+    /// The entries of the map file: empty when there is none, when it is no
+    /// regular file or larger than kFileSizeLimit, and on Windows.
     QMap<int, QString> mappedEntries() const;
 
     /// The device path of port n, as named (links not followed); a bare name

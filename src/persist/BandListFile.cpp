@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "link/RegularFile.h"
 #include "persist/PersistedFile.h"
 
 namespace tq::persist {
@@ -21,8 +22,8 @@ QString decoded(const QByteArray& bytes) {
 }  // namespace
 
 std::optional<BandListRows> readBandListFile(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (link::openRegularFile(file, name)) {
         return std::nullopt;
     }
     QByteArray head;

@@ -13,9 +13,10 @@ namespace tq::persist {
 inline constexpr qsizetype kBandListLineLimit = 32767;
 
 /// The rows of the named list file (a bare name is in the data directory).
-/// Only the first 14 lines are read, so a huge file costs no more than a
-/// short one. The text is UTF-8, or, when it is not valid UTF-8, Latin-1 as
-/// older editors wrote it. Nothing when the file cannot be read.
+/// Only the first 14 lines are read. The text is UTF-8, or, when it is not
+/// valid UTF-8, Latin-1 as older editors wrote it. Nothing when the file
+/// cannot be read, is no regular file or is larger than any list
+/// (link::kFileSizeLimit).
 std::optional<BandListRows> readBandListFile(const QString& name);
 
 /// Replaces the named list file with the 14 rows. The new text goes to a

@@ -1,10 +1,8 @@
 #include "persist/ChannelListFile.h"
 
-#include <QFile>
 #include <array>
-#include <cerrno>
-#include <cstring>
 
+#include "link/RegularFile.h"
 #include "persist/PersistedFile.h"
 
 namespace tq::persist {
@@ -80,10 +78,6 @@ QStringView modeWord(QChar digit) {
     return {};
 }
 
-persist::PersistedFileError systemError(int number) {
-    return {number, QString::fromLocal8Bit(std::strerror(number))};
-}
-
 }  // namespace
 
 std::optional<QString> parseChannelLine(const QString& line) {
@@ -135,23 +129,11 @@ QString formatChannelList(const QStringList& entries) {
 }
 
 std::variant<QStringList, persist::PersistedFileError> readChannelFile(const QString& path) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errno != 0) {
-            return systemError(errno);
-        }
-        return persist::PersistedFileError{static_cast<int>(file.error()), file.errorString()};
+    const auto read = link::readRegularFile(path, kMaxChannelFileBytes);
+    if (const auto* failure = std::get_if<link::FileFailure>(&read)) {
+        return *failure;
     }
-    // Read one byte past the limit: a device or pipe reports no size.
-    const QByteArray bytes = file.read(kMaxChannelFileBytes + 1);
-    if (bytes.size() > kMaxChannelFileBytes) {
-        return systemError(EFBIG);
-    }
-    if (file.error() != QFileDevice::NoError) {
-        return persist::PersistedFileError{static_cast<int>(file.error()), file.errorString()};
-    }
-    return parseChannelList(QString::fromUtf8(bytes));
+    return parseChannelList(QString::fromUtf8(std::get<QByteArray>(read)));
 }
 
 std::optional<persist::PersistedFileError> writeChannelFile(const QString& path,

@@ -40,7 +40,8 @@ QString formatChannelList(const QStringList& entries);
 inline constexpr qint64 kMaxChannelFileBytes = 1024 * 1024;
 
 /// Reads and parses the named channel list file: the entries, or why the file
-/// could not be read (a file above kMaxChannelFileBytes: "File too large").
+/// could not be read (a file above kMaxChannelFileBytes: "File too large";
+/// a FIFO or device: "Not a regular file", refused unopened).
 std::variant<QStringList, persist::PersistedFileError> readChannelFile(const QString& path);
 
 /// Replaces the named file with the list, only once the new file is complete,

@@ -13,10 +13,12 @@ namespace tq::persist {
 inline const QString kAudioSetupFileName = QStringLiteral("AudioSetup.txt");
 
 /// The five codes of an AudioSetup.txt text: the first two characters of each
-/// of lines 1 to 5 (fewer when a line is shorter, empty when the file has no
-/// such line), taken as they are, known codes or not. Lines may end in CR LF
-/// or LF; the rest of each line and lines 6 to 10 are for a person reading
-/// the file and are ignored. DigitalSourceAtStart is left empty.
+/// of lines 1 to 5 (fewer when a line is shorter), taken as they are, known
+/// codes or not. A line the file does not have, or one that cannot be a code
+/// with its label (control characters, bytes that are no text, longer than
+/// a line of text), gives that setting's default code. Lines may end in
+/// CR LF or LF; the rest of each line and lines 6 to 10 are for a person
+/// reading the file and are ignored. DigitalSourceAtStart is left empty.
 PersistedAudioSettings parseAudioSetup(const QString& text);
 
 /// The ten lines of AudioSetup.txt for the five codes, each ended by CR LF:

@@ -1,9 +1,9 @@
 #include "persist/PersistedFile.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <cerrno>
-#include <cstring>
+
+#include "link/RegularFile.h"
 
 namespace tq::persist {
 
@@ -15,7 +15,7 @@ namespace {
 // errno is cleared before each step, so a number seen here belongs to it.
 PersistedFileError failureOf(const QSaveFile& file, int systemError) {
     if (systemError != 0) {
-        return {systemError, QString::fromLocal8Bit(std::strerror(systemError))};
+        return PersistedFileError::fromErrno(systemError);
     }
     return {static_cast<int>(file.error()), file.errorString()};
 }
@@ -33,15 +33,11 @@ QStringList persistedLines(const QString& text) {
 }
 
 std::optional<QString> readPersistedFile(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    const auto read = link::readRegularFile(name);
+    if (const auto* bytes = std::get_if<QByteArray>(&read)) {
+        return QString::fromUtf8(*bytes);
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return QString::fromUtf8(bytes);
+    return std::nullopt;
 }
 
 std::optional<PersistedFileError> writePersistedFile(const QString& name, const QString& text) {

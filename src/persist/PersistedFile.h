@@ -9,7 +9,9 @@
 namespace tq::persist {
 
 /// The whole text of the named file (a bare name is in the current, data
-/// directory), decoded as UTF-8; nothing when it cannot be read.
+/// directory), decoded as UTF-8; nothing when it cannot be read, is no
+/// regular file or is larger than any settings file (link::kFileSizeLimit).
+/// Never waits: a FIFO under the name is refused unopened.
 std::optional<QString> readPersistedFile(const QString& name);
 
 /// The lines of a file's text, without their line ends: each line ends in

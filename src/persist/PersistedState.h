@@ -29,7 +29,10 @@ struct PersistedState {
     /// Reads the file's text line by line, each line on its own: lines may
     /// end in CR LF or LF; the edges are the numeric value of lines 1 and 2
     /// (0 when a line is no number); lines the file does not have read as
-    /// empty. Never fails: any text gives a state.
+    /// empty, and so does a line that cannot be what its place holds
+    /// (control characters, bytes that are no text, far too long), so junk
+    /// is neither shown nor written back. Never fails: any text gives a
+    /// state.
     static PersistedState parse(const QString& text);
 
     /// The file's six lines, each ended by CR LF, the edges in the print

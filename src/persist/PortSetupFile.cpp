@@ -5,6 +5,7 @@
 
 #include "persist/PersistedFile.h"
 #include "persist/PersistedNumber.h"
+#include "persist/SettingsLines.h"
 
 namespace tq::persist {
 
@@ -14,10 +15,22 @@ namespace {
 constexpr std::array<QStringView, kHandshakeCount> kHandshakeNames = {u"comNone", u"comXonXoff",
                                                                       u"comRTS", u"comRTSXonXoff"};
 
+using Chars = LineRule::Chars;
+
+// What each data line of PortSetup.txt and CATSetup.txt can be. The port
+// line may hold a device path typed by hand (/dev/serial/by-id/... names run
+// to a hundred characters), the fourth a rig type typed by hand.
+constexpr std::array<LineRule, 4> kDataLines{{
+    {Chars::Text, 255},  // port number or device path
+    {Chars::Ascii, 32},  // "9600 ,O,7,1"
+    {Chars::Ascii, 32},  // handshaking name
+    {Chars::Text, 64},   // external PTT "1"/"0", or the CAT rig type
+}};
+
 }  // namespace
 
 PortSetupFile parsePortSetup(const QString& text) {
-    const QStringList lines = persistedLines(text);
+    const SettingsLines lines(text, kDataLines);
     return {lines.value(0), lines.value(1), lines.value(2), lines.value(3)};
 }
 

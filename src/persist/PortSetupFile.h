@@ -27,7 +27,9 @@ struct PortSetupFile {
 };
 
 /// Lines 1 to 4 of a port settings text, taken as they are; a line the text
-/// does not have is empty. Lines may end in CR LF or LF; the description lines
+/// does not have is empty, and so is one that cannot be what it holds
+/// (control characters, bytes that are no text, longer than a device path
+/// or rig type can be). Lines may end in CR LF or LF; the description lines
 /// after them are for a person editing the file and are ignored.
 PortSetupFile parsePortSetup(const QString& text);
 

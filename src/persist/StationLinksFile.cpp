@@ -1,8 +1,12 @@
 #include "persist/StationLinksFile.h"
 
 #include <QStringList>
+#include <array>
+#include <cerrno>
 
+#include "link/RegularFile.h"
 #include "persist/PersistedFile.h"
+#include "persist/SettingsLines.h"
 
 namespace tq::persist {
 
@@ -12,10 +16,21 @@ QString onOff(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+using Chars = LineRule::Chars;
+
+// Two switches, an IP address (an IPv6 one with its zone runs to some 50
+// characters) and a TCP port number.
+constexpr std::array<LineRule, 4> kDataLines{{
+    {Chars::Ascii, 8},
+    {Chars::Ascii, 8},
+    {Chars::Ascii, 64},
+    {Chars::Ascii, 8},
+}};
+
 }  // namespace
 
 StationLinks parseStationLinks(const QString& text) {
-    const QStringList lines = persistedLines(text);
+    const SettingsLines lines(text, kDataLines);
     StationLinks links;
     links.extendedCat = lines.value(0).trimmed() == u"1";
     links.networkEnabled = lines.value(1).trimmed() == u"1";
@@ -45,9 +60,19 @@ QString formatStationLinks(const StationLinks& links) {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-StationLinks loadStationLinks() {
-    const std::optional<QString> text = readPersistedFile(kStationLinksFileName);
-    return text ? parseStationLinks(*text) : StationLinks{};
+StationLinks loadStationLinks(link::LinkIndicators& indicators) {
+    const auto read = link::readRegularFile(kStationLinksFileName);
+    if (const auto* bytes = std::get_if<QByteArray>(&read)) {
+        return parseStationLinks(QString::fromUtf8(*bytes));
+    }
+    // Both links are off until the operator turns one on, so no file is the
+    // usual case and goes unreported; a file that is there but cannot be
+    // read is not.
+    const auto& failure = std::get<link::FileFailure>(read);
+    if (failure.number != ENOENT) {
+        indicators.showErrorInfo(failure.report(kStationLinksFileName));
+    }
+    return {};
 }
 
 std::optional<PersistedFileError> saveStationLinks(const StationLinks& links) {

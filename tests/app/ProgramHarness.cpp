@@ -33,7 +33,11 @@ bool ProgramHarness::runUntil(const std::function<bool()>& condition, double sec
         program = std::make_unique<app::Program>(
             clock, port, catPort,
             [](int number) { return number == kRadioPortNumber || number == kCatPortNumber; },
-            prompts, [this] { programEnded = true; });
+            prompts,
+            [this](int status) {
+                programEnded = true;
+                exitStatus = status;
+            });
         formLoad = std::make_unique<app::FormLoad>(*program);
     }
     const double limit = clock.elapsedTotal() + seconds;

@@ -45,6 +45,8 @@ public:
     QTemporaryDir dir;
     QString previousDir;
     bool programEnded = false;
+    /// The exit status the close handler ended the program with.
+    int exitStatus = -1;
     std::unique_ptr<app::Program> program;
     std::unique_ptr<app::FormLoad> formLoad;
 };

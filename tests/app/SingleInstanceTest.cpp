@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "app/ProgramOptions.h"
 #include "app/SingleInstance.h"
@@ -20,6 +22,29 @@ TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEnds) {
     EXPECT_FALSE(second.acquire());
     first.reset();
     EXPECT_TRUE(second.acquire());
+}
+
+TEST(SingleInstance, OneCopyPerDataDirectoryWhateverItsSpelling) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("radio1")));
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("radio2")));
+    const QString radio1 = root.filePath(QStringLiteral("radio1"));
+    ASSERT_TRUE(QFile::link(radio1, root.filePath(QStringLiteral("shack"))));
+    SingleInstance first(SingleInstance::lockPathFor(radio1));
+    ASSERT_TRUE(first.acquire());
+    EXPECT_FALSE(SingleInstance::lockPathFor(radio1).startsWith(radio1))
+        << "a read-only data directory takes no lock file";
+
+    const std::pair<QString, bool> copies[] = {
+        {radio1 + u'/', false},
+        {root.filePath(QStringLiteral("radio2/../radio1")), false},
+        {root.filePath(QStringLiteral("shack")), false},
+        {root.filePath(QStringLiteral("radio2")), true},
+    };
+    for (const auto& [dataDirectory, runs] : copies) {
+        SingleInstance copy(SingleInstance::lockPathFor(dataDirectory));
+        EXPECT_EQ(copy.acquire(), runs) << qPrintable(dataDirectory);
+    }
 }
 
 TEST(SingleInstance, LockOfACrashedCopyIsTakenOver) {

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <functional>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +16,7 @@
 #include "QStringPrinter.h"
 #include "RecordingIndicators.h"
 #include "link/FileExists.h"
+#include "link/RegularFile.h"
 
 namespace tq::link {
 namespace {
@@ -59,6 +66,73 @@ TEST_F(LinkFileExists, DirectoryIsNoFile) {
     EXPECT_EQ(m_indicators.shown(),
               (QStringList{QString(),
                            QStringLiteral("fileExists(M20List.txt): Err 21. Is a directory")}));
+}
+
+// Special files that a settings file name may turn into by mistake (or
+// malice); none of them holds settings, and a FIFO would wait for a writer.
+bool makeFifo(const QString& name) {
+    return ::mkfifo(QFile::encodeName(name).constData(), 0600) == 0;
+}
+
+bool makeSocket(const QString& name) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(name).constData(),
+                 sizeof(address.sun_path) - 1);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound;
+}
+
+bool makeDevice(const QString& name) {
+    return QFile::link(QStringLiteral("/dev/null"), name);
+}
+
+// A sparse file: its size is what matters, and it costs no disk.
+bool makeFileOf(const QString& name, qint64 size) {
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+TEST_F(LinkFileExists, OnlyRegularFilesWithinTheSizeLimitAreOpenedAndNothingWaits) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString&)> make;
+        qint64 sizeLimit;
+        const char* report;  // nullptr: the file is read
+    };
+    const Case cases[] = {
+        {"FIFO", makeFifo, kFileSizeLimit, "Err 6. Not a regular file"},
+        {"socket", makeSocket, kFileSizeLimit, "Err 6. Not a regular file"},
+        {"device", makeDevice, kFileSizeLimit, "Err 6. Not a regular file"},
+        {"oversized file", [](const QString& n) { return makeFileOf(n, kFileSizeLimit + 1); },
+         kFileSizeLimit, "Err 27. File too large"},
+        {"file at the limit", [](const QString& n) { return makeFileOf(n, kFileSizeLimit); },
+         kFileSizeLimit, nullptr},
+        {"oversized marker", [](const QString& n) { return makeFileOf(n, kFileSizeLimit + 1); },
+         kAnyFileSize, nullptr},
+    };
+    for (const Case& c : cases) {
+        const QString name = QStringLiteral("TQ5820ini.txt");
+        QFile::remove(name);
+        ASSERT_TRUE(c.make(name)) << c.what;
+        const bool exists = fileExists(name, m_indicators, c.sizeLimit);
+        // The readers refuse exactly what the probe refuses, at once.
+        const auto read = readRegularFile(name, std::min(c.sizeLimit, kFileSizeLimit + 1));
+        if (c.report == nullptr) {
+            EXPECT_TRUE(exists) << c.what;
+            EXPECT_TRUE(std::holds_alternative<QByteArray>(read)) << c.what;
+            continue;
+        }
+        const QString report = QStringLiteral("fileExists(TQ5820ini.txt): ") + c.report;
+        EXPECT_FALSE(exists) << c.what;
+        EXPECT_EQ(m_indicators.info(), report) << c.what;
+        ASSERT_TRUE(std::holds_alternative<FileFailure>(read)) << c.what;
+        EXPECT_EQ(std::get<FileFailure>(read).report(QStringLiteral("fileExists(TQ5820ini.txt)")),
+                  report)
+            << c.what;
+    }
 }
 
 TEST_F(LinkFileExists, UnreadableFileIsReported) {

@@ -29,14 +29,15 @@ TEST(PersistedAudioSetup, DefaultsWrittenAsTheTenLinesOfTheFile) {
               kDefaultFile);
 }
 
-TEST(PersistedAudioSetup, CodesAreTheFirstTwoCharactersOfLinesOneToFiveAsTheyStand) {
+TEST(PersistedAudioSetup, CodesAreTheFirstTwoCharactersOfLinesOneToFiveAsTheyStandOrTheDefault) {
     EXPECT_EQ(
         codesOf(tq::persist::parseAudioSetup(QStringLiteral(
             "H2 Phone Audio Source\n'0\n\"0 LocalRemote\r\nH\r\nV1 Digital VOX: [V1|V2|V3]"))),
         QStringLiteral("H2|'0|\"0|H|V1"));
     EXPECT_EQ(
         codesOf(tq::persist::parseAudioSetup(QStringLiteral("Z7 Phone Audio Source\r\n??\r\n"))),
-        QStringLiteral("Z7|??|||"));
+        QStringLiteral("Z7|??|\"1|H3|V2"))
+        << "lines the file lacks take their defaults";
 }
 
 using PersistedAudioSetupFile = test::DataDirectoryTest;

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <functional>
+#include <utility>
 
 #include "persist/DataDirectoryTest.h"
 #include "persist/FileSizeLimit.h"
 #include "persist/IniFile.h"
+#include "persist/PersistedFile.h"
 #include "persist/PersistedPermissions.h"
 #include "persist/ReadOnlyDirectory.h"
 
@@ -57,6 +62,29 @@ TEST_F(PersistedIniFile, FailureWhileWritingLeavesTheEarlierFileWhole) {
               QStringLiteral("TQ5820ini.txt: Err 27. File too large"));
     EXPECT_EQ(fileBytes(tq::persist::kIniFileName), kEarlierFile);
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{tq::persist::kIniFileName});
+}
+
+TEST_F(PersistedIniFile, FifoOrOversizedFileIsRefusedAtOnceAndUnread) {
+    const auto fifo = [] {
+        return ::mkfifo(QFile::encodeName(tq::persist::kIniFileName).constData(), 0600) == 0;
+    };
+    // 50 MB, sparse: only its size is looked at.
+    const auto oversized = [] {
+        QFile file(tq::persist::kIniFileName);
+        return file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024);
+    };
+    const std::pair<std::function<bool()>, const char*> cases[] = {
+        {fifo, "fileExists(TQ5820ini.txt): Err 6. Not a regular file"},
+        {oversized, "fileExists(TQ5820ini.txt): Err 27. File too large"},
+    };
+    for (const auto& [make, report] : cases) {
+        QFile::remove(tq::persist::kIniFileName);
+        ASSERT_TRUE(make()) << report;
+        EXPECT_EQ(tq::persist::loadIniFile(m_indicators), std::nullopt) << report;
+        EXPECT_EQ(m_indicators.info(), QString::fromLatin1(report));
+        EXPECT_EQ(tq::persist::readPersistedFile(tq::persist::kIniFileName), std::nullopt)
+            << report;
+    }
 }
 
 using PersistedPermissions = test::DataDirectoryTest;

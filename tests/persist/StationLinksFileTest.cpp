@@ -1,6 +1,7 @@
 // tq::persist::StationLinks.txt: written as data lines then descriptions with CR LF, read
 // back with the defaults standing in for what is missing or malformed.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "persist/DataDirectoryTest.h"
 #include "persist/StationLinksFile.h"
@@ -44,13 +45,20 @@ TEST(PersistedStationLinks, OnlyAOneSwitchesOnAndBadValuesGiveTheDefaults) {
 class PersistedStationLinksSave : public tq::test::DataDirectoryTest {};
 
 TEST_F(PersistedStationLinksSave, MissingFileLoadsTheDefaultsAndSaveReplacesIt) {
-    EXPECT_EQ(tq::persist::loadStationLinks(), tq::persist::StationLinks{});
+    EXPECT_EQ(tq::persist::loadStationLinks(m_indicators), tq::persist::StationLinks{});
+    EXPECT_TRUE(m_indicators.shown().isEmpty()) << "no file is the usual case";
     tq::persist::StationLinks links;
     links.networkEnabled = true;
     ASSERT_FALSE(tq::persist::saveStationLinks(links).has_value());
-    EXPECT_EQ(tq::persist::loadStationLinks(), links);
+    EXPECT_EQ(tq::persist::loadStationLinks(m_indicators), links);
     EXPECT_TRUE(fileBytes(tq::persist::kStationLinksFileName)
                     .startsWith("0\r\n1\r\n127.0.0.1\r\n4532\r\n"));
 }
 
 }  // namespace
+
+TEST_F(PersistedStationLinksSave, FileThatCannotBeReadIsReportedAndLeavesBothLinksOff) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tq::persist::kStationLinksFileName).constData(), 0600), 0);
+    EXPECT_EQ(tq::persist::loadStationLinks(m_indicators), tq::persist::StationLinks{});
+    EXPECT_EQ(m_indicators.info(), "StationLinks.txt: Err 6. Not a regular file");
+}

@@ -10,12 +10,12 @@ namespace tq::test {
 
 /// Prompts answered in advance, for tests: each question and file dialog
 /// takes the next answer queued for its kind, and every prompt is recorded.
-/// A prompt with no answer queued gets the cautious one (No, cancel) and is
-/// counted as unexpected, so a test can tell that a window asked more than
-/// it should.
+/// A prompt with no answer queued gets the cautious one (No, cancel, or -1
+/// for a choice: no answer at all) and is counted as unexpected, so a test
+/// can tell that a window asked more than it should.
 class ScriptedPrompts final : public ui::Prompts {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile };
+    enum class Kind { Message, Question, OpenFile, SaveFile, Choice };
 
     /// One prompt as the window posed it.
     struct Prompt {
@@ -27,10 +27,14 @@ public:
         QString directory;
         QString filter;
         QString selectedFilter;
+        /// Choices only: the button captions.
+        QStringList buttons;
     };
 
     /// The answer for the next question (true: Yes).
     void answerQuestion(bool yes);
+    /// The button index the next choice returns.
+    void answerChoice(int button);
     /// The path the next open-file dialog returns (empty: cancelled).
     void answerOpenFile(const QString& path);
     /// The path the next save-file dialog returns (empty: cancelled).
@@ -43,6 +47,8 @@ public:
 
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    int choice(QWidget* parent, Icon icon, const QString& title, const QString& text,
+               const QStringList& buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& directory,
                          const QString& filter, const QString& selectedFilter = {}) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
@@ -52,6 +58,7 @@ private:
     QString nextPath(std::deque<QString>& answers);
 
     std::deque<bool> m_questionAnswers;
+    std::deque<int> m_choiceAnswers;
     std::deque<QString> m_openAnswers;
     std::deque<QString> m_saveAnswers;
     QList<Prompt> m_prompts;

@@ -151,9 +151,11 @@ void frmChannelSetup::openFile() {
     if (m_transfer.running()) {
         return;
     }
-    if (!link::fileExists(txtFilename->text(), m_mainInfo)) {
+    // Any size passes here: readChannelFile refuses an oversized file with a
+    // report of its own and keeps the list, rather than offering a dialog.
+    if (!link::fileExists(txtFilename->text(), m_mainInfo, link::kAnyFileSize)) {
         findFile();
-        if (!link::fileExists(txtFilename->text(), m_mainInfo)) {
+        if (!link::fileExists(txtFilename->text(), m_mainInfo, link::kAnyFileSize)) {
             return;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,12 @@ public:
     /// A question with Yes and No buttons: true for Yes, false for No or when
     /// the box is closed otherwise.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    /// A question whose answers are the given button captions, the first one
+    /// the default and also the answer of Escape or of the box being closed
+    /// otherwise: the index of the chosen button, or -1 when there was no
+    /// answer at all.
+    virtual int choice(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                       const QStringList& buttons) = 0;
     /// An open-file dialog starting in directory (or at the file it names)
     /// and showing the files that match filter ("Text files (*.txt)", several
     /// joined by ";;"), opening on selectedFilter when given: the chosen path,

@@ -10,6 +10,8 @@ class QtPrompts final : public Prompts {
 public:
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    int choice(QWidget* parent, Icon icon, const QString& title, const QString& text,
+               const QStringList& buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& directory,
                          const QString& filter, const QString& selectedFilter = {}) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& directory,

@@ -1,7 +1,9 @@
-// Band list files on disk: missing, huge and non-UTF-8 files, and the bytes
-// written. (A failed write is tested with the window, which reports it.)
+// Band list files on disk: missing, long-lined, oversized and non-UTF-8
+// files, and the bytes written. (A failed write is tested with the window,
+// which reports it.)
 #include <gtest/gtest.h>
 
+#include "link/RegularFile.h"
 #include "persist/BandListFile.h"
 #include "persist/DataDirectoryTest.h"
 
@@ -16,13 +18,14 @@ TEST_F(BandListFileTest, MissingFileReadsAsNothing) {
     EXPECT_EQ(tq::persist::readBandListFile(kName), std::nullopt);
 }
 
-TEST_F(BandListFileTest, HugeFileIsReadOnlyAsFarAsTheRowsGo) {
+TEST_F(BandListFileTest, LongLinesAreCutAndAFileLargerThanAnyListIsRefused) {
     QByteArray bytes("7.1 LSB ");
     bytes += QByteArray(tq::persist::kBandListLineLimit + 5000, 'x') + "\r\n";
     bytes += "7.2 USB second\n";
-    for (int line = 0; line < 100000; ++line) {
+    for (int line = 0; line < 20000; ++line) {
         bytes += "3.5 CW filler line that is never read\r\n";
     }
+    ASSERT_LE(bytes.size(), tq::link::kFileSizeLimit);
     writeFile(kName, bytes);
     const auto rows = tq::persist::readBandListFile(kName);
     ASSERT_TRUE(rows);
@@ -30,6 +33,9 @@ TEST_F(BandListFileTest, HugeFileIsReadOnlyAsFarAsTheRowsGo) {
         << "cut to what a text box holds";
     EXPECT_EQ((*rows)[1].info, "second") << "the next line starts after the cut one";
     EXPECT_EQ((*rows)[13].freq, "3.5");
+
+    writeFile(kName, bytes + QByteArray(tq::link::kFileSizeLimit, '\n'));
+    EXPECT_EQ(tq::persist::readBandListFile(kName), std::nullopt);
 }
 
 TEST_F(BandListFileTest, TextThatIsNotUtf8IsReadAsLatin1) {
