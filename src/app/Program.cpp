@@ -151,9 +151,9 @@ void Program::openAudioSetup() {
 }
 
 void Program::openPortSetup() {
-    ui::PortSetupDialog dialog(ui::PortSetupForm::radioPort(),
-                               ui::PortSetupTarget::radioPort(portSetup), radioPort,
-                               ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
+    ui::PortSetupDialog dialog(
+        ui::PortSetupForm::radioPort(), ui::PortSetupTarget::radioPort(portSetup), radioPort,
+        ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags, *window);
     ui::runModalWindow(dialog, *window, clock);
 }
 
@@ -188,7 +188,7 @@ void Program::openCatSetup() {
             ui::PortSetupForm::catPort(),
             ui::PortSetupTarget::catPort(catSetup.CatPortNumber, catSetup.CatPortSettings,
                                          catSetup.CatPortHandshake),
-            catPort, ui::PortSetupProbes::onThisMachine(portExists), flags, *window);
+            catPort, ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags, *window);
         ui::runModalWindow(dialog, *window, clock);
     }
     if (!flags.CatPortChanged) {

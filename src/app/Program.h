@@ -13,6 +13,7 @@
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPort.h"
 #include "link/RadioPortSetup.h"
+#include "link/SerialDeviceList.h"
 #include "link/SerialPort.h"
 #include "persist/PersistedAudioSettings.h"
 #include "persist/StationLinksFile.h"
@@ -55,6 +56,8 @@ public:
     link::SerialPort& radioPort;
     link::SerialPort& catPort;
     PortProbe portExists;
+    /// The serial devices the port dialogs offer; null: none are listed.
+    const link::SerialDeviceList* serialDevices = nullptr;
     ui::Prompts& prompts;
     EndProgram endProgram;
 

@@ -34,6 +34,7 @@ bool ProgramHarness::runUntil(const std::function<bool()>& condition, double sec
             clock, port, catPort,
             [](int number) { return number == kRadioPortNumber || number == kCatPortNumber; },
             prompts, [this] { programEnded = true; });
+        program->serialDevices = &devices;
         formLoad = std::make_unique<app::FormLoad>(*program);
     }
     const double limit = clock.elapsedTotal() + seconds;
