@@ -1,6 +1,6 @@
 #include "app/ProgramOptions.h"
 
-#include <functional>
+#include <array>
 
 #include "version/ProgramVersion.h"
 
@@ -17,9 +17,19 @@ enum class Value {
 struct Option {
     const char* name;
     Value value;
-    // Applies the option; the reason when its value cannot be taken.
-    std::function<QString(ProgramOptions&, const std::optional<QString>&)> apply;
+    // A switch sets its flag; an option with a value applies it and returns
+    // the reason when the value cannot be taken.
+    bool ProgramOptions::*flag;
+    QString (*apply)(ProgramOptions&, const std::optional<QString>&);
 };
+
+QString dataDir(ProgramOptions& options, const std::optional<QString>& dir) {
+    if (!dir || dir->isEmpty()) {
+        return QStringLiteral("--data-dir needs a directory");
+    }
+    options.dataDir = *dir;
+    return {};
+}
 
 QString rigctldPort(ProgramOptions& options, const std::optional<QString>& value) {
     if (!value) {
@@ -35,40 +45,14 @@ QString rigctldPort(ProgramOptions& options, const std::optional<QString>& value
     return {};
 }
 
-const std::vector<Option>& options() {
-    static const std::vector<Option> table{
-        {"--demo", Value::None,
-         [](ProgramOptions& o, const auto&) {
-             o.demo = true;
-             return QString();
-         }},
-        {"--data-dir", Value::Required,
-         [](ProgramOptions& o, const std::optional<QString>& dir) {
-             if (!dir || dir->isEmpty()) {
-                 return QStringLiteral("--data-dir needs a directory");
-             }
-             o.dataDir = *dir;
-             return QString();
-         }},
-        {"--rigctld", Value::Attached, rigctldPort},
-        {"--help", Value::None,
-         [](ProgramOptions& o, const auto&) {
-             o.showHelp = true;
-             return QString();
-         }},
-        {"-h", Value::None,
-         [](ProgramOptions& o, const auto&) {
-             o.showHelp = true;
-             return QString();
-         }},
-        {"--version", Value::None,
-         [](ProgramOptions& o, const auto&) {
-             o.showVersion = true;
-             return QString();
-         }},
-    };
-    return table;
-}
+constexpr std::array<Option, 6> kOptions{{
+    {"--demo", Value::None, &ProgramOptions::demo, nullptr},
+    {"--data-dir", Value::Required, nullptr, dataDir},
+    {"--rigctld", Value::Attached, nullptr, rigctldPort},
+    {"--help", Value::None, &ProgramOptions::showHelp, nullptr},
+    {"-h", Value::None, &ProgramOptions::showHelp, nullptr},
+    {"--version", Value::None, &ProgramOptions::showVersion, nullptr},
+}};
 
 // Qt's own command-line options, which QApplication takes out of the command
 // line when it is made; written with one dash or two. All but the switches
@@ -94,7 +78,7 @@ bool isQtOption(const QString& argument, bool& takesValue) {
 }
 
 const Option* findOption(const QString& name) {
-    for (const Option& option : options()) {
+    for (const Option& option : kOptions) {
         if (name == QLatin1String(option.name)) {
             return &option;
         }
@@ -126,10 +110,12 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments) {
         } else if (option->value == Value::Required && i + 1 < arguments.size()) {
             value = arguments[++i];
         }
-        if (value && option->value == Value::None) {
+        if (option->flag == nullptr) {
+            parsed.error = option->apply(parsed, value);
+        } else if (value) {
             parsed.error = QStringLiteral("%1 takes no value").arg(name);
         } else {
-            parsed.error = option->apply(parsed, value);
+            parsed.*option->flag = true;
         }
     }
     return parsed;
