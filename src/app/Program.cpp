@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <array>
@@ -166,7 +167,7 @@ void Program::bandOperation(const panel::BandButton& button) {
 }
 
 void Program::openAbout() {
-    ui::frmHelp about(AppTitle);
+    ui::frmHelp about(AppTitle, QDir::currentPath());
     about.adjustSize();
     about.move(window->frameGeometry().center() - about.rect().center());
     ui::runModalWindow(about, *window, clock);
