@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
@@ -386,7 +387,12 @@ void PortSetupDialog::refresh() {
     listDevices();
     searchPorts();
     showHeldPort();
-    m_cmbSelectPort->setEditText(chosen);
+    {
+        // Shown once below, not once more by the text's change: showing may
+        // try to open the port.
+        const QSignalBlocker quiet(m_cmbSelectPort);
+        m_cmbSelectPort->setEditText(chosen);
+    }
     showPortDevice(chosen);
 }
 
