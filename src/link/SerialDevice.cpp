@@ -20,7 +20,8 @@ bool SerialDevice::isNamedBy(const QString& path) const {
     if (path.isEmpty()) {
         return false;
     }
-    if (path == systemLocation || path == stablePath) {
+    // Windows names ports by their bare name ("COM3").
+    if (path == portName || path == systemLocation || path == stablePath) {
         return true;
     }
     // Links resolve only where the device exists; a missing one names nothing.

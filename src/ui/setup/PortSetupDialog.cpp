@@ -356,6 +356,12 @@ void PortSetupDialog::attachDevice() {
     if (path.isEmpty()) {
         return;
     }
+#ifdef Q_OS_WIN
+    // A COM port's number is in its name: choosing the device chooses the
+    // number, and there is no map to write.
+    const QString portName = m_devices.value(m_cmbDevice->currentIndex()).portName;
+    m_cmbSelectPort->setEditText(QString::number(link::integerValue(portName.mid(3))));
+#else
     // Without a number chosen, the device gets the first number that names
     // no device yet, rather than taking over a port that is in use.
     int number = chosenPortNumber(m_cmbSelectPort->currentText());
@@ -380,6 +386,7 @@ void PortSetupDialog::attachDevice() {
     } else {
         m_cmbSelectPort->setEditText(QString::number(number));
     }
+#endif
 }
 
 void PortSetupDialog::refresh() {
