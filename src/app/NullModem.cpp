@@ -5,8 +5,15 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
-#include <pty.h>
 #include <termios.h>
+// openpty() is declared in a different header on each family of systems.
+#if defined(Q_OS_LINUX)
+#include <pty.h>
+#elif defined(Q_OS_FREEBSD)
+#include <libutil.h>
+#else
+#include <util.h>  // macOS, NetBSD, OpenBSD
+#endif
 #include <unistd.h>
 #endif
 

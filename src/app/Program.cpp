@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <array>
 #include <utility>
 
@@ -125,7 +126,7 @@ void Program::openAudioSetup() {
 void Program::openPortSetup() {
     ui::PortSetupDialog dialog(
         ui::PortSetupForm::radioPort(), ui::PortSetupTarget::radioPort(portSetup), radioPort,
-        ui::PortSetupProbes::onThisMachine(portExists), flags, panel->display());
+        ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags, panel->display());
     ui::runModalWindow(dialog, model(), clock);
 }
 
@@ -138,7 +139,7 @@ void Program::bandOperation(const panel::BandButton& button) {
 }
 
 void Program::openAbout() {
-    ui::frmHelp about(AppTitle);
+    ui::frmHelp about(AppTitle, QDir::currentPath());
     about.adjustSize();
     about.move(window->frameGeometry().center() - about.rect().center());
     ui::runModalWindow(about, model(), clock);
@@ -160,7 +161,7 @@ void Program::openCatSetup() {
             ui::PortSetupForm::catPort(),
             ui::PortSetupTarget::catPort(catSetup.CatPortNumber, catSetup.CatPortSettings,
                                          catSetup.CatPortHandshake),
-            catPort, ui::PortSetupProbes::onThisMachine(portExists), flags, panel->display());
+            catPort, ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags, panel->display());
         ui::runModalWindow(dialog, model(), clock);
     }
     if (!flags.CatPortChanged) {

@@ -14,6 +14,7 @@
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPort.h"
 #include "link/RadioPortSetup.h"
+#include "link/SerialDeviceList.h"
 #include "link/SerialPort.h"
 #include "panel/Panel.h"
 #include "persist/PersistedAudioSettings.h"
@@ -53,6 +54,8 @@ public:
     link::SerialPort& radioPort;
     link::SerialPort& catPort;
     PortProbe portExists;
+    /// The serial devices the port dialogs offer; null: none are listed.
+    const link::SerialDeviceList* serialDevices = nullptr;
     ui::Prompts& prompts;
     EndProgram endProgram;
     /// Saves TQ5820ini.txt as the program closes; a signal tells it first.

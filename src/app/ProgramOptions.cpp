@@ -1,58 +1,150 @@
 #include "app/ProgramOptions.h"
 
+#include <array>
+
+#include "version/ProgramVersion.h"
+
 namespace tq::app {
 
-ProgramOptions ProgramOptions::parse(const QStringList& arguments) {
-    ProgramOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--demo") {
-            options.demo = true;
-        } else if (argument == u"--help" || argument == u"-h") {
-            options.showHelp = true;
-        } else if (argument == u"--data-dir" && i + 1 < arguments.size()) {
-            options.dataDir = arguments[++i];
-        } else if (argument.startsWith(u"--data-dir=")) {
-            options.dataDir = argument.mid(QStringLiteral("--data-dir=").size());
-        } else if (argument == u"--rigctld") {
-            options.rigctldPort = 0;
-        } else if (argument.startsWith(u"--rigctld=")) {
-            bool numeric = false;
-            const int port = argument.mid(QStringLiteral("--rigctld=").size()).toInt(&numeric);
-            if (!numeric || port < 1 || port > 65535) {
-                options.error = QStringLiteral("--rigctld needs a port from 1 to 65535");
-                return options;
-            }
-            options.rigctldPort = port;
-        } else if (argument.startsWith(u"-platform") || argument.startsWith(u"-style")) {
-            ++i;  // Qt's own options, already taken by QApplication
-        } else {
-            options.error = QStringLiteral("unknown option: %1").arg(argument);
-            return options;
-        }
+namespace {
+
+enum class Value {
+    None,      // a switch: "--demo"
+    Required,  // "--data-dir DIR" or "--data-dir=DIR"
+    Attached,  // optional, and only as "--rigctld=PORT"
+};
+
+struct Option {
+    const char* name;
+    Value value;
+    // A switch sets its flag; an option with a value applies it and returns
+    // the reason when the value cannot be taken.
+    bool ProgramOptions::*flag;
+    QString (*apply)(ProgramOptions&, const std::optional<QString>&);
+};
+
+QString dataDir(ProgramOptions& options, const std::optional<QString>& dir) {
+    if (!dir || dir->isEmpty()) {
+        return QStringLiteral("--data-dir needs a directory");
     }
-    if (options.dataDir.isNull() && arguments.contains(QStringLiteral("--data-dir"))) {
-        options.error = QStringLiteral("--data-dir needs a directory");
-    }
-    return options;
+    options.dataDir = *dir;
+    return {};
 }
 
-QString ProgramOptions::helpText() {
+QString rigctldPort(ProgramOptions& options, const std::optional<QString>& value) {
+    if (!value) {
+        options.rigctldPort = 0;
+        return {};
+    }
+    bool numeric = false;
+    const int port = value->toInt(&numeric);
+    if (!numeric || port < 1 || port > 65535) {
+        return QStringLiteral("--rigctld needs a port from 1 to 65535");
+    }
+    options.rigctldPort = port;
+    return {};
+}
+
+constexpr std::array<Option, 6> kOptions{{
+    {"--demo", Value::None, &ProgramOptions::demo, nullptr},
+    {"--data-dir", Value::Required, nullptr, dataDir},
+    {"--rigctld", Value::Attached, nullptr, rigctldPort},
+    {"--help", Value::None, &ProgramOptions::showHelp, nullptr},
+    {"-h", Value::None, &ProgramOptions::showHelp, nullptr},
+    {"--version", Value::None, &ProgramOptions::showVersion, nullptr},
+}};
+
+// Qt's own command-line options, which QApplication takes out of the command
+// line when it is made; written with one dash or two. All but the switches
+// take the next argument as their value.
+bool isQtOption(const QString& argument, bool& takesValue) {
+    static const QStringList withValue{
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("display"),
+        QStringLiteral("geometry"),        QStringLiteral("style"),
+        QStringLiteral("stylesheet"),      QStringLiteral("session"),
+    };
+    static const QStringList switches{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                      QStringLiteral("sync")};
+    if (!argument.startsWith(u'-')) {
+        return false;
+    }
+    const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+    takesValue = withValue.contains(name);
+    return takesValue || switches.contains(name);
+}
+
+const Option* findOption(const QString& name) {
+    for (const Option& option : kOptions) {
+        if (name == QLatin1String(option.name)) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ProgramOptions ProgramOptions::parse(const QStringList& arguments) {
+    ProgramOptions parsed;
+    for (qsizetype i = 1; i < arguments.size() && parsed.error.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        const qsizetype equals = argument.startsWith(u"--") ? argument.indexOf(u'=') : -1;
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        const Option* option = findOption(name);
+        bool qtTakesValue = false;
+        if (option == nullptr) {
+            if (isQtOption(argument, qtTakesValue)) {
+                i += qtTakesValue ? 1 : 0;
+            } else {
+                parsed.error = QStringLiteral("unknown option: %1").arg(argument);
+            }
+            continue;
+        }
+        std::optional<QString> value;
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+        } else if (option->value == Value::Required && i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        if (option->flag == nullptr) {
+            parsed.error = option->apply(parsed, value);
+        } else if (value) {
+            parsed.error = QStringLiteral("%1 takes no value").arg(name);
+        } else {
+            parsed.*option->flag = true;
+        }
+    }
+    return parsed;
+}
+
+QString ProgramOptions::helpText(const QString& defaultDataDir) {
     return QStringLiteral(
-        "Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]]\n"
-        "Front panel for the TQ-5820 HF transceiver and its amplifier.\n"
-        "\n"
-        "  --demo          Run against the built-in simulated radio, in a fresh\n"
-        "                  temporary data directory unless --data-dir is given.\n"
-        "  --data-dir DIR  Read and write the settings and list files in DIR\n"
-        "                  (default: the current directory).\n"
-        "  --rigctld[=PORT] Serve Hamlib network rig control (NET rigctl) for this\n"
-        "                  run, on PORT (default: persist::StationLinks.txt, else 4532) of\n"
-        "                  the address set there (default 127.0.0.1).\n"
-        "  --help          Show this text.\n"
-        "\n"
-        "Serial port n is the device named for n in SerialPorts.txt in the data\n"
-        "directory (lines \"n path\"), else /dev/ttyS<n-1>.\n");
+               "Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]]\n"
+               "       tq5820 --help | --version\n"
+               "Front panel for the TQ-5820 HF transceiver and its amplifier.\n"
+               "\n"
+               "  --demo          Run against the built-in simulated radio, in a fresh\n"
+               "                  temporary data directory unless --data-dir is given.\n"
+               "  --data-dir DIR  Read and write the settings and list files in DIR\n"
+               "                  (default: %1).\n"
+               "  --rigctld[=PORT] Serve Hamlib network rig control (NET rigctl) for this\n"
+               "                  run, on PORT (default: the one in StationLinks.txt, else\n"
+               "                  4532) of the address set there (default 127.0.0.1).\n"
+               "  --help          Show this text.\n"
+               "  --version       Show the program's version.\n"
+               "\n"
+               "Serial port n is the device named for n in SerialPorts.txt in the data\n"
+               "directory (lines \"n path\"; Setup > Port Setup writes them), else\n"
+               "/dev/ttyS<n-1>.\n")
+        .arg(defaultDataDir);
+}
+
+QString ProgramOptions::versionText() {
+    return QStringLiteral("tq5820 %1\n").arg(QLatin1String(version::kProgramVersion));
 }
 
 }  // namespace tq::app

@@ -6,22 +6,30 @@
 
 namespace tq::app {
 
-/// What the command line asks for.
+/// What the command line asks for. Read before any window system is touched,
+/// so that --help and --version answer without a display.
 struct ProgramOptions {
     /// Run against the built-in simulated radio instead of a serial port.
     bool demo = false;
-    /// Directory to change to before start-up (the data directory); empty
-    /// keeps the current directory, except that a demo makes a fresh one.
+    /// --data-dir: the data directory; empty means the per-user data
+    /// directory, except that a demo makes a fresh temporary one.
     QString dataDir;
     /// --rigctld[=PORT]: network rig control on for this run; 0 keeps the
     /// port of the settings file.
     std::optional<int> rigctldPort;
     bool showHelp = false;
+    bool showVersion = false;
     /// Set when the command line could not be understood.
     QString error;
 
+    /// Parses the whole command line, program name first. Qt's own options
+    /// (-platform NAME, -style NAME, -reverse, ...) are passed over: the
+    /// application object takes them later.
     static ProgramOptions parse(const QStringList& arguments);
-    static QString helpText();
+    /// The usage text; defaultDataDir is where the files go without --data-dir.
+    static QString helpText(const QString& defaultDataDir);
+    /// The --version line: program name and version.
+    static QString versionText();
 };
 
 }  // namespace tq::app

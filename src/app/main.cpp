@@ -11,8 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "app/AppTitle.h"
+#include "app/DataDirectory.h"
 #include "app/DemoDataDir.h"
 #include "app/FormLoad.h"
 #include "app/NullModem.h"
@@ -21,127 +23,193 @@
 #include "app/SingleInstance.h"
 #include "link/PortExists.h"
 #include "link/PortMap.h"
+#include "link/QtSerialDeviceList.h"
 #include "link/QtSerialPort.h"
 #include "link/SystemClock.h"
 #include "link/UnixSignalNotifier.h"
 #include "sim/SimulatedPort.h"
 #include "ui/setup/QtPrompts.h"
+#include "version/ProgramVersion.h"
 
 namespace {
 
-/// Chooses and enters the data directory; a demo without one gets a fresh
-/// temporary directory, kept after the run so its files can be looked at.
-bool enterDataDir(const tq::app::ProgramOptions& options, QString& error) {
-    QString dir = options.dataDir;
-    if (dir.isEmpty() && options.demo) {
-        QTemporaryDir fresh(QDir::temp().filePath(QStringLiteral("tq5820-demo-XXXXXX")));
-        fresh.setAutoRemove(false);
-        if (!fresh.isValid()) {
-            error = fresh.errorString();
-            return false;
-        }
-        dir = fresh.path();
-    }
-    if (!dir.isEmpty() && !QDir::setCurrent(dir)) {
-        error = QStringLiteral("cannot use %1 as the data directory").arg(dir);
-        return false;
-    }
-    return !options.demo || tq::app::prepareDemoDataDir(QDir::currentPath(), error);
+using tq::app::Program;
+using tq::app::ProgramOptions;
+
+/// The ports the program runs on, and what a demo needs to keep them going.
+struct ProgramPorts {
+    std::unique_ptr<tq::link::SerialPort> radio;
+    std::unique_ptr<tq::link::SerialPort> cat;
+    Program::PortProbe exists;
+    std::unique_ptr<tq::app::NullModem> nullModem;
+    /// The demo's own port map, naming the null modem's program end as the
+    /// CAT port without touching the data directory.
+    std::unique_ptr<QTemporaryDir> demoPortMapDir;
+};
+
+void printLine(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
 }
 
-}  // namespace
+/// The name, version and desktop entry the platform knows the program by.
+/// Set before anything else: the per-user data location is named after it.
+void nameTheApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("tq5820"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tq::version::kProgramVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tq::version::kDesktopId));
+}
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    const auto options = tq::app::ProgramOptions::parse(QApplication::arguments());
-    if (options.showHelp) {
-        std::fputs(qPrintable(tq::app::ProgramOptions::helpText()), stdout);
-        return 0;
+QStringList commandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
+    return arguments;
+}
+
+/// --help, --version and a command line that cannot be understood are
+/// answered before any window system is touched, so they work without a
+/// display. Returns the exit code when the program has nothing more to do.
+std::optional<int> answerWithoutWindow(const ProgramOptions& options) {
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "tq5820: %s\n%s", qPrintable(options.error),
-                     qPrintable(tq::app::ProgramOptions::helpText()));
+                     qPrintable(ProgramOptions::helpText(tq::app::defaultDataDir())));
         return 2;
     }
-    QString error;
-    if (!enterDataDir(options, error)) {
-        std::fprintf(stderr, "tq5820: %s\n", qPrintable(error));
-        return 1;
-    }
-
-    tq::ui::QtPrompts prompts;
-    tq::app::SingleInstance instance;
-    if (!instance.acquire()) {
-        prompts.message(
-            nullptr, tq::ui::Prompts::Icon::Warning, tq::app::AppTitle,
-            tq::app::AppTitle + QStringLiteral(" is already running. OK to Close this program."));
+    if (options.showHelp) {
+        std::fputs(qPrintable(ProgramOptions::helpText(tq::app::defaultDataDir())), stdout);
         return 0;
     }
-
-    tq::link::SystemClock clock;
-    std::unique_ptr<tq::link::SerialPort> radioPort;
-    std::unique_ptr<tq::link::SerialPort> catPort;
-    tq::app::Program::PortProbe portExists;
-    // The demo's CAT port: a null modem, and a map of our own that names its
-    // program end as the CAT port number without touching the data directory.
-    std::unique_ptr<tq::app::NullModem> nullModem;
-    std::unique_ptr<QTemporaryDir> demoPortMapDir;
-    if (options.demo) {
-        demoPortMapDir = std::make_unique<QTemporaryDir>();
-        radioPort = std::make_unique<tq::sim::SimulatedPort>(clock);
-        nullModem = std::make_unique<tq::app::NullModem>();
-        QFile mapFile(demoPortMapDir->filePath(QString::fromLatin1(tq::link::PortMap::kFileName)));
-        if (nullModem->ok() && mapFile.open(QIODevice::WriteOnly)) {
-            mapFile.write(QStringLiteral("%1 %2\n")
-                              .arg(tq::app::kDemoCatPort)
-                              .arg(nullModem->programSide())
-                              .toLocal8Bit());
-        }
-        const tq::link::PortMap catMap(demoPortMapDir->path());
-        catPort = std::make_unique<tq::link::QtSerialPort>(clock, catMap);
-        portExists = [catMap](int number) {
-            return number == tq::app::kDemoRadioPort ||
-                   (number == tq::app::kDemoCatPort && tq::link::PortExists(number, catMap));
-        };
-    } else {
-        radioPort = std::make_unique<tq::link::QtSerialPort>(clock);
-        catPort = std::make_unique<tq::link::QtSerialPort>(clock);
-        portExists = [](int number) { return tq::link::PortExists(number); };
+    if (options.showVersion) {
+        std::fputs(qPrintable(ProgramOptions::versionText()), stdout);
+        return 0;
     }
-    if (options.demo) {
-        std::printf("Demo: simulated radio on port %d, data directory %s\n",
-                    tq::app::kDemoRadioPort, qPrintable(QDir::currentPath()));
-        if (nullModem->ok()) {
-            std::printf("Demo: CAT port for station software on %s\n",
-                        qPrintable(nullModem->stationSide()));
-        }
-        std::fflush(stdout);
-    }
+    return std::nullopt;
+}
 
-    // The close handler has written every file and closed the ports by the
-    // time it ends the program, so nothing is left for destructors to do.
-    const auto endProgram = [&instance, &demoPortMapDir](int exitStatus) {
+/// Enters the data directory (a demo's filled with the files that reach its
+/// simulated radio) and says which it is; nothing when it cannot be used.
+std::optional<QString> enterDataDir(const ProgramOptions& options) {
+    QString error;
+    std::optional<QString> dir = tq::app::enterDataDir(options, error);
+    if (dir && options.demo && !tq::app::prepareDemoDataDir(*dir, error)) {
+        dir.reset();
+    }
+    if (!dir) {
+        std::fprintf(stderr, "tq5820: %s\n", qPrintable(error));
+        return std::nullopt;
+    }
+    printLine(QStringLiteral("Data directory: ") + QDir::toNativeSeparators(*dir));
+    return dir;
+}
+
+/// Says so and returns false when another copy already runs.
+bool holdSingleInstance(tq::app::SingleInstance& instance, tq::ui::Prompts& prompts) {
+    if (instance.acquire()) {
+        return true;
+    }
+    prompts.message(
+        nullptr, tq::ui::Prompts::Icon::Warning, tq::app::AppTitle,
+        tq::app::AppTitle + QStringLiteral(" is already running. OK to Close this program."));
+    return false;
+}
+
+ProgramPorts serialDevicePorts(tq::link::Clock& clock) {
+    ProgramPorts ports;
+    ports.radio = std::make_unique<tq::link::QtSerialPort>(clock);
+    ports.cat = std::make_unique<tq::link::QtSerialPort>(clock);
+    ports.exists = [](int number) { return tq::link::PortExists(number); };
+    return ports;
+}
+
+ProgramPorts demoPorts(tq::link::Clock& clock) {
+    ProgramPorts ports;
+    ports.demoPortMapDir = std::make_unique<QTemporaryDir>();
+    ports.radio = std::make_unique<tq::sim::SimulatedPort>(clock);
+    ports.nullModem = std::make_unique<tq::app::NullModem>();
+    QFile mapFile(
+        ports.demoPortMapDir->filePath(QString::fromLatin1(tq::link::PortMap::kFileName)));
+    if (ports.nullModem->ok() && mapFile.open(QIODevice::WriteOnly)) {
+        mapFile.write(QStringLiteral("%1 %2\n")
+                          .arg(tq::app::kDemoCatPort)
+                          .arg(ports.nullModem->programSide())
+                          .toLocal8Bit());
+    }
+    const tq::link::PortMap catMap(ports.demoPortMapDir->path());
+    ports.cat = std::make_unique<tq::link::QtSerialPort>(clock, catMap);
+    ports.exists = [catMap](int number) {
+        return number == tq::app::kDemoRadioPort ||
+               (number == tq::app::kDemoCatPort && tq::link::PortExists(number, catMap));
+    };
+    printLine(QStringLiteral("Demo: simulated radio on port %1").arg(tq::app::kDemoRadioPort));
+    if (ports.nullModem->ok()) {
+        printLine(QStringLiteral("Demo: CAT port for station software on %1")
+                      .arg(ports.nullModem->stationSide()));
+    }
+    return ports;
+}
+
+/// What ends the process once the close handler has written every file and
+/// closed the ports, so nothing is left for destructors to do.
+Program::EndProgram processEnd(tq::app::SingleInstance& instance, ProgramPorts& ports) {
+    return [&instance, &ports](int exitStatus) {
         instance.release();
-        if (demoPortMapDir) {
-            demoPortMapDir->remove();
+        if (ports.demoPortMapDir) {
+            ports.demoPortMapDir->remove();
         }
         std::fflush(stdout);
         std::fflush(stderr);
         std::_Exit(exitStatus);
     };
-    tq::app::Program program(clock, *radioPort, *catPort, portExists, prompts, endProgram);
-    program.rigctldThisRun = options.rigctldPort;
-    program.announce = [](const QString& line) {
-        std::printf("%s\n", qPrintable(line));
-        std::fflush(stdout);
-    };
+}
+
+/// SIGINT and SIGTERM end the program through the close handler, as the
+/// close box does, where the system has them.
+std::unique_ptr<QObject> closeOnTerminationSignals(Program& program) {
 #ifdef Q_OS_UNIX
-    tq::link::UnixSignalNotifier signalNotifier({SIGINT, SIGTERM});
-    QObject::connect(&signalNotifier, &tq::link::UnixSignalNotifier::received, [&program](int) {
-        program.shutdownSave.signalReceived();
-        program.Form_QueryUnload();
-    });
+    auto notifier =
+        std::make_unique<tq::link::UnixSignalNotifier>(std::initializer_list<int>{SIGINT, SIGTERM});
+    QObject::connect(notifier.get(), &tq::link::UnixSignalNotifier::received,
+                     [&program](int) {
+                         program.shutdownSave.signalReceived();
+                         program.Form_QueryUnload();
+                     });
+    return notifier;
+#else
+    Q_UNUSED(program);
+    return nullptr;
 #endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    nameTheApplication();
+    const ProgramOptions options = ProgramOptions::parse(commandLine(argc, argv));
+    if (const std::optional<int> exitCode = answerWithoutWindow(options)) {
+        return *exitCode;
+    }
+
+    QApplication application(argc, argv);
+    if (!enterDataDir(options)) {
+        return 1;
+    }
+    tq::ui::QtPrompts prompts;
+    tq::app::SingleInstance instance;
+    if (!holdSingleInstance(instance, prompts)) {
+        return 0;
+    }
+
+    tq::link::SystemClock clock;
+    ProgramPorts ports = options.demo ? demoPorts(clock) : serialDevicePorts(clock);
+    const tq::link::QtSerialDeviceList serialDevices;
+    Program program(clock, *ports.radio, *ports.cat, ports.exists, prompts,
+                    processEnd(instance, ports));
+    program.serialDevices = &serialDevices;
+    program.rigctldThisRun = options.rigctldPort;
+    program.announce = printLine;
+    const auto signalWatch = closeOnTerminationSignals(program);
     tq::app::FormLoad(program).run();
     return 0;
 }

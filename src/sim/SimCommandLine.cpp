@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "version/ProgramVersion.h"
+
 namespace tq::sim {
 
 namespace {
@@ -106,6 +108,11 @@ const std::vector<Option>& options() {
              c.showHelp = true;
              return true;
          }},
+        {"version", nullptr, "Show the version.",
+         [](SimCommandLine& c, const QString&) {
+             c.showVersion = true;
+             return true;
+         }},
     };
     return table;
 }
@@ -160,6 +167,10 @@ SimCommandLine SimCommandLine::parse(const QStringList& arguments) {
         }
     }
     return result;
+}
+
+QString SimCommandLine::versionText() {
+    return QStringLiteral("tq5820-sim %1\n").arg(QLatin1String(version::kProgramVersion));
 }
 
 QString SimCommandLine::helpText() {

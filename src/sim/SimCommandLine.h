@@ -17,6 +17,7 @@ public:
     int replyDelayMs = kDefaultReplyDelayMs;
     QString linkPath;  // empty: no symbolic link
     bool showHelp = false;
+    bool showVersion = false;
     bool logReceived = false;  // echo what the program sends on standard output
 
     /// Parses the arguments (without the program name). After a bad argument
@@ -27,6 +28,8 @@ public:
     QString error() const { return m_error; }
 
     static QString helpText();
+    /// The --version line: program name and version.
+    static QString versionText();
 
 private:
     QString m_error;

@@ -19,17 +19,24 @@ using tq::sim::SimCommandLine;
 using tq::sim::StdinReader;
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const SimCommandLine options = SimCommandLine::parse(app.arguments().mid(1));
+    // The command line is answered before Qt starts, like the program's own.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const SimCommandLine options = SimCommandLine::parse(arguments);
     if (!options.ok()) {
         std::fprintf(stderr, "tq5820-sim: %s\n\n%s", qPrintable(options.error()),
                      qPrintable(SimCommandLine::helpText()));
         return 2;
     }
-    if (options.showHelp) {
-        std::fputs(qPrintable(SimCommandLine::helpText()), stdout);
+    if (options.showHelp || options.showVersion) {
+        std::fputs(qPrintable(options.showHelp ? SimCommandLine::helpText()
+                                               : SimCommandLine::versionText()),
+                   stdout);
         return 0;
     }
+    QCoreApplication app(argc, argv);
 
     RadioSimulator radio(options.radio);
     PtyServer server(radio, options.replyDelayMs);

@@ -38,6 +38,7 @@ bool ProgramHarness::runUntil(const std::function<bool()>& condition, double sec
                 programEnded = true;
                 exitStatus = status;
             });
+        program->serialDevices = &devices;
         formLoad = std::make_unique<app::FormLoad>(*program);
     }
     const double limit = clock.elapsedTotal() + seconds;

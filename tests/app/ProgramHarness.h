@@ -9,6 +9,7 @@
 #include "app/Program.h"
 #include "link/FakeSerialPort.h"
 #include "sim/SimulatedPort.h"
+#include "support/FakeSerialDeviceList.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestClock.h"
 
@@ -42,6 +43,8 @@ public:
     /// The CAT port, where the test stands for station software.
     link::FakeSerialPort catPort;
     tq::test::ScriptedPrompts prompts;
+    /// The serial devices the port dialogs list.
+    tq::test::FakeSerialDeviceList devices;
     QTemporaryDir dir;
     QString previousDir;
     bool programEnded = false;

@@ -66,8 +66,15 @@ TEST(ProgramOptions, CommandLines) {
     EXPECT_TRUE(demo.error.isEmpty());
     EXPECT_EQ(ProgramOptions::parse({"tq5820", "--data-dir=/d"}).dataDir, "/d");
     EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--help"}).showHelp);
-    EXPECT_FALSE(ProgramOptions::parse({"tq5820", "--bogus"}).error.isEmpty());
-    EXPECT_FALSE(ProgramOptions::parse({"tq5820", "--data-dir"}).error.isEmpty());
+    EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--version"}).showVersion);
+    // Read before QApplication has taken out its own options.
+    const auto qt = ProgramOptions::parse(
+        {"tq5820", "-platform", "offscreen", "--style", "Fusion", "-reverse", "--demo"});
+    EXPECT_TRUE(qt.demo);
+    EXPECT_TRUE(qt.error.isEmpty()) << qt.error.toStdString();
+    for (const char* bad : {"--bogus", "--data-dir", "--data-dir=", "--demo=1", "-platformx"}) {
+        EXPECT_FALSE(ProgramOptions::parse({"tq5820", bad}).error.isEmpty()) << bad;
+    }
 }
 
 TEST(ProgramOptions, RigctldTurnsTheServerOnWithAnOptionalPort) {

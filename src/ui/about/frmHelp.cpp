@@ -1,5 +1,6 @@
 #include "ui/about/frmHelp.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -34,7 +35,8 @@ QString frmHelp::creditsText() {
     return lineBreak + lines.join(lineBreak);
 }
 
-frmHelp::frmHelp(const QString& appTitle, QWidget* parent) : QWidget(parent) {
+frmHelp::frmHelp(const QString& appTitle, const QString& dataDir, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("frmHelp"));
     // Its own top-level window, so the disabled main window does not
     // disable it too.
@@ -49,6 +51,11 @@ frmHelp::frmHelp(const QString& appTitle, QWidget* parent) : QWidget(parent) {
     label1 = makeLabel("label1", this);
     Label2 = makeLabel("Label2", this);
     Label2->setWordWrap(true);
+    // Started from a desktop menu, the operator never chose a directory, so
+    // this is where to look for the settings and list files.
+    lblDataDir = makeLabel("lblDataDir", this);
+    lblDataDir->setText(QStringLiteral("Data directory: ") + QDir::toNativeSeparators(dataDir));
+    lblDataDir->setVisible(!dataDir.isEmpty());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
@@ -56,6 +63,8 @@ frmHelp::frmHelp(const QString& appTitle, QWidget* parent) : QWidget(parent) {
     layout->addWidget(label1);
     layout->addSpacing(12);
     layout->addWidget(Label2);
+    layout->addSpacing(12);
+    layout->addWidget(lblDataDir);
 
     label1->setText(creditsText());
     Label2->setText(kFixedLine);

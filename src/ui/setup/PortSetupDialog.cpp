@@ -2,11 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 
 #include "link/FileExists.h"
 #include "link/IntegerValue.h"
 #include "link/PortMap.h"
 #include "persist/PersistedFile.h"
+#include "persist/SerialPortsFile.h"
 
 namespace tq::ui {
 
@@ -108,6 +110,7 @@ PortSetupDialog::PortSetupDialog(PortSetupForm form, PortSetupTarget target,
     setWindowModality(Qt::ApplicationModal);
     buildControls();
     connectControls();
+    listDevices();
     searchPorts();
     showOpeningValues(port);
 }
@@ -132,6 +135,26 @@ void PortSetupDialog::buildControls() {
     layout->addWidget(makeLabel(QStringLiteral("Label1"), m_form.foundCaption, this), row, 0);
     m_txtFound = makeInfoBox(QStringLiteral("txtFound"), this);
     layout->addWidget(m_txtFound, row, 1, 1, 2);
+    ++row;
+
+    // The serial devices this computer has, and a way to give one the chosen
+    // number, so that nobody has to write SerialPorts.txt by hand.
+    layout->addWidget(makeLabel(QStringLiteral("lblDevice"), QStringLiteral("Serial Device"), this),
+                      row, 0);
+    m_cmbDevice = new QComboBox(this);
+    m_cmbDevice->setObjectName(QStringLiteral("cmbDevice"));
+    m_cmbDevice->setPlaceholderText(QStringLiteral("No serial devices found"));
+    layout->addWidget(m_cmbDevice, row, 1, 1, 2);
+    ++row;
+    m_cmdAttachDevice =
+        makeButton(QStringLiteral("cmdAttachDevice"), QStringLiteral("Use for This Port"), this);
+    m_cmdRefreshDevices =
+        makeButton(QStringLiteral("cmdRefreshDevices"), QStringLiteral("Refresh"), this);
+    auto* deviceButtons = new QHBoxLayout;
+    deviceButtons->addWidget(m_cmdAttachDevice);
+    deviceButtons->addWidget(m_cmdRefreshDevices);
+    deviceButtons->addStretch();
+    layout->addLayout(deviceButtons, row, 1, 1, 2);
     ++row;
 
     if (!m_form.portRangeNote.isEmpty()) {
@@ -205,18 +228,39 @@ void PortSetupDialog::connectControls() {
     connect(m_cmdCancel, &QPushButton::clicked, this, &PortSetupDialog::cancel);
     connect(m_cmdLoad, &QPushButton::clicked, this, &PortSetupDialog::load);
     connect(m_cmdSave, &QPushButton::clicked, this, &PortSetupDialog::save);
+    connect(m_cmdAttachDevice, &QPushButton::clicked, this, &PortSetupDialog::attachDevice);
+    connect(m_cmdRefreshDevices, &QPushButton::clicked, this, &PortSetupDialog::refresh);
+}
+
+link::PortDevices PortSetupDialog::portDevices() const {
+    // A fresh map on every call, so an edit of SerialPorts.txt shows at once.
+    return {link::PortMap(), m_devices};
+}
+
+void PortSetupDialog::listDevices() {
+    m_devices =
+        m_probes.devices != nullptr ? m_probes.devices->devices() : QList<link::SerialDevice>();
+    m_cmbDevice->clear();
+    for (const link::SerialDevice& device : m_devices) {
+        m_cmbDevice->addItem(device.label(), device.path());
+        m_cmbDevice->setItemData(m_cmbDevice->count() - 1, device.path(), Qt::ToolTipRole);
+    }
+    m_cmdAttachDevice->setEnabled(!m_devices.isEmpty());
 }
 
 void PortSetupDialog::searchPorts() {
     m_cmbSelectPort->clear();
+    m_found.clear();
+    const link::PortDevices portDevices = this->portDevices();
     QString found;
     QStringList devices;
     for (int n = kFirstPort; n <= kLastPort; ++n) {
         if (!m_probes.portExists(n)) {
             continue;
         }
+        m_found.insert(n);
         const QString number = QString::number(n);
-        const QString device = m_probes.deviceName(n);
+        const QString device = portDevices.describe(n);
         m_cmbSelectPort->addItem(number);
         m_cmbSelectPort->setItemData(m_cmbSelectPort->count() - 1, device, Qt::ToolTipRole);
         found += number + QStringLiteral(", ");
@@ -233,13 +277,10 @@ void PortSetupDialog::searchPorts() {
 void PortSetupDialog::showOpeningValues(const link::SerialPort& port) {
     if (port.isOpen()) {
         // This program holds the port, so the search could not open it.
-        const int number = port.portNumber();
         const bool byPath = m_form.acceptsDevicePath && !port.devicePath().isEmpty();
-        m_cmbSelectPort->addItem(byPath ? port.devicePath() : QString::number(number));
-        const int index = m_cmbSelectPort->count() - 1;
-        m_cmbSelectPort->setItemData(
-            index, byPath ? port.devicePath() : m_probes.deviceName(number), Qt::ToolTipRole);
-        m_cmbSelectPort->setCurrentIndex(index);
+        m_heldPort = byPath ? port.devicePath() : QString::number(port.portNumber());
+        showHeldPort();
+        m_cmbSelectPort->setCurrentIndex(m_cmbSelectPort->count() - 1);
     } else if (!m_form.showsClosedPort) {
         return;
     }
@@ -260,10 +301,106 @@ void PortSetupDialog::showOpeningValues(const link::SerialPort& port) {
     }
 }
 
-void PortSetupDialog::showPortDevice(const QString& portText) {
+void PortSetupDialog::showHeldPort() {
+    if (m_heldPort.isEmpty()) {
+        return;
+    }
+    m_cmbSelectPort->addItem(m_heldPort);
+    const int number = chosenPortNumber(m_heldPort);
+    m_cmbSelectPort->setItemData(m_cmbSelectPort->count() - 1,
+                                 number != 0 ? portDevices().describe(number) : m_heldPort,
+                                 Qt::ToolTipRole);
+}
+
+int PortSetupDialog::chosenPortNumber(const QString& portText) {
     const int number = link::integerValue(portText);
-    const bool searched = number >= kFirstPort && number <= kLastPort;
-    m_lblPortDevice->setText(searched ? m_probes.deviceName(number) : QString());
+    return number >= kFirstPort && number <= kLastPort ? number : 0;
+}
+
+void PortSetupDialog::showPortDevice(const QString& portText) {
+    const int number = chosenPortNumber(portText);
+    if (number == 0) {
+        m_lblPortDevice->clear();
+        return;
+    }
+    const link::PortDevices portDevices = this->portDevices();
+    QString text = portDevices.describe(number);
+    // A device that is there but was not found free: say why it does not
+    // open, as the serial layer puts it. The port this program holds is
+    // neither probed nor disturbed.
+    const bool held = number == chosenPortNumber(m_heldPort);
+    if (!held && !m_found.contains(number) && !portDevices.isMissing(number) &&
+        m_probes.openFailure) {
+        if (const auto failure = m_probes.openFailure(number)) {
+            text += QStringLiteral("\nDid not open: ") + failure->description();
+        }
+    }
+    m_lblPortDevice->setText(text);
+    if (const auto device = portDevices.deviceOf(number)) {
+        m_cmbDevice->setCurrentIndex(m_cmbDevice->findData(device->path()));
+    }
+}
+
+int PortSetupDialog::firstUnusedPortNumber() const {
+    const QMap<int, QString> mapped = link::PortMap().mappedEntries();
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        if (!mapped.contains(n) && !m_found.contains(n) && n != chosenPortNumber(m_heldPort)) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+void PortSetupDialog::attachDevice() {
+    const QString path = m_cmbDevice->currentData().toString();
+    if (path.isEmpty()) {
+        return;
+    }
+#ifdef Q_OS_WIN
+    // A COM port's number is in its name: choosing the device chooses the
+    // number, and there is no map to write.
+    const QString portName = m_devices.value(m_cmbDevice->currentIndex()).portName;
+    m_cmbSelectPort->setEditText(QString::number(link::integerValue(portName.mid(3))));
+#else
+    // Without a number chosen, the device gets the first number that names
+    // no device yet, rather than taking over a port that is in use.
+    int number = chosenPortNumber(m_cmbSelectPort->currentText());
+    if (number == 0) {
+        number = firstUnusedPortNumber();
+    }
+    if (number == 0) {
+        m_lblPortDevice->setText(QStringLiteral("Choose a port number from %1 to %2 first.")
+                                     .arg(kFirstPort)
+                                     .arg(kLastPort));
+        return;
+    }
+    const QString fileName = QString::fromLatin1(link::PortMap::kFileName);
+    if (const auto failure = persist::attachSerialPort(number, path)) {
+        m_indicators.showErrorInfo(failure->report(fileName));
+        return;
+    }
+    refresh();
+    const int index = m_cmbSelectPort->findText(QString::number(number), Qt::MatchExactly);
+    if (index >= 0) {
+        m_cmbSelectPort->setCurrentIndex(index);
+    } else {
+        m_cmbSelectPort->setEditText(QString::number(number));
+    }
+#endif
+}
+
+void PortSetupDialog::refresh() {
+    const QString chosen = m_cmbSelectPort->currentText();
+    listDevices();
+    searchPorts();
+    showHeldPort();
+    {
+        // Shown once below, not once more by the text's change: showing may
+        // try to open the port.
+        const QSignalBlocker quiet(m_cmbSelectPort);
+        m_cmbSelectPort->setEditText(chosen);
+    }
+    showPortDevice(chosen);
 }
 
 void PortSetupDialog::selectHandshake(int index) {

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 
 #include "link/LinkIndicators.h"
+#include "link/PortDevices.h"
 #include "link/SerialPort.h"
 #include "persist/PortSetupFile.h"
 #include "protocol/ProgramFlags.h"
@@ -24,7 +26,12 @@ namespace tq::ui {
 /// settings file and hands it to the running program.
 ///
 /// The dialog opens on the ports found free among numbers 1 to 16, plus the
-/// port itself when it is open, and on the port's present settings. The
+/// port itself when it is open, and on the port's present settings. Beside
+/// the chosen number it shows the device that number names (or that it is
+/// missing, or why it does not open), and it lists the serial devices this
+/// computer has: "Use for This Port" names the listed device for the chosen
+/// number in SerialPorts.txt, so the settings files keep their bare numbers.
+/// The
 /// controls are taken as they stand when Save or Apply runs, text typed into
 /// the combo boxes included. Save writes the file only; Apply writes the
 /// target variables, raises the form's request for the main loop and closes.
@@ -54,9 +61,22 @@ signals:
 private:
     void buildControls();
     void connectControls();
+    void listDevices();
     void searchPorts();
     void showOpeningValues(const link::SerialPort& port);
+    /// Adds the port this program holds open to the list, as the search
+    /// cannot find it.
+    void showHeldPort();
     void showPortDevice(const QString& portText);
+    void attachDevice();
+    /// Lists the devices and searches the ports again, keeping the choice.
+    void refresh();
+    /// The number a port text chooses within the searched range; 0 if none.
+    static int chosenPortNumber(const QString& portText);
+    /// The lowest searched number that neither names a device in
+    /// SerialPorts.txt nor was found; 0 when all do.
+    int firstUnusedPortNumber() const;
+    link::PortDevices portDevices() const;
     void selectHandshake(int index);
     void load();
     void save();
@@ -71,10 +91,19 @@ private:
     protocol::ProgramFlags& m_flags;
     link::LinkIndicators& m_indicators;
     int m_handshakeIndex = 0;
+    /// The serial devices listed when the dialog opened or was refreshed.
+    QList<link::SerialDevice> m_devices;
+    /// The numbers the last search found free.
+    QSet<int> m_found;
+    /// The port's item while this program holds it open; empty otherwise.
+    QString m_heldPort;
 
     QComboBox* m_cmbSelectPort = nullptr;
     QLabel* m_lblPortDevice = nullptr;
     QLineEdit* m_txtFound = nullptr;
+    QComboBox* m_cmbDevice = nullptr;
+    QPushButton* m_cmdAttachDevice = nullptr;
+    QPushButton* m_cmdRefreshDevices = nullptr;
     QComboBox* m_cmbSelectBaudRate = nullptr;
     CodeOptionGroup* m_fraHandShake = nullptr;
     QComboBox* m_cmbBits = nullptr;

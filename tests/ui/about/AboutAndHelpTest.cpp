@@ -22,6 +22,13 @@ TEST(About, ShowsTheTitleCreditsAndFixedLine) {
     EXPECT_TRUE(credits.startsWith(QStringLiteral("\r\nTQ-5820 Control\r\n")));
     EXPECT_EQ(credits.count(u'\n'), credits.count(QStringLiteral("\r\n")));
     EXPECT_FALSE(about.Label2->text().isEmpty());
+    EXPECT_TRUE(about.lblDataDir->isHidden()) << "no directory given";
+    const frmHelp withFiles(QStringLiteral("TQ-5820"),
+                            QStringLiteral("/home/op/.local/share/tq5820"));
+    EXPECT_EQ(withFiles.lblDataDir->text(),
+              QStringLiteral("Data directory: ") +
+                  QDir::toNativeSeparators(QStringLiteral("/home/op/.local/share/tq5820")));
+    EXPECT_FALSE(withFiles.lblDataDir->isHidden());
     about.show();
     QTest::keyClick(&about, Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible()) << "Escape closes the window that has no button";

@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -16,6 +19,7 @@
 #include "persist/DataDirectoryTest.h"
 #include "persist/PortSetupFile.h"
 #include "persist/ReadOnlyDirectory.h"
+#include "support/FakeSerialDeviceList.h"
 #include "support/ScriptedPort.h"
 #include "support/TestClock.h"
 #include "support/WidgetApplication.h"
@@ -23,6 +27,15 @@
 
 namespace tq::ui {
 namespace {
+
+// Adapters as Qt describes them; their paths exist on no machine.
+const link::SerialDevice kFtdi{
+    QStringLiteral("ttyUSB0"), QStringLiteral("/dev/tq5820-test-usb0"),
+    QStringLiteral("/dev/serial/by-id/tq5820-test-FTDI_FT232R_A600-if00-port0"),
+    QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI")};
+const link::SerialDevice kCp2102{QStringLiteral("ttyUSB1"), QStringLiteral("/dev/tq5820-test-usb1"),
+                                 QString(), QStringLiteral("CP2102 USB to UART Bridge Controller"),
+                                 QStringLiteral("Silicon Labs")};
 
 class PortSetupDialogTest : public test::DataDirectoryTest {
 protected:
@@ -38,7 +51,14 @@ protected:
                                    ++m_probed;
                                    return m_present.contains(n);
                                },
-                               [](int n) { return QStringLiteral("/dev/tty%1").arg(n); }};
+                               [this](int n) -> std::optional<link::PortFailure> {
+                                   if (!m_refusals.contains(n)) {
+                                       return std::nullopt;
+                                   }
+                                   return link::PortFailure(
+                                       link::PortFailure::kHardwareNotAvailable, m_refusals[n]);
+                               },
+                               &m_devices};
         const bool cat = form.formName == u"frmCATSetup";
         const PortSetupTarget target =
             cat ? PortSetupTarget::catPort(m_cat.CatPortNumber, m_cat.CatPortSettings,
@@ -114,7 +134,12 @@ protected:
                m_setup.RadioPortHandshake + QLatin1String(m_setup.ExtPttEnabled ? "|ptt" : "|");
     }
 
+    QString portDeviceText() const { return control<QLabel>("lblPortDevice")->text(); }
+
     QSet<int> m_present;
+    /// Why a port that is there does not open, by number.
+    QMap<int, QString> m_refusals;
+    test::FakeSerialDeviceList m_devices;
     int m_probed = 0;
     tq::test::TestClock m_clock;
     test::ScriptedPort m_port{m_clock};
@@ -142,6 +167,8 @@ TEST_F(PortSetupDialogTest, ControlsCarryTheirNamesCaptionsAndItems) {
     }
     EXPECT_EQ(captions.join(u','),
               QStringLiteral("lblPort=Select Port,lblPortDevice=,Label1=Available Ports,"
+                             "lblDevice=Serial Device,cmdAttachDevice=Use for This Port,"
+                             "cmdRefreshDevices=Refresh,"
                              "lable2=Only Ports 1 through 16 are useable.,"
                              "lblBaudRate=Select Baud Rate,fraHandShake=Handshake Mode,"
                              "optHandShake_0=NONE,optHandShake_1=XON,optHandShake_2=RTS,"
@@ -158,6 +185,10 @@ TEST_F(PortSetupDialogTest, ControlsCarryTheirNamesCaptionsAndItems) {
 TEST_F(PortSetupDialogTest, SearchListsFreePortsAndAddsTheOpenOne) {
     // Only COM1 and COM3 exist, and this program holds COM3.
     m_present = {1};
+    m_devices.plugIn(kFtdi);
+    m_devices.plugIn(kCp2102);
+    writeFile(QStringLiteral("SerialPorts.txt"),
+              "1 /dev/tq5820-test-usb1\n3 " + kFtdi.stablePath.toUtf8() + '\n');
     openPort(3, QStringLiteral("2400,O,7,1"), link::Handshaking::RtsCts);
     m_setup.ExtPttEnabled = true;
     open();
@@ -166,9 +197,11 @@ TEST_F(PortSetupDialogTest, SearchListsFreePortsAndAddsTheOpenOne) {
     EXPECT_EQ(control<QLineEdit>("txtFound")->text(), QStringLiteral("1, "));
     // The device behind each number, beside the bare numbers.
     const QComboBox* ports = control<QComboBox>("cmbSelectPort");
-    EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty1"));
-    EXPECT_EQ(ports->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("/dev/tty3"));
-    EXPECT_EQ(control<QLabel>("lblPortDevice")->text(), QStringLiteral("/dev/tty3"));
+    EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(),
+              QStringLiteral("ttyUSB1: CP2102 USB to UART Bridge Controller (Silicon Labs)"));
+    EXPECT_EQ(ports->itemData(1, Qt::ToolTipRole).toString(),
+              QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)"));
+    EXPECT_EQ(portDeviceText(), QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)"));
     EXPECT_EQ(shown(), QStringLiteral("3|2400|optHandShake_2|ptt"));
 }
 
@@ -393,14 +426,63 @@ TEST_F(PortSetupDialogTest, CatPortTakesATypedDevicePathWholeWhereDevicesHaveNoN
 #endif
 
 #ifndef Q_OS_WIN
-using PortSetupProbesTest = test::DataDirectoryTest;
+// SerialPorts.txt maps numbers to devices where devices have no numbers.
+TEST_F(PortSetupDialogTest, AListedDeviceIsNamedForTheChosenNumberInSerialPortsTxt) {
+    m_devices.plugIn(kFtdi);
+    m_devices.plugIn(kCp2102);
+    writeFile(QStringLiteral("SerialPorts.txt"), "# bench\n5 /dev/tq5820-test-other\n3 /dev/old\n");
+    m_present = {1};
+    open();
+    EXPECT_EQ(items("cmbDevice"),
+              QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)|"
+                             "ttyUSB1: CP2102 USB to UART Bridge Controller (Silicon Labs)"));
+    type("cmbSelectPort", QStringLiteral("3"));
+    EXPECT_EQ(portDeviceText(), QStringLiteral("/dev/old: missing"));
+    control<QComboBox>("cmbDevice")->setCurrentIndex(0);
+    click("cmdAttachDevice");
+    // The stable name, in place of the old line; the rest of the file kept.
+    EXPECT_EQ(fileBytes(QStringLiteral("SerialPorts.txt")),
+              "# bench\r\n5 /dev/tq5820-test-other\r\n3 " + kFtdi.stablePath.toUtf8() + "\r\n");
+    EXPECT_EQ(portDeviceText(), QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)"));
+    click("cmdSavePortSettings");
+    EXPECT_TRUE(fileBytes(tq::persist::kPortSetupFileName).startsWith("3\r\n"));
 
-TEST_F(PortSetupProbesTest, DeviceNamesFollowTheCurrentSerialPortsFile) {
-    const PortSetupProbes probes = PortSetupProbes::onThisMachine([](int) { return false; });
-    EXPECT_EQ(probes.deviceName(3), QStringLiteral("/dev/ttyS2"));
-    writeFile(QStringLiteral("SerialPorts.txt"), "# radio\n3 /dev/ttyUSB0\n");
-    EXPECT_EQ(probes.deviceName(3), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(probes.deviceName(2), QStringLiteral("/dev/ttyS1"));
+    // With no number chosen, the CAT dialog gives the device the first number
+    // that neither names a device nor was found (1 was), and the settings
+    // file keeps that bare number.
+    open(PortSetupForm::catPort());
+    control<QComboBox>("cmbDevice")->setCurrentIndex(1);
+    click("cmdAttachDevice");
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("2"));
+    EXPECT_TRUE(
+        fileBytes(QStringLiteral("SerialPorts.txt")).endsWith("\r\n2 /dev/tq5820-test-usb1\r\n"));
+    click("cmdSavePortSettings");
+    EXPECT_TRUE(fileBytes(tq::persist::kCatSetupFileName).startsWith("2\r\n"));
+}
+
+TEST_F(PortSetupDialogTest, ANumberWhoseDeviceIsGoneOrDoesNotOpenSaysSo) {
+    const QString held = QDir(directory()).filePath(QStringLiteral("tty-held-elsewhere"));
+    writeFile(held, {});
+    writeFile(QStringLiteral("SerialPorts.txt"),
+              "3 /dev/tq5820-test-usb1\n4 " + held.toUtf8() + '\n');
+    m_refusals[4] = QStringLiteral("Permission denied");
+    m_devices.plugIn(kCp2102);
+    open();
+    type("cmbSelectPort", QStringLiteral("3"));
+    EXPECT_EQ(portDeviceText(),
+              QStringLiteral("ttyUSB1: CP2102 USB to UART Bridge Controller (Silicon Labs)"));
+
+    // Pulled out while the dialog is open.
+    m_devices.pullOut(QStringLiteral("ttyUSB1"));
+    click("cmdRefreshDevices");
+    EXPECT_EQ(text("cmbSelectPort"), QStringLiteral("3"));
+    EXPECT_EQ(portDeviceText(), QStringLiteral("/dev/tq5820-test-usb1: missing"));
+    EXPECT_EQ(items("cmbDevice"), QString());
+    EXPECT_FALSE(control<QPushButton>("cmdAttachDevice")->isEnabled());
+
+    // There, but not free: the serial layer's reason, as it gives it.
+    type("cmbSelectPort", QStringLiteral("4"));
+    EXPECT_EQ(portDeviceText(), held + QStringLiteral("\nDid not open: Permission denied"));
 }
 #endif
 
