@@ -1,27 +1,26 @@
 #include "app/CatWindowPanel.h"
 
-#include "panel/PanelCaptions.h"
+#include <QMetaObject>
 
 namespace tq::app {
 
+void CatWindowPanel::onModelThread(std::function<void(panel::PanelModel&)> show) {
+    // At once on the model's own thread, queued to it from any other.
+    QMetaObject::invokeMethod(
+        &m_model, [model = &m_model, show = std::move(show)] { show(*model); },
+        Qt::AutoConnection);
+}
+
 void CatWindowPanel::showCatInput(const QString& text) {
-    m_model.catInput.set(text);
+    onModelThread([text](panel::PanelModel& model) { model.catInput.set(text); });
 }
 
 void CatWindowPanel::showCatOutput(const QString& text) {
-    m_model.catOutput.set(text);
-}
-
-QString CatWindowPanel::catOutput() const {
-    return m_model.catOutput();
+    onModelThread([text](panel::PanelModel& model) { model.catOutput.set(text); });
 }
 
 void CatWindowPanel::setComStat(const QString& caption) {
-    m_model.comStatus.set(caption);
-}
-
-QString CatWindowPanel::digitalMode() const {
-    return panel::caption(m_model.digitalMode());
+    onModelThread([caption](panel::PanelModel& model) { model.comStatus.set(caption); });
 }
 
 }  // namespace tq::app

@@ -131,7 +131,9 @@ void FormLoad::readCatSetup() {
     const auto typedPath = link::PortMap::typedDevicePath(setup.CatPortNumber);
     if (typedPath ? QFileInfo::exists(*typedPath)
                   : m_program.portExists(link::integerValue(setup.CatPortNumber))) {
-        m_program.catBridge->ConfigureCatPort();
+        if (const auto failure = m_program.stationSoftware->configureCat(setup)) {
+            throw *failure;
+        }
     } else {
         model.catInput.set(QStringLiteral("No CAT Port"));
         model.catOutput.set(QStringLiteral("No CAT Port"));
@@ -495,7 +497,11 @@ void FormLoad::buildRequestTable() {
     m_table.addPortChangedExit();
     row(PanelRequest::vscBFO, [&] { receiver.bfoSend(); });
     row(PanelRequest::vscRFG, [&] { receiver.rfGainSend(); });
-    m_table.addCatRow([this] { m_program.catBridge->HandleCatCommands(); });
+    // Station software's sets come here, between the radio exchanges of the
+    // panel's own requests, in the order they were accepted.
+    StationService& station = *m_program.stationService;
+    m_table.addRow([&station] { return station.setsWaiting(); },
+                   [&station] { station.carryOutSets(); });
     row(PanelRequest::cmbDig, [&] { receiver.digitalModeCmd(); });
     row(PanelRequest::cmdSwap, [&] { vfo.swapCmd(); });
     row(PanelRequest::cmdA2B, [&] { vfo.a2bCmd(); });

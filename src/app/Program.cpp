@@ -27,7 +27,8 @@
 namespace tq::app {
 
 Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::SerialPort& catPort_,
-                 PortProbe portExists_, ui::Prompts& prompts_, EndProgram endProgram_)
+                 link::Clock& stationClock, PortProbe portExists_, ui::Prompts& prompts_,
+                 EndProgram endProgram_)
     : clock(clock_),
       radioPort(radioPort_),
       catPort(catPort_),
@@ -40,20 +41,15 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     window = std::make_unique<ui::frmTQ5820>(panel->model(), *panel);
     radioPortControl =
         std::make_unique<link::RadioPort>(radioPort, clock, panel->display(), portSetup, linkFlags);
-    catPanel = std::make_unique<CatWindowPanel>(panel->model());
-    catBridge = std::make_unique<cat::CatBridge>(catPort, clock, *catPanel, state, commands(),
-                                                 flags, catSetup);
     // A click that arrives while an operation pauses must not start a second
     // exchange in the middle of the first.
     panel->setServedOperationCheck([this] { return operationRunning; });
     panel->setBeep(&QApplication::beep);
-    rigAccess = std::make_unique<PanelRigAccess>(*this);
-    rigctlServer = std::make_unique<rigctl::RigctlServer>(*rigAccess, clock);
-    catRig = std::make_unique<PanelCatRig>(*this);
-    catBridge->attachRig(*catRig);
+    stationService = std::make_unique<StationService>(*this, gateway);
+    catPanel = std::make_unique<CatWindowPanel>(panel->model());
+    stationSoftware = std::make_unique<StationSoftware>(catPort, stationClock, gateway, *catPanel);
 
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
-    catPort.setEventHandler([this](int) { catBridge->MSComm2_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
     // Menu entries act at once, in the click handler.
     static constexpr std::array<std::pair<ui::MenuEntry, void (Program::*)()>, 10> kMenuEntries{{
@@ -79,7 +75,6 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
 
 Program::~Program() {
     radioPort.setEventHandler({});
-    catPort.setEventHandler({});
 }
 
 void Program::Form_QueryUnload() {
@@ -87,7 +82,9 @@ void Program::Form_QueryUnload() {
         return;  // a second close while the first one pauses
     }
     m_ended = true;
-    rigctlServer->stop();
+    // Station software lets go of the transmitter before the window state
+    // is saved and the radio is left.
+    stationSoftware->shutDown();
 
     const panel::PanelModel& shown = model();
     persist::PersistedState remembered;
@@ -114,7 +111,6 @@ void Program::Form_QueryUnload() {
         }
         radioPort.close();
     }
-    catPort.close();
     endProgram(exitStatus);
 }
 
@@ -167,12 +163,10 @@ void Program::openCatSetup() {
     if (!flags.CatPortChanged) {
         return;
     }
-    try {
-        catBridge->ConfigureCatPort();
-    } catch (const link::PortFailure& failure) {
-        // Runs from a menu, outside the main loop's own failure handling:
-        // the failure is shown and the program goes on without CAT.
-        link::reportFailure(panel->display(), QStringLiteral("ConfigureCatPort"), failure);
+    // The program goes on without CAT when the port does not open; a device
+    // that is not there yet is waited for.
+    if (const auto failure = stationSoftware->configureCat(catSetup)) {
+        link::reportFailure(panel->display(), QStringLiteral("ConfigureCatPort"), *failure);
     }
     flags.CatPortChanged = false;
 }
@@ -200,6 +194,7 @@ void Program::startStationLinks() {
 }
 
 QString Program::applyStationLinks() {
+    stationSoftware->setExtendedCat(stationLinks.extendedCat);
     stationLinksStatus = serveStationLinks();
     return stationLinksStatus;
 }
@@ -208,22 +203,22 @@ QString Program::serveStationLinks() {
     const QString where =
         QStringLiteral("%1:%2").arg(stationLinks.networkAddress).arg(stationLinks.networkPort);
     if (!stationLinks.networkEnabled) {
-        rigctlServer->stop();
+        stationSoftware->stopNetwork();
         return QStringLiteral("Network rig control is off.");
     }
     const auto address = rigctl::RigctlServer::listenAddress(stationLinks.networkAddress);
     QString failure;
     if (!address) {
         failure = QStringLiteral("\"%1\" is not an IP address").arg(stationLinks.networkAddress);
-    } else if (rigctlServer->isListening() && rigctlServer->serverAddress() == *address &&
-               rigctlServer->serverPort() == stationLinks.networkPort) {
+    } else if (stationSoftware->isListeningOn(
+                   *address, static_cast<quint16>(stationLinks.networkPort))) {
         return QStringLiteral("Network rig control listening on ") + where;  // clients stay
-    } else if (const auto error =
-                   rigctlServer->listen(*address, static_cast<quint16>(stationLinks.networkPort))) {
+    } else if (const auto error = stationSoftware->listen(
+                   *address, static_cast<quint16>(stationLinks.networkPort))) {
         failure = *error;
     }
     if (!failure.isEmpty()) {
-        rigctlServer->stop();
+        stationSoftware->stopNetwork();
         const QString text =
             QStringLiteral("Network rig control cannot listen on %1: %2").arg(where, failure);
         panel->display().ShowErrorInfo(text);

@@ -5,10 +5,9 @@
 #include <memory>
 
 #include "app/CatWindowPanel.h"
-#include "app/PanelCatRig.h"
-#include "app/PanelRigAccess.h"
 #include "app/ShutdownSave.h"
-#include "cat/CatBridge.h"
+#include "app/StationService.h"
+#include "app/StationSoftware.h"
 #include "cat/CatPortSetup.h"
 #include "link/Clock.h"
 #include "link/RadioLinkFlags.h"
@@ -23,7 +22,6 @@
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
 #include "protocol/RadioState.h"
-#include "rigctl/RigctlServer.h"
 #include "ui/main/MenuEntry.h"
 #include "ui/main/frmTQ5820.h"
 #include "ui/setup/Prompts.h"
@@ -36,8 +34,9 @@ namespace tq::app {
 
 /// The program's long-lived objects, made once by main() and handed to the
 /// start-up, the main loop, the set-ups and the close handler: the radio
-/// port and its settings, the CAT port and its bridge, the radio state and link, the main window
-/// with its operations, and the operator's saved audio settings.
+/// port and its settings, the panel with the radio state and link, the main
+/// window, the routes of station software, and the operator's saved audio
+/// settings.
 class Program {
 public:
     /// What ends the process once the close handler has done its work, with
@@ -46,8 +45,11 @@ public:
     /// Whether a serial port number is present on this machine.
     using PortProbe = std::function<bool(int)>;
 
+    /// The CAT port and the station clock serve station software, which
+    /// may run on a thread of its own (StationSoftware::startThread).
     Program(link::Clock& clock, link::SerialPort& radioPort, link::SerialPort& catPort,
-            PortProbe portExists, ui::Prompts& prompts, EndProgram endProgram);
+            link::Clock& stationClock, PortProbe portExists, ui::Prompts& prompts,
+            EndProgram endProgram);
     ~Program();
 
     link::Clock& clock;
@@ -82,8 +84,12 @@ public:
     /// The window the operator sees: a view of the panel.
     std::unique_ptr<ui::frmTQ5820> window;
     std::unique_ptr<link::RadioPort> radioPortControl;
+    /// Where station software meets the panel, the main loop's side of it,
+    /// and the CAT and network routes themselves.
+    panel::StationGateway gateway;
+    std::unique_ptr<StationService> stationService;
     std::unique_ptr<CatWindowPanel> catPanel;
-    std::unique_ptr<cat::CatBridge> catBridge;
+    std::unique_ptr<StationSoftware> stationSoftware;
 
     panel::PanelModel& model() { return panel->model(); }
     protocol::RadioLink& radioLink() { return panel->link(); }
@@ -94,10 +100,6 @@ public:
     /// --rigctld: network rig control on for this run, on this port (0: the
     /// file's port), whatever persist::StationLinks.txt says.
     std::optional<int> rigctldThisRun;
-    std::unique_ptr<PanelRigAccess> rigAccess;
-    std::unique_ptr<rigctl::RigctlServer> rigctlServer;
-    /// The extended CAT commands' way to the panel; it keys through rigAccess.
-    std::unique_ptr<PanelCatRig> catRig;
 
     /// Tells whoever started the program, in a line on its output, that the
     /// link is up and the main loop running; empty: nobody is told.

@@ -6,23 +6,19 @@ RequestTable::RequestTable(panel::PanelRequests& requests, protocol::ProgramFlag
     : m_requests(requests), m_flags(flags) {}
 
 void RequestTable::addPanelRow(panel::PanelRequest request, Operation operation) {
-    m_rows.push_back({Kind::Panel, request, std::move(operation)});
+    m_rows.push_back({Kind::Panel, request, {}, std::move(operation)});
 }
 
-void RequestTable::addCatRow(Operation operation) {
-    m_rows.push_back({Kind::Cat, {}, std::move(operation)});
-}
-
-void RequestTable::addRigctlRow(Operation operation) {
-    m_rows.push_back({Kind::Rigctl, {}, std::move(operation)});
+void RequestTable::addRow(Raised raised, Operation operation) {
+    m_rows.push_back({Kind::Other, {}, std::move(raised), std::move(operation)});
 }
 
 void RequestTable::addPortChangedExit() {
-    m_rows.push_back({Kind::PortChangedExit, {}, {}});
+    m_rows.push_back({Kind::PortChangedExit, {}, {}, {}});
 }
 
 void RequestTable::addPanelResetExit() {
-    m_rows.push_back({Kind::PanelResetExit, {}, {}});
+    m_rows.push_back({Kind::PanelResetExit, {}, {}, {}});
 }
 
 std::optional<Stage> RequestTable::serve() {
@@ -33,13 +29,8 @@ std::optional<Stage> RequestTable::serve() {
                     row.operation();
                 }
                 break;
-            case Kind::Cat:
-                if (m_flags.CatCommandPending) {
-                    row.operation();
-                }
-                break;
-            case Kind::Rigctl:
-                if (m_flags.RigctlCommandPending) {
+            case Kind::Other:
+                if (row.raised()) {
                     row.operation();
                 }
                 break;
@@ -60,8 +51,15 @@ std::optional<Stage> RequestTable::serve() {
 }
 
 bool RequestTable::anyRaised() const {
-    return m_requests.any() || m_flags.CatCommandPending || m_flags.RigctlCommandPending ||
-           m_flags.RadioPortChanged || m_flags.PanelResetRequest;
+    if (m_requests.any() || m_flags.RadioPortChanged || m_flags.PanelResetRequest) {
+        return true;
+    }
+    for (const Row& row : m_rows) {
+        if (row.kind == Kind::Other && row.raised()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace tq::app

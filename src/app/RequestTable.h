@@ -16,12 +16,13 @@ namespace tq::app {
 class RequestTable {
 public:
     using Operation = std::function<void()>;
+    using Raised = std::function<bool()>;
 
     RequestTable(panel::PanelRequests& requests, protocol::ProgramFlags& flags);
 
     void addPanelRow(panel::PanelRequest request, Operation operation);
-    void addCatRow(Operation operation);
-    void addRigctlRow(Operation operation);
+    /// A row whose request is raised elsewhere (station software's sets).
+    void addRow(Raised raised, Operation operation);
     void addPortChangedExit();
     void addPanelResetExit();
 
@@ -33,10 +34,11 @@ public:
     bool anyRaised() const;
 
 private:
-    enum class Kind { Panel, Cat, Rigctl, PortChangedExit, PanelResetExit };
+    enum class Kind { Panel, Other, PortChangedExit, PanelResetExit };
     struct Row {
         Kind kind;
         panel::PanelRequest request;
+        Raised raised;
         Operation operation;
     };
 

@@ -115,15 +115,15 @@ bool holdSingleInstance(tq::app::SingleInstance& instance, tq::ui::Prompts& prom
     return false;
 }
 
-ProgramPorts serialDevicePorts(tq::link::Clock& clock) {
+ProgramPorts serialDevicePorts(tq::link::Clock& clock, tq::link::Clock& stationClock) {
     ProgramPorts ports;
     ports.radio = std::make_unique<tq::link::QtSerialPort>(clock);
-    ports.cat = std::make_unique<tq::link::QtSerialPort>(clock);
+    ports.cat = std::make_unique<tq::link::QtSerialPort>(stationClock);
     ports.exists = [](int number) { return tq::link::PortExists(number); };
     return ports;
 }
 
-ProgramPorts demoPorts(tq::link::Clock& clock) {
+ProgramPorts demoPorts(tq::link::Clock& clock, tq::link::Clock& stationClock) {
     ProgramPorts ports;
     ports.demoPortMapDir = std::make_unique<QTemporaryDir>();
     ports.radio = std::make_unique<tq::sim::SimulatedPort>(clock);
@@ -137,7 +137,7 @@ ProgramPorts demoPorts(tq::link::Clock& clock) {
                           .toLocal8Bit());
     }
     const tq::link::PortMap catMap(ports.demoPortMapDir->path());
-    ports.cat = std::make_unique<tq::link::QtSerialPort>(clock, catMap);
+    ports.cat = std::make_unique<tq::link::QtSerialPort>(stationClock, catMap);
     ports.exists = [catMap](int number) {
         return number == tq::app::kDemoRadioPort ||
                (number == tq::app::kDemoCatPort && tq::link::PortExists(number, catMap));
@@ -202,10 +202,14 @@ int main(int argc, char** argv) {
     }
 
     tq::link::SystemClock clock;
-    ProgramPorts ports = options.demo ? demoPorts(clock) : serialDevicePorts(clock);
+    // Station software runs on a thread of its own, with a clock of its own.
+    tq::link::SystemClock stationClock;
+    ProgramPorts ports = options.demo ? demoPorts(clock, stationClock)
+                                      : serialDevicePorts(clock, stationClock);
     const tq::link::QtSerialDeviceList serialDevices;
-    Program program(clock, *ports.radio, *ports.cat, ports.exists, prompts,
+    Program program(clock, *ports.radio, *ports.cat, stationClock, ports.exists, prompts,
                     processEnd(instance, ports));
+    program.stationSoftware->startThread();
     program.serialDevices = &serialDevices;
     program.rigctldThisRun = options.rigctldPort;
     program.announce = printLine;

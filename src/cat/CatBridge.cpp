@@ -5,62 +5,16 @@
 
 #include "cat/CatCommandTable.h"
 #include "cat/CatPanel.h"
-#include "cat/CatRig.h"
 #include "link/IntegerValue.h"
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
-#include "protocol/ProgramFlags.h"
-#include "protocol/RadioCommands.h"
-#include "protocol/RadioState.h"
+#include "panel/StationGateway.h"
 
 namespace tq::cat {
 
-CatBridge::CatBridge(link::SerialPort& port, link::Clock& clock, CatPanel& panel,
-                     const protocol::RadioState& state, protocol::RadioCommands& commands,
-                     protocol::ProgramFlags& flags, const CatPortSetup& setup)
-    : m_port(port),
-      m_clock(clock),
-      m_panel(panel),
-      m_state(state),
-      m_commands(commands),
-      m_flags(flags),
-      m_setup(setup) {}
-
-void CatBridge::MSComm2_OnComm() {
-    // Line changes, rings and breaks mean nothing on this port.
-    const int code = m_port.lastEvent();
-    if (code == link::CommEvent::kReceiveThreshold) {
-        receiveBatch();
-    } else if (link::CommEvent::isError(code)) {
-        showComError();
-    }
-}
-
-void CatBridge::receiveBatch() {
-    if (m_receiving) {
-        return;
-    }
-    m_receiving = true;
-    try {
-        link::Pause(m_clock, kReceivePause);
-        // Events are queued, so the port may have been closed meanwhile.
-        if (m_port.isOpen()) {
-            CatRxBuffer = m_port.readAll();
-            m_port.discardInput();
-            m_panel.showCatInput(CatRxBuffer);
-            m_flags.CatCommandPending = true;
-        }
-    } catch (const link::PortFailure&) {
-        showComError();
-    }
-    m_receiving = false;
-}
-
-void CatBridge::showComError() {
-    m_panel.setComStat(QStringLiteral("Com2 Error"));
-}
+using panel::SetVerdict;
 
 namespace {
 
@@ -73,90 +27,120 @@ bool isPrintableText(const QString& batch) {
     return true;
 }
 
+CatSnapshot snapshotOf(const panel::StationView& view) {
+    const QString freqReply = view.frequency.isEmpty() ? QString() : u'F' + view.frequency;
+    return CatSnapshot{freqReply, view.mode, view.digitalMode, view.keyed, view.vfoB};
+}
+
 }  // namespace
 
-void CatBridge::HandleCatCommands() {
-    const QString batch = CatRxBuffer;
-    m_flags.CatCommandPending = false;
-    const bool extended = m_rig != nullptr && m_rig->extendedCat();
+CatBridge::CatBridge(link::SerialPort& port, link::Clock& clock, CatPanel& panel,
+                     panel::StationGateway& gateway)
+    : m_port(port), m_clock(clock), m_panel(panel), m_gateway(gateway) {}
+
+QString CatBridge::lostCaption(const QString& device) {
+    return QStringLiteral("Waiting for ") + device;
+}
+
+void CatBridge::MSComm2_OnComm() {
+    // Line changes, rings and breaks mean nothing on this port.
+    const int code = m_port.lastEvent();
+    if (code == link::CommEvent::kReceiveThreshold) {
+        receiveBatch();
+    } else if (code == link::CommEvent::kDeviceLost) {
+        const QString caption = lostCaption(m_port.deviceName());
+        m_panel.showCatInput(caption);
+        m_panel.showCatOutput(caption);
+    } else if (link::CommEvent::isError(code)) {
+        showComError();
+    }
+}
+
+void CatBridge::receiveBatch() {
+    if (m_receiving) {
+        return;
+    }
+    m_receiving = true;
+    QString batch;
+    try {
+        link::Pause(m_clock, kReceivePause);
+        // Events are queued, so the port may have been closed meanwhile.
+        if (m_port.isOpen()) {
+            batch = m_port.readAll();
+            m_port.discardInput();
+        }
+    } catch (const link::PortFailure&) {
+        showComError();
+    }
+    m_receiving = false;
+    if (!batch.isEmpty()) {
+        CatRxBuffer = batch;
+        m_panel.showCatInput(batch);
+        HandleCatCommands(batch);
+    }
+}
+
+void CatBridge::showComError() {
+    m_panel.setComStat(QStringLiteral("Com2 Error"));
+}
+
+void CatBridge::HandleCatCommands(const QString& batch) {
     m_batchIsText = isPrintableText(batch);
-    using Action = void (CatBridge::*)(const CatCommand&);
-    static constexpr std::array<std::pair<CatAction, Action>, 14> kActions{{
-        {CatAction::ReadFrequency, &CatBridge::answer},
-        {CatAction::SetFrequency, &CatBridge::setFrequency},
-        {CatAction::ReadMode, &CatBridge::answer},
-        {CatAction::SetMode, &CatBridge::setMode},
-        {CatAction::ReadId, &CatBridge::answer},
-        {CatAction::ReadInfo, &CatBridge::answer},
-        {CatAction::ReadAutoInfo, &CatBridge::answer},
-        {CatAction::ReadPower, &CatBridge::answer},
-        {CatAction::ReadVfoB, &CatBridge::answer},
-        {CatAction::SetVfoB, &CatBridge::setVfoB},
-        {CatAction::Transmit, &CatBridge::transmit},
-        {CatAction::Receive, &CatBridge::receive},
-        {CatAction::Accept, &CatBridge::accept},
-        {CatAction::Refuse, &CatBridge::answer},
-    }};
-    for (const CatCommand& command : CatCommandTable::parseBatch(batch, extended)) {
-        for (const auto& [action, run] : kActions) {
-            if (action == command.action) {
-                (this->*run)(command);
-                break;
-            }
+    for (const CatCommand& command : CatCommandTable::parseBatch(batch, m_extended)) {
+        if (CatCommandTable::isSet(command.action)) {
+            hand(command);
+        } else {
+            // Taken when answered, so a read after a set in the same batch
+            // reports what the set asked for.
+            answer(command, m_gateway.view());
         }
     }
 }
 
-void CatBridge::answer(const CatCommand& command) {
-    // Built when answered, so a read after a set in the same batch reports
-    // what the set left the radio on.
-    CatSnapshot snapshot{m_state.FreqReply, m_state.ModeReply, m_panel.digitalMode(),
-                         m_state.RadioKeyed, QString()};
-    if (m_rig != nullptr) {
-        snapshot.vfoB = m_rig->vfoB();
-    }
-    if (const std::optional<QString> reply = CatCommandTable::reply(command.action, snapshot)) {
-        m_panel.showCatOutput(*reply);
-        send(m_panel.catOutput());
+void CatBridge::answer(const CatCommand& command, const panel::StationView& view) {
+    if (const std::optional<QString> reply =
+            CatCommandTable::reply(command.action, snapshotOf(view))) {
+        send(*reply);
     }
 }
 
-void CatBridge::setFrequency(const CatCommand& command) {
-    m_commands.SendFrequency(command.argument);
-}
-
-void CatBridge::setMode(const CatCommand& command) {
-    m_commands.SelectMode(command.argument);
-}
-
-// The extended commands exist only with a rig attached, so these handlers
-// run only then.
-
-void CatBridge::setVfoB(const CatCommand& command) {
-    if (!m_rig->setVfoB(command.argument)) {
+void CatBridge::hand(const CatCommand& command) {
+    SetVerdict verdict = SetVerdict::Accepted;
+    switch (command.action) {
+        case CatAction::SetFrequency:
+            verdict = m_gateway.setFrequency(command.argument);
+            break;
+        case CatAction::SetMode:
+            verdict = m_gateway.setMode(command.argument);
+            break;
+        // The extended commands exist only while they are switched on.
+        case CatAction::SetVfoB:
+            verdict = m_gateway.setVfoB(command.argument);
+            break;
+        case CatAction::Transmit:
+            verdict = m_batchIsText ? m_gateway.setTransmit(true) : SetVerdict::Refused;
+            break;
+        case CatAction::Receive:
+            verdict = m_gateway.setTransmit(false);
+            break;
+        default:
+            return;
+    }
+    // The plain commands never answer a set; the extended ones say "?;" to
+    // one they refuse, except while the radio is away.
+    const bool plain =
+        command.action == CatAction::SetFrequency || command.action == CatAction::SetMode;
+    if (verdict == SetVerdict::Refused && !plain) {
         refuse();
     }
 }
-
-void CatBridge::transmit(const CatCommand&) {
-    if (!m_batchIsText || !m_rig->setTransmit(true)) {
-        refuse();
-    }
-}
-
-void CatBridge::receive(const CatCommand&) {
-    if (!m_rig->setTransmit(false)) {
-        refuse();
-    }
-}
-
-void CatBridge::accept(const CatCommand&) {}
 
 void CatBridge::refuse() {
-    answer(CatCommand{CatAction::Refuse, {}});
+    answer(CatCommand{CatAction::Refuse, {}}, panel::StationView{});
 }
 
 void CatBridge::send(const QString& reply) {
+    m_panel.showCatOutput(reply);
     try {
         if (!m_port.isOpen()) {
             return;
@@ -174,7 +158,12 @@ void CatBridge::send(const QString& reply) {
     }
 }
 
-void CatBridge::ConfigureCatPort() {
+void CatBridge::ConfigureCatPort(const CatPortSetup& setup) {
+    m_setup = setup;
+    ReopenCatPort();
+}
+
+void CatBridge::ReopenCatPort() {
     const link::Handshaking handshaking = link::handshakingFromName(m_setup.CatPortHandshake);
     m_port.close();
     // Where devices have no numbers the operator may type the device's path
@@ -204,7 +193,6 @@ void CatBridge::ConfigureCatPort() {
     if (m_port.isOpen()) {
         m_port.discardInput();
     }
-    m_flags.CatPortChanged = false;
 }
 
 }  // namespace tq::cat

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 
 #include "cat/CatCommand.h"
 #include "cat/CatPortSetup.h"
@@ -10,25 +11,24 @@ class Clock;
 class SerialPort;
 }  // namespace tq::link
 
-namespace tq::protocol {
-struct ProgramFlags;
-struct RadioState;
-class RadioCommands;
-}  // namespace tq::protocol
+namespace tq::panel {
+class StationGateway;
+struct StationView;
+}  // namespace tq::panel
 
 namespace tq::cat {
 
 class CatPanel;
-class CatRig;
 
-/// Bridges station software on the CAT port to the radio: stores each batch
-/// the port delivers for the main loop, answers frequency and mode reads from
-/// the radio state, and turns frequency and mode sets into radio commands.
+/// Bridges station software on the CAT port to the radio: each batch the
+/// port delivers is answered as soon as its receive pause ends, reads from
+/// the radio as last reported (and sets accepted but not yet carried out),
+/// sets handed to the station gateway, which checks them and queues them for
+/// the main loop. Nothing here ever waits for the radio.
 ///
-/// Receiving only stores the batch and raises CatCommandPending; the commands
-/// run when the main loop serves that request, so a CAT request never breaks
-/// into an exchange with the radio. A batch that arrives while an earlier one
-/// waits replaces it.
+/// While the radio port is lost, reads are still answered from what the
+/// radio last reported; sets are dropped unanswered, as a radio that is
+/// switched off would not take them.
 class CatBridge {
 public:
     /// Time the rest of a command gets to arrive after the first characters.
@@ -40,50 +40,47 @@ public:
     static constexpr int kTransmitBufferSize = 256;
 
     CatBridge(link::SerialPort& port, link::Clock& clock, CatPanel& panel,
-              const protocol::RadioState& state, protocol::RadioCommands& commands,
-              protocol::ProgramFlags& flags, const CatPortSetup& setup);
+              panel::StationGateway& gateway);
 
-    /// MSComm2_OnComm: handles the port's last event. Runs nested in whatever
-    /// wait handles events, so it never talks to the radio.
+    /// MSComm2_OnComm: handles the port's last event. A batch that arrived
+    /// is read after the receive pause and answered at once.
     void MSComm2_OnComm();
 
-    /// Answers and carries out the commands of the stored batch, in order;
-    /// called by the main loop while CatCommandPending is set.
-    void HandleCatCommands();
+    /// Answers and hands on the commands of one batch, in order.
+    void HandleCatCommands(const QString& batch);
 
-    /// Closes the CAT port if open and opens it with the saved settings. A
+    /// Closes the CAT port if open and opens it with the given settings. A
     /// port that is missing, busy or given malformed settings throws
     /// PortFailure to the caller.
-    void ConfigureCatPort();
+    void ConfigureCatPort(const CatPortSetup& setup);
+    /// Opens the port again with the settings of the last configuration
+    /// (its device came back).
+    void ReopenCatPort();
 
-    /// Gives the extended commands their switch, VFO B and the transmit
-    /// latch. Without it only the plain commands are answered.
-    void attachRig(CatRig& rig) { m_rig = &rig; }
+    /// The extended commands (Hamlib's TS-2000 driver) on or off; read at
+    /// every batch, so a change applies to the next one.
+    void setExtended(bool extended) { m_extended = extended; }
 
     /// The last batch read from the port.
     QString CatRxBuffer;
 
+    /// The port's device went away: shown until it is back.
+    static QString lostCaption(const QString& device);
+
 private:
     void receiveBatch();
     void showComError();
-    void answer(const CatCommand& command);
-    void setFrequency(const CatCommand& command);
-    void setMode(const CatCommand& command);
-    void setVfoB(const CatCommand& command);
-    void transmit(const CatCommand& command);
-    void receive(const CatCommand& command);
-    void accept(const CatCommand& command);
+    void answer(const CatCommand& command, const panel::StationView& view);
+    void hand(const CatCommand& command);
     void refuse();
     void send(const QString& reply);
 
     link::SerialPort& m_port;
     link::Clock& m_clock;
     CatPanel& m_panel;
-    const protocol::RadioState& m_state;
-    protocol::RadioCommands& m_commands;
-    protocol::ProgramFlags& m_flags;
-    const CatPortSetup& m_setup;
-    CatRig* m_rig = nullptr;
+    panel::StationGateway& m_gateway;
+    CatPortSetup m_setup;
+    std::atomic<bool> m_extended = false;
     /// The batch being handled holds only printable text: line noise that
     /// happens to contain "TX;" must not key the transmitter.
     bool m_batchIsText = false;

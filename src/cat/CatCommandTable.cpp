@@ -1,6 +1,7 @@
 #include "cat/CatCommandTable.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -276,6 +277,13 @@ std::vector<CatCommand> CatCommandTable::parseBatch(const QString& batch, bool e
         pos = end + 1;
     }
     return commands;
+}
+
+bool CatCommandTable::isSet(CatAction action) {
+    static constexpr std::array<CatAction, 5> kSets{CatAction::SetFrequency, CatAction::SetMode,
+                                                    CatAction::SetVfoB, CatAction::Transmit,
+                                                    CatAction::Receive};
+    return std::find(kSets.begin(), kSets.end(), action) != kSets.end();
 }
 
 std::optional<QString> CatCommandTable::reply(CatAction action, const CatSnapshot& snapshot) {

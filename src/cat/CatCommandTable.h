@@ -40,6 +40,10 @@ public:
     /// The extended reads answer "?;" instead of nothing, and a refused
     /// command always "?;".
     static std::optional<QString> reply(CatAction action, const CatSnapshot& snapshot);
+
+    /// Whether the command asks for a change (answered by what becomes of
+    /// it, if at all) rather than for an answer.
+    static bool isSet(CatAction action);
 };
 
 }  // namespace tq::cat

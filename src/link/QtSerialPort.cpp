@@ -157,6 +157,11 @@ QtSerialPort::~QtSerialPort() {
     m_serial->close();
 }
 
+void QtSerialPort::moveToThread(QThread* thread) {
+    m_serial->moveToThread(thread);
+    m_lineCheck->moveToThread(thread);
+}
+
 bool QtSerialPort::isOpen() const {
     return m_serial->isOpen();
 }

@@ -46,6 +46,7 @@ public:
     QtSerialPort& operator=(const QtSerialPort&) = delete;
 
     bool isOpen() const override;
+    void moveToThread(QThread* thread) override;
 
     /// The device as named in the port map or typed, links not followed.
     QString deviceName() const override;

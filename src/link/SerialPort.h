@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QThread>
 #include <functional>
 
 #include "link/PortSettings.h"
@@ -95,6 +96,12 @@ public:
     void open();
     void close();
     virtual bool isOpen() const = 0;
+
+    /// Moves whatever delivers the port's events onto another thread; from
+    /// then on the port is used from that thread only. Ports without a
+    /// thread of their own (the simulator's, tests' fakes) have nothing to
+    /// move.
+    virtual void moveToThread(QThread* thread) { Q_UNUSED(thread); }
 
     int bytesToRead();
     void discardInput();

@@ -47,7 +47,8 @@ Control controlOf(Stepper stepper) {
 Panel::Panel(link::SerialPort& radioPort, link::Clock& clock, protocol::RadioState& state,
              protocol::ProgramFlags& flags, link::RadioLinkFlags& linkFlags,
              const QString& digitalSource, const QString& digitalVox)
-    : m_display(m_model, state, flags),
+    : m_flags(flags),
+      m_display(m_model, state, flags),
       m_link(radioPort, clock, m_display, state),
       m_commands(m_link) {
     m_display.attachLink(m_link, m_commands);
@@ -61,7 +62,7 @@ Panel::Panel(link::SerialPort& radioPort, link::Clock& clock, protocol::RadioSta
 Panel::~Panel() = default;
 
 PanelContext Panel::context() {
-    return PanelContext{m_model, m_display, m_requests, m_link, m_commands};
+    return PanelContext{m_model, m_display, m_requests, m_link, m_commands, m_flags};
 }
 
 void Panel::bfoChanged() {

@@ -95,6 +95,7 @@ private:
     template <typename T>
     void choose(Value<T>& box, T value, PanelRequest request);
 
+    protocol::ProgramFlags& m_flags;
     PanelModel m_model;
     PanelRequests m_requests;
     StatusDisplay m_display;

@@ -84,12 +84,19 @@ bool TransmitControls::tuning() const {
     return m_panel.model.tuning();
 }
 
-bool TransmitControls::vfoBInBand() const {
-    try {
-        return m_panel.display.InAmateurBand(u'F' + m_panel.model.vfoB());
-    } catch (const DisplayFailure&) {
-        return false;  // a read-out that is no number is no frequency to transmit on
-    }
+TransmitConditions TransmitControls::conditions() const {
+    const PanelModel& model = m_panel.model;
+    TransmitConditions conditions;
+    conditions.remoteControl = model.controlMode() == ControlMode::Remote;
+    conditions.radioReachable = m_link.port().isOpen() && !m_linkFlags->PortLost;
+    conditions.scanning = m_panel.flags.ScanActive;
+    // Tune or an amplifier tune hold the sync character at "K"; push-to-talk
+    // and the latch do too, and are the asker itself.
+    conditions.otherHolder = tuning() || model.ampTuneActive();
+    conditions.frequency =
+        splitOn() ? model.vfoB() : frequencyDigitsOf(m_state.FreqReply).value_or(QString());
+    conditions.outOfBandAllowed = m_panel.flags.OutOfBandAllowed;
+    return conditions;
 }
 
 bool TransmitControls::externalPressed() const {
@@ -118,9 +125,10 @@ void TransmitControls::cmdPTT_MouseDown(int button, int /*shift*/, int /*x*/, in
     const auto done = qScopeGuard([this] { m_pttRunning = false; });
     bool swapped = false;
     try {
-        bool transmit = true;
-        if (splitOn()) {
-            transmit = m_vfos != nullptr && vfoBInBand();
+        // Under split the radio transmits on VFO B, which the check takes.
+        bool transmit = mayTransmit(conditions());
+        if (transmit && splitOn()) {
+            transmit = m_vfos != nullptr;
             if (transmit) {
                 m_vfos->swapVfos();
                 swapped = true;
@@ -183,11 +191,11 @@ void TransmitControls::xmitOn() {
         return;  // tune holds the transmitter; its own button ends it
     }
     m_xmitSwapped = false;
+    if (!mayTransmit(conditions()) || (splitOn() && m_vfos == nullptr)) {
+        m_link.SyncChar = kUnkey;
+        return;
+    }
     if (splitOn()) {
-        if (m_vfos == nullptr || !vfoBInBand()) {
-            m_link.SyncChar = kUnkey;
-            return;
-        }
         m_vfos->swapVfos();
         m_xmitSwapped = true;
     }

@@ -5,6 +5,7 @@
 
 #include "link/RadioLinkFlags.h"
 #include "panel/PanelContext.h"
+#include "panel/TransmitPermission.h"
 
 namespace tq::panel {
 
@@ -50,6 +51,10 @@ public:
     void xmitCmd();
     void tuneCmd();
 
+    /// What the one transmit check needs, as the panel stands now: the
+    /// frequency transmitted on is the radio's (VFO B's under split).
+    TransmitConditions conditions() const;
+
     /// Push-to-talk, the latch or tune is exchanging with the radio.
     bool exchangeRunning() const { return m_pttRunning || m_operationRunning; }
 
@@ -70,7 +75,6 @@ public:
 private:
     bool splitOn() const;
     bool tuning() const;
-    bool vfoBInBand() const;
     bool externalPressed() const;
     bool pttPressRefused() const;
     void holdTransmitter(bool external);

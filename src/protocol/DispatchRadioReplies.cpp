@@ -53,6 +53,10 @@ bool isValidFrequencyLine(const QString& line) {
     return pattern.match(line).hasMatch();
 }
 
+bool isValidModeLine(const QString& line) {
+    return line.size() == 2 && line[1] >= u'1' && line[1] <= u'4';
+}
+
 int meterReading(const QString& line) {
     bool ok = false;
     const int value = line.mid(1, 2).trimmed().toInt(&ok);
@@ -75,6 +79,10 @@ void dispatchLine(const QString& line, RadioState& state, Indicators& indicators
             return;
         case u'F':
             state.FreqReplyValid = isValidFrequencyLine(line);
+            state.StatusRequestDue = state.StatusRequestDue || !state.FreqReplyValid;
+            break;
+        case u'M':
+            state.StatusRequestDue = state.StatusRequestDue || !isValidModeLine(line);
             break;
         default:
             break;

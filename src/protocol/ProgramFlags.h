@@ -12,11 +12,6 @@ struct ProgramFlags {
     bool CatPortChanged = false;
     /// The audio setup dialog applied: re-run the remote panel set-up.
     bool PanelResetRequest = false;
-    /// A CAT command has arrived and waits for the main loop.
-    bool CatCommandPending = false;
-    /// A network rig control line (or a dropped client's transmitter
-    /// release) waits for the main loop.
-    bool RigctlCommandPending = false;
     /// A scan window is open.
     bool ScanActive = false;
     /// Marker file Permissions.txt present: transmitting outside the amateur

@@ -94,6 +94,9 @@ void RadioLink::AwaitRadioReply() {
             m_state.DotSeen = false;
             DispatchRadioReplies(RxBuffer, m_state, m_indicators);
             m_state.StatusComplete = m_state.HashSeen && m_state.DotSeen;
+            if (repliesDispatched) {
+                repliesDispatched();
+            }
         }
     } else {
         m_indicators.setComStat(QStringLiteral("No Com"));
@@ -106,6 +109,9 @@ void RadioLink::DrainRadioInput() {
     m_port.discardInput();
     if (!text.isEmpty()) {
         DispatchRadioReplies(text, m_state, m_indicators);
+        if (repliesDispatched) {
+            repliesDispatched();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "link/Clock.h"
@@ -53,6 +54,10 @@ public:
     link::Clock& clock() { return m_clock; }
     Indicators& indicators() { return m_indicators; }
     RadioState& state() { return m_state; }
+
+    /// Called after each batch of replies was filed in the radio state, so
+    /// whoever shows the state elsewhere can follow at once.
+    std::function<void()> repliesDispatched;
 
     // Link state, read by the panel and the keep-alive.
     QString RxBuffer;

@@ -52,6 +52,10 @@ struct RadioState {
     QString ChanDataReply = fitField({}, kChanDataWidth);
     bool ChanDataReplyNew = false;
 
+    /// A frequency or mode line came garbled: the radio is asked for its
+    /// status again at the next keep-alive.
+    bool StatusRequestDue = false;
+
     bool SyncReplied = false;
     bool RadioKeyed = false;
     bool BangSeen = false;

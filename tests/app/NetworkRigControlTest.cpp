@@ -41,7 +41,7 @@ protected:
         }));
         client.connectToHost(QHostAddress::LocalHost, port);
         ASSERT_TRUE(client.waitForConnected(5000));
-        h.runUntil([&] { return h.program->rigctlServer->clientCount() == 1; }, 1.0);
+        h.runUntil([&] { return h.program->stationSoftware->server().clientCount() == 1; }, 1.0);
     }
 
     // Sends lines and lets the program run until they are answered.
@@ -69,6 +69,9 @@ protected:
 
 TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
     EXPECT_EQ(ask("F 7074000\nM LSB 2400\n"), "RPRT 0\nRPRT 0\n");
+    EXPECT_EQ(ask("+f\n"), "get_freq:\nFrequency: 7074000\nRPRT 0\n")
+        << "an accepted set reads as its new value at once";
+    h.runFor(2.0);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Mode), 2);
     EXPECT_EQ(ask("T 1\n"), "RPRT 0\n");
@@ -99,8 +102,7 @@ TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
     h.program->model().vfoB.set(QStringLiteral("0600000"));
     EXPECT_EQ(ask("T 1\n"), "RPRT -9\n");
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
-    tq::test::control<QLabel>(window(), QStringLiteral("lblSplit"))
-        ->setText(QStringLiteral("Split Off"));
+    h.program->model().split.set(tq::panel::Split::Off);
     // While tune holds the transmitter.
     h.program->panel->requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(2.0);
@@ -129,7 +131,7 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
                   QStringLiteral("Network rig control listening on 127.0.0.1:%1").arg(port));
         portText->setText(QStringLiteral("70000"));
         apply->click();
-        badPortRefused = h.program->rigctlServer->serverPort() == port;
+        badPortRefused = h.program->stationSoftware->server().serverPort() == port;
         portText->setText(QString::number(newPort));
         dialog->findChild<QCheckBox*>(QStringLiteral("chkExtendedCat"))->setChecked(true);
         apply->click();
@@ -138,7 +140,7 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
     });
     tq::test::control<QAction>(window(), QStringLiteral("mnuLinkSetup"))->trigger();
     EXPECT_TRUE(badPortRefused);
-    EXPECT_EQ(h.program->rigctlServer->serverPort(), newPort);
+    EXPECT_EQ(h.program->stationSoftware->server().serverPort(), newPort);
     EXPECT_TRUE(h.program->stationLinks.extendedCat);
     EXPECT_TRUE(h.readFile(QStringLiteral("StationLinks.txt"))
                     .startsWith(QStringLiteral("1\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(newPort)));

@@ -31,7 +31,7 @@ QString ProgramHarness::readFile(const QString& name) const {
 bool ProgramHarness::runUntil(const std::function<bool()>& condition, double seconds) {
     if (!program) {
         program = std::make_unique<app::Program>(
-            clock, port, catPort,
+            clock, port, catPort, clock,
             [](int number) { return number == kRadioPortNumber || number == kCatPortNumber; },
             prompts,
             [this](int status) {

@@ -22,14 +22,11 @@ struct Table : ::testing::Test {
         row(tq::panel::PanelRequest::cmd75M, "75");
         table.addPortChangedExit();
         row(tq::panel::PanelRequest::vscRFG, "rfg");
-        table.addCatRow([this] {
-            served << QStringLiteral("cat");
-            flags.CatCommandPending = false;
-        });
-        table.addRigctlRow([this] {
-            served << QStringLiteral("rigctl");
-            flags.RigctlCommandPending = false;
-        });
+        table.addRow([this] { return stationSets; },
+                     [this] {
+                         served << QStringLiteral("station");
+                         stationSets = false;
+                     });
         table.addPanelResetExit();
         row(tq::panel::PanelRequest::cmdVM, "vm");
     }
@@ -38,17 +35,17 @@ struct Table : ::testing::Test {
     tq::protocol::ProgramFlags flags;
     RequestTable table{requests, flags};
     QStringList served;
+    bool stationSets = false;
 };
 
 TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
     requests.raise(tq::panel::PanelRequest::cmdVM);
-    flags.RigctlCommandPending = true;
     requests.raise(tq::panel::PanelRequest::cmd75M);
-    flags.CatCommandPending = true;
+    stationSets = true;
     requests.raise(tq::panel::PanelRequest::cmd160M);
     EXPECT_TRUE(table.anyRaised());
     EXPECT_FALSE(table.serve().has_value());
-    EXPECT_EQ(served, QStringList({"160", "75", "cat", "rigctl", "vm"}));
+    EXPECT_EQ(served, QStringList({"160", "75", "station", "vm"}));
     EXPECT_FALSE(table.anyRaised());
 }
 

@@ -1,17 +1,19 @@
-// The CAT bridge between station software and the radio, both scripted ports
-// in virtual time.
+// The CAT bridge between station software and the station gateway: a
+// scripted port in virtual time, the gateway as the main loop left it.
 #include <gtest/gtest.h>
 
 #include "cat/CatBridge.h"
 #include "cat/CatPanel.h"
-#include "cat/CatRig.h"
 #include "link/PortFailure.h"
 #include "link/QStringPrinter.h"
-#include "protocol/LinkFixture.h"
-#include "protocol/ProgramFlags.h"
+#include "panel/StationGateway.h"
+#include "support/ScriptedPort.h"
+#include "support/TestClock.h"
 
 namespace tq::cat {
 namespace {
+
+using panel::StationSet;
 
 /// The CAT port as station software's end of the line: what it sends
 /// arrives at once and the port reports it as the device would.
@@ -26,35 +28,32 @@ class RecordingPanel : public CatPanel {
 public:
     void showCatInput(const QString& text) override { input = text; }
     void showCatOutput(const QString& text) override { output = text; }
-    QString catOutput() const override { return output; }
     void setComStat(const QString& caption) override { comStat = caption; }
-    QString digitalMode() const override { return digital; }
 
     QString input;
     QString output;
     QString comStat;
-    QString digital = QStringLiteral("OFF");
 };
 
-class CatBridgeTest : public test::LinkFixture {
+class CatBridgeTest : public ::testing::Test {
 protected:
     CatBridgeTest() {
-        state.FreqReply = QStringLiteral("F1420000");
-        state.ModeReply = QStringLiteral("M2");
-        state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
+        radio.frequency = QStringLiteral("1420000");
+        radio.mode = QStringLiteral("M2");
+        radio.digitalMode = QStringLiteral("OFF");
+        radio.vfoB = QStringLiteral("0707400");
+        radio.transmit.remoteControl = true;
+        radio.transmit.radioReachable = true;
+        gateway.publish(radio);
         setup.CatPortNumber = QStringLiteral("4");
         setup.CatPortSettings = QStringLiteral("4800 ,N, 8, 1");
         catPort.setEventHandler([this](int) { bridge.MSComm2_OnComm(); });
     }
 
-    /// Station software sends text; the port reports it as one batch.
-    void stationSends(const QString& text) {
+    /// Station software sends a batch; the replies it got back.
+    QStringList exchange(const QString& text) {
         catPort.receive(text);
         catPort.fire(link::CommEvent::kReceiveThreshold);
-    }
-
-    /// The replies station software has received since the last call.
-    QStringList replies() {
         QStringList sent;
         for (const auto& write : catPort.writes) {
             sent << write.text;
@@ -63,96 +62,78 @@ protected:
         return sent;
     }
 
+    test::TestClock clock;
     StationPort catPort{clock};
     RecordingPanel panel;
-    protocol::ProgramFlags flags;
+    panel::StationView radio;
+    panel::StationGateway gateway;
     CatPortSetup setup;
-    CatBridge bridge{catPort, clock, panel, state, commands, flags, setup};
+    CatBridge bridge{catPort, clock, panel, gateway};
 };
 
-TEST_F(CatBridgeTest, ConfigureReopensTheSavedPortWithAnEventAfterThreeCharacters) {
+TEST_F(CatBridgeTest, ConfigureOpensThePortWithAnEventAfterThreeCharactersAndNoStaleInput) {
     catPort.arriveAfter(0, QStringLiteral("stale"));
     for (const char* handshake : {"COMRTSXONXOFF", "comXonXoff"}) {
         setup.CatPortHandshake = QString::fromLatin1(handshake);
-        flags.CatPortChanged = true;
-        bridge.ConfigureCatPort();  // the second time over an open port
+        bridge.ConfigureCatPort(setup);  // the second time over an open port
         ASSERT_TRUE(catPort.isOpen());
-        EXPECT_FALSE(flags.CatPortChanged);
     }
     EXPECT_EQ(catPort.portNumber(), 4);
     EXPECT_EQ(catPort.settings(), QStringLiteral("4800 ,N, 8, 1"));
     EXPECT_EQ(catPort.handshaking(), link::Handshaking::None);
     EXPECT_EQ(catPort.bufferOptions().receiveThreshold, 3);
-    EXPECT_EQ(catPort.bufferOptions().transmitBufferSize, 256);
     EXPECT_EQ(catPort.bytesToRead(), 0) << "what waited before is no request";
-
-    // A port number that is no number fails to the caller, request kept.
-    catPort.close();
-    setup.CatPortNumber = QStringLiteral("x");
-    flags.CatPortChanged = true;
-    EXPECT_THROW(bridge.ConfigureCatPort(), link::PortFailure);
-    EXPECT_TRUE(flags.CatPortChanged);
-}
-
 #ifndef Q_OS_WIN
-TEST_F(CatBridgeTest, ATypedDevicePathOpensThatDeviceAndANumberAgainItsPort) {
     setup.CatPortNumber = QStringLiteral(" /dev/ttyUSB1 ");
-    bridge.ConfigureCatPort();
-    ASSERT_TRUE(catPort.isOpen());
+    bridge.ConfigureCatPort(setup);
     EXPECT_EQ(catPort.devicePath(), QStringLiteral("/dev/ttyUSB1"));
-    setup.CatPortNumber = QStringLiteral("7");
-    bridge.ConfigureCatPort();
-    EXPECT_EQ(catPort.devicePath(), QString());
-    EXPECT_EQ(catPort.portNumber(), 7);
-    // Neither a path nor a number: refused as before, nothing opened.
+#endif
+    // Neither a path nor a number: refused, nothing opened.
     setup.CatPortNumber = QStringLiteral("dev/ttyUSB1");
-    EXPECT_THROW(bridge.ConfigureCatPort(), link::PortFailure);
+    EXPECT_THROW(bridge.ConfigureCatPort(setup), link::PortFailure);
     EXPECT_FALSE(catPort.isOpen());
 }
-#endif
 
-TEST_F(CatBridgeTest, ReceivingWaitsForTheRestAndOnlyStoresTheLatestBatch) {
-    bridge.ConfigureCatPort();
-    catPort.receive(QStringLiteral("FA;"));
+TEST_F(CatBridgeTest, ABatchIsAnsweredAtOnceAfterItsPauseAndSetsWaitForTheMainLoop) {
+    bridge.ConfigureCatPort(setup);
+    // The rest of the batch arrives within the receive pause.
     clock.schedule(0.010, [this] { catPort.receive(QStringLiteral("MD;")); });
-    catPort.fire(link::CommEvent::kReceiveThreshold);
-    EXPECT_EQ(bridge.CatRxBuffer, QStringLiteral("FA;MD;"));
+    EXPECT_EQ(exchange(QStringLiteral("FA;")),
+              QStringList({QStringLiteral("FA00014200000;"), QStringLiteral("MD1;")}));
     EXPECT_EQ(panel.input, QStringLiteral("FA;MD;"));
-    EXPECT_TRUE(flags.CatCommandPending);
-    EXPECT_TRUE(catPort.writes.empty() && port.writes.empty()) << "answers wait for the loop";
+    EXPECT_EQ(panel.output, QStringLiteral("MD1;"));
 
-    stationSends(QStringLiteral("MD;"));
-    bridge.HandleCatCommands();
-    EXPECT_FALSE(flags.CatCommandPending);
-    EXPECT_EQ(replies(), QStringList({QStringLiteral("MD1;")}));
+    // Sets go to the gateway; a read after a set reports what was asked for,
+    // and a newer set of a setting replaces the older one still waiting.
+    EXPECT_EQ(exchange(QStringLiteral("FA00107074000;FA00007074000;FA00003573000;MD3;FA;MD;")),
+              QStringList({QStringLiteral("FA00003573000;"), QStringLiteral("MD3;")}));
+    const std::vector<StationSet> sets = gateway.takeSets();
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0].value, QStringLiteral("0357300"));
+    EXPECT_EQ(sets[1].value, QStringLiteral("M4"));
+    gateway.carriedOut();
+
+    // Nothing true to report: no reply; a digital mode answers for itself.
+    radio.frequency.clear();
+    radio.digitalMode = QStringLiteral("RTTY");
+    gateway.publish(radio);
+    EXPECT_EQ(exchange(QStringLiteral("FA;MD;")), QStringList({QStringLiteral("MD6;")}));
 }
 
-TEST_F(CatBridgeTest, CommandsRunInTurnSoAReadAfterASetReportsTheRadiosAnswer) {
-    bridge.ConfigureCatPort();
-    port.onWrite = [this](const QString& text) {
-        port.arriveAfter(0.02, text.startsWith(u'F') ? text : QStringLiteral("M1\nF0707400\n"));
-    };
-    stationSends(QStringLiteral("FA;FA00107074000;FA00007074000;FA;MD4;MD2;MD;IF;FA"));
-    bridge.HandleCatCommands();
-    EXPECT_EQ(written(),
-              QStringList({QStringLiteral("F0707400\n"), QStringLiteral("M1\nF0707400\n")}));
-    EXPECT_EQ(replies(), QStringList({QStringLiteral("FA00014200000;"),
-                                      QStringLiteral("FA00007074000;"), QStringLiteral("MD2;")}));
-    EXPECT_EQ(panel.output, QStringLiteral("MD2;"));
-
-    // Nothing true to report: no reply, and the reply box keeps the last one.
-    panel.digital = QStringLiteral("RTTY");
-    state.FreqReply = QStringLiteral("        ");
-    stationSends(QStringLiteral("FA;MD;"));
-    bridge.HandleCatCommands();
-    EXPECT_EQ(replies(), QStringList({QStringLiteral("MD6;")}));
+TEST_F(CatBridgeTest, WithTheRadioPortLostReadsAreAnsweredAndSetsDropped) {
+    bridge.ConfigureCatPort(setup);
+    bridge.setExtended(true);
+    radio.radioLost = true;
+    gateway.publish(radio);
+    EXPECT_EQ(exchange(QStringLiteral("FA00007074000;TX;FA;")),
+              QStringList({QStringLiteral("FA00014200000;")}));
+    EXPECT_FALSE(gateway.setsWaiting());
 }
 
-TEST_F(CatBridgeTest, LineErrorsOnlyShowInTheStatusLabel) {
-    bridge.ConfigureCatPort();
+TEST_F(CatBridgeTest, PortTroubleShowsInTheStatusLabelOrTheBoxes) {
+    bridge.ConfigureCatPort(setup);
     for (const auto& [code, caption] : {std::pair{link::CommEvent::kFramingError, "Com2 Error"},
                                         {link::CommEvent::kReceiveOverflow, "Com2 Error"},
-                                        {link::CommEvent::kConfigurationError, "Com2 Error"},
                                         {link::CommEvent::kBreak, ""},
                                         {link::CommEvent::kDsrChanged, ""}}) {
         SCOPED_TRACE(code);
@@ -160,101 +141,54 @@ TEST_F(CatBridgeTest, LineErrorsOnlyShowInTheStatusLabel) {
         catPort.fire(code);
         EXPECT_EQ(panel.comStat, QString::fromLatin1(caption));
     }
-    EXPECT_FALSE(flags.CatCommandPending);
-}
+    catPort.fire(link::CommEvent::kDeviceLost);
+    EXPECT_EQ(panel.input, CatBridge::lostCaption(catPort.deviceName()));
 
-TEST_F(CatBridgeTest, SoftwareThatNeverReadsItsRepliesCannotHoldTheProgramUp) {
-    bridge.ConfigureCatPort();
-    const QString flood = QStringLiteral("FA;").repeated(CatBridge::kReceiveBufferSize / 3);
-    // Replies that do not fit the transmit buffer are dropped and reported.
+    // Software that never reads its replies cannot hold the program up:
+    // what does not fit the transmit buffer is dropped and reported.
     catPort.stuckOutgoingBytes = CatBridge::kTransmitBufferSize - 10;
-    stationSends(flood);
-    bridge.HandleCatCommands();
-    EXPECT_TRUE(replies().isEmpty());
+    EXPECT_TRUE(exchange(QStringLiteral("FA;").repeated(CatBridge::kReceiveBufferSize / 3))
+                    .isEmpty());
     EXPECT_EQ(panel.comStat, QStringLiteral("Com2 Error"));
-    EXPECT_TRUE(port.writes.empty()) << "reads never reach the radio";
 }
 
-/// The panel as the extended commands reach it: a switch, VFO B, and a
-/// transmit latch that refuses while told to (outside the bands, say).
-class RecordingRig : public CatRig {
-public:
-    bool extendedCat() const override { return extended; }
-    QString vfoB() const override { return b; }
-    bool setVfoB(const QString& digits) override {
-        b = digits;
-        return true;
-    }
-    bool setTransmit(bool on) override {
-        requests << on;
-        latched = on && refuseTransmit ? latched : on;
-        return !(on && refuseTransmit);
-    }
-
-    bool extended = true;
-    QString b = QStringLiteral("1420000");
-    bool refuseTransmit = false;
-    bool latched = false;
-    QList<bool> requests;
-};
-
-class CatBridgeExtendedTest : public CatBridgeTest {
-protected:
-    CatBridgeExtendedTest() {
-        bridge.attachRig(rig);
-        bridge.ConfigureCatPort();
-    }
-
-    QStringList exchange(const QString& batch) {
-        stationSends(batch);
-        bridge.HandleCatCommands();
-        return replies();
-    }
-
-    RecordingRig rig;
-};
-
-TEST_F(CatBridgeExtendedTest, HamlibsOpeningPollIsAnsweredAndTheSwitchActsOnTheNextBatch) {
-    state.RadioKeyed = true;
+TEST_F(CatBridgeTest, ExtendedCommandsAnswerHamlibsPollAndTheSwitchActsOnTheNextBatch) {
+    bridge.ConfigureCatPort(setup);
+    bridge.setExtended(true);
+    radio.keyed = true;
+    gateway.publish(radio);
     EXPECT_EQ(
         exchange(QStringLiteral("ID;PS;IF;AI;AI0;VX0;PS1;FB;SA;")),
         QStringList({QStringLiteral("ID019;"), QStringLiteral("PS1;"),
                      QStringLiteral("IF00014200000     +00000000011") + QStringLiteral("0000000;"),
-                     QStringLiteral("AI0;"), QStringLiteral("FB00014200000;"),
+                     QStringLiteral("AI0;"), QStringLiteral("FB00007074000;"),
                      QStringLiteral("?;")}));
-    EXPECT_EQ(panel.output, QStringLiteral("?;"));
-    EXPECT_TRUE(port.writes.empty()) << "reads never reach the radio";
-
-    // Switched off (Apply in the links dialog): the very next batch gets
-    // only what the plain bridge answers, and nothing keys.
-    rig.extended = false;
+    bridge.setExtended(false);
     EXPECT_EQ(exchange(QStringLiteral("IF;ID;TX;XY;MD;")), QStringList({QStringLiteral("MD1;")}));
-    EXPECT_TRUE(rig.requests.isEmpty());
-    rig.extended = true;
-    EXPECT_EQ(exchange(QStringLiteral("ID;")), QStringList({QStringLiteral("ID019;")}));
+    EXPECT_FALSE(gateway.setsWaiting()) << "nothing keys with the extended commands off";
 }
 
-TEST_F(CatBridgeExtendedTest, TransmitGoesThroughThePanelLatchAndNoiseNeverKeys) {
-    for (const auto& [request, latched] :
-         {std::pair{"TX;", true}, {"RX;", false}, {"TX1;", true}, {"RX;", false}}) {
-        SCOPED_TRACE(request);
-        EXPECT_TRUE(exchange(QString::fromLatin1(request)).isEmpty());
-        EXPECT_EQ(rig.latched, latched);
-    }
+TEST_F(CatBridgeTest, TransmitAsksTheOneCheckAndNoiseNeverKeys) {
+    bridge.ConfigureCatPort(setup);
+    bridge.setExtended(true);
+    // 14.200 MHz lies in the 20 m band: the latch is taken for the main loop.
+    EXPECT_TRUE(exchange(QStringLiteral("TX;")).isEmpty());
+    EXPECT_TRUE(gateway.view().xmitLatched);
+    EXPECT_TRUE(exchange(QStringLiteral("RX;")).isEmpty());
+    EXPECT_FALSE(gateway.view().xmitLatched);
+    gateway.takeSets();
+    gateway.carriedOut();
 
-    // The panel refuses (outside the bands): the software is told "?;".
-    rig.refuseTransmit = true;
+    // Outside the bands the software is told "?;".
+    radio.frequency = QStringLiteral("1500000");
+    gateway.publish(radio);
     EXPECT_EQ(exchange(QStringLiteral("TX0;")), QStringList({QStringLiteral("?;")}));
-    EXPECT_FALSE(rig.latched);
-    rig.refuseTransmit = false;
-
     // A well-formed request inside line noise is not trusted.
-    rig.requests.clear();
+    radio.frequency = QStringLiteral("1420000");
+    gateway.publish(radio);
     EXPECT_EQ(exchange(QString::fromLatin1("\x13\xfe;TX;", 6)),
               QStringList({QStringLiteral("?;"), QStringLiteral("?;")}));
-    EXPECT_EQ(exchange(QStringLiteral("TX;\x7f")), QStringList({QStringLiteral("?;")}));
-    EXPECT_TRUE(rig.requests.isEmpty());
-    EXPECT_FALSE(rig.latched);
+    EXPECT_FALSE(gateway.setsWaiting());
 }
 
 }  // namespace

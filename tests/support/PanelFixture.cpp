@@ -12,6 +12,8 @@ PanelFixture::PanelFixture(const sim::RadioOptions& options)
     ensureWidgetApplication();
     panel.setBeep([this] { ++beeps; });
     port.open();
+    // As after the remote set-up: the panel may transmit in band.
+    panel.model().controlMode.set(panel::ControlMode::Remote);
     state.FirmwareType = static_cast<protocol::Firmware>(options.firmware);
     link().SendRadioCommand(QStringLiteral("?"), true, 0.6);
     link().AwaitRadioReply();
