@@ -7,8 +7,7 @@ namespace tq::app {
 void CatWindowPanel::onModelThread(std::function<void(panel::PanelModel&)> show) {
     // At once on the model's own thread, queued to it from any other.
     QMetaObject::invokeMethod(
-        &m_model, [model = &m_model, show = std::move(show)] { show(*model); },
-        Qt::AutoConnection);
+        &m_model, [model = &m_model, show = std::move(show)] { show(*model); }, Qt::AutoConnection);
 }
 
 void CatWindowPanel::showCatInput(const QString& text) {

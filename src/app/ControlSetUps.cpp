@@ -23,6 +23,19 @@ void setEnabled(panel::PanelModel& model, std::initializer_list<Control> control
 
 ControlSetUps::ControlSetUps(Program& program) : m_program(program) {}
 
+std::optional<Stage> ControlSetUps::leftForPort() {
+    // New port settings or a port that went away end a set-up waiting for
+    // the radio's status.
+    if (m_program.flags.RadioPortChanged) {
+        m_program.flags.RadioPortChanged = false;
+        return Stage::PortStep;
+    }
+    if (m_program.linkFlags.PortLost || !m_program.radioPort.isOpen()) {
+        return Stage::PortLost;
+    }
+    return std::nullopt;
+}
+
 bool ControlSetUps::stopping(const StopCheck& stop) const {
     return m_program.ended() || (stop && stop());
 }
@@ -111,6 +124,9 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     while (!state.StatusComplete) {
         if (stopping(stop))
             return Stage::RemotePanelStep;
+        if (const auto away = leftForPort()) {
+            return *away;
+        }
         statusQuery();
         radio.AwaitRadioReply();
         m_program.clock.waitForEvents(0);
@@ -181,6 +197,9 @@ Stage ControlSetUps::localSetUp(const StopCheck& stop) {
     while (!state.StatusComplete) {
         if (stopping(stop))
             return Stage::LocalSetUp;
+        if (const auto away = leftForPort()) {
+            return *away;
+        }
         statusQuery();
         panel.link().AwaitRadioReply();
         if (state.StatusComplete) {

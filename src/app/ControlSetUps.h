@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "app/Program.h"
 #include "app/Stage.h"
@@ -37,6 +38,7 @@ public:
 
 private:
     bool stopping(const StopCheck& stop) const;
+    std::optional<Stage> leftForPort();
     /// Runs step until done() or tries run out.
     static void tryUpTo(int tries, const std::function<bool()>& done,
                         const std::function<void()>& step);

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <algorithm>
+
 #include "app/AppTitle.h"
 #include "link/FailureReport.h"
 #include "link/FileExists.h"
@@ -13,6 +15,7 @@
 #include "link/Pause.h"
 #include "link/PortFailure.h"
 #include "link/PortMap.h"
+#include "panel/DisplayFailure.h"
 #include "panel/PanelCaptions.h"
 #include "persist/IniFile.h"
 #include "persist/PersistedFile.h"
@@ -48,9 +51,23 @@ Stage FormLoad::runStage(Stage stage) {
     // Every stage but the main loop itself talks to the radio from start to
     // end; the main loop marks its own served requests.
     m_program.operationRunning = stage != Stage::MainLoop;
+    try {
+        return enterStage(stage);
+    } catch (const link::PortFailure& failure) {
+        return afterFailure(stage, QStringLiteral("Main loop"), failure.number(),
+                            failure.description());
+    } catch (const panel::DisplayFailure& failure) {
+        return afterFailure(stage, QStringLiteral("Main loop"), failure.number(),
+                            failure.description());
+    }
+}
+
+Stage FormLoad::enterStage(Stage stage) {
     switch (stage) {
         case Stage::PortStep:
             return portStep();
+        case Stage::PortLost:
+            return portLostStep();
         case Stage::LinkStep:
             return linkStep();
         case Stage::RemoteSetUp:
@@ -62,23 +79,59 @@ Stage FormLoad::runStage(Stage stage) {
         case Stage::MainLoopSetUp:
             return mainLoopSetUp();
         case Stage::MainLoop:
-            // Any failure inside the loop starts it again from its set-up;
-            // the panel and the radio state survive.
-            try {
-                return mainLoopPass();
-            } catch (const link::PortFailure&) {
-                return Stage::MainLoopSetUp;
-            } catch (const std::exception&) {
-                return Stage::MainLoopSetUp;
-            }
+            return mainLoopPass();
         case Stage::Ended:
             break;
     }
     return Stage::Ended;
 }
 
+Stage FormLoad::afterFailure(Stage stage, const QString& where, int number,
+                             const QString& description) {
+    // A port that went away waits for its device; nothing else is tried
+    // until it is back.
+    if (radioPortLost()) {
+        return Stage::PortLost;
+    }
+    link::reportFailure(m_program.panel->display(), where, link::PortFailure(number, description));
+    // A failure inside the loop starts it again from its set-up, the panel
+    // and the radio state kept; a set-up cut short starts from the link.
+    return stage == Stage::MainLoop ? Stage::MainLoopSetUp : Stage::LinkStep;
+}
+
+bool FormLoad::radioPortLost() const {
+    return m_program.linkFlags.PortLost || !m_program.radioPort.isOpen();
+}
+
+double FormLoad::secondsUntilDue() {
+    const panel::PanelModel& model = m_program.model();
+    double wait = kLongestIdleWait;
+    if (model.controlMode() == ControlMode::Remote) {
+        const protocol::RadioLink& radio = m_program.radioLink();
+        double since = m_program.clock.now() - radio.SyncTime;
+        if (since < 0) {
+            since += link::Clock::kSecondsPerDay;  // past midnight
+        }
+        // The sync label blanks a second after a sync character went out,
+        // and the next one is due after two.
+        const double due = since < protocol::RadioLink::kSyncBlinkTime
+                               ? protocol::RadioLink::kSyncBlinkTime - since
+                               : protocol::RadioLink::kSyncRepeatInterval - since;
+        wait = std::min(wait, due + kDueMargin);
+        if (model.ampTuneActive()) {
+            const double left = kAmpTuneTimeout - (m_program.clock.now() - model.ampTuneStarted());
+            wait = std::min(wait, left + kDueMargin);
+        }
+        // The external PTT line is watched only while it is in use.
+        if (m_program.portSetup.ExtPttEnabled) {
+            wait = std::min(wait, kExtPttPoll);
+        }
+    }
+    return std::max(wait, kDueMargin);
+}
+
 void FormLoad::handleEvents(bool idle) {
-    m_program.clock.waitForEvents(idle ? kIdleTick : 0);
+    m_program.clock.waitForEvents(idle ? secondsUntilDue() : 0);
 }
 
 int FormLoad::bytesWaiting() {
@@ -272,6 +325,65 @@ Stage FormLoad::portStep() {
     }
 }
 
+void FormLoad::releaseTransmitter() {
+    panel::PanelModel& model = m_program.model();
+    // The radio unkeys itself once its keep-alive stops; the panel shows
+    // it so and offers nothing to key until the link is back, and the first
+    // sync character the radio then gets is "U".
+    m_program.radioLink().SyncChar = protocol::SyncCharacter::U;
+    m_program.state.RadioKeyed = false;
+    model.xmitActive.set(false);
+    model.tuning.set(false);
+    model.ampTuneActive.set(false);
+    model.transmitting.set(false);
+    model.frequencyLock.set(false);
+    for (Control control : {Control::cmdPTT, Control::cmdXmit, Control::cmdTune}) {
+        model.setEnabled(control, false);
+    }
+}
+
+Stage FormLoad::portLostStep() {
+    link::SerialPort& port = m_program.radioPort;
+    const QString device = port.deviceName();
+    if (!m_program.linkFlags.PortLost) {
+        // Found closed by a failing operation rather than by its own event.
+        m_program.linkFlags.PortLost = true;
+        m_program.model().comStatus.set(link::RadioPort::waitingCaption(device));
+        m_program.panel->display().ShowErrorInfo(link::RadioPort::portLostInfo(device));
+    }
+    releaseTransmitter();
+    m_program.stationService->publish();
+    if (m_program.announce) {
+        m_program.announce(link::RadioPort::portLostInfo(device));
+    }
+    link::DeviceWatch& watch = *m_program.radioWatch;
+    watch.watch();
+    // The watch's own timer looks for the device; the wait costs nothing.
+    while (watch.isWatching()) {
+        if (stopping()) {
+            return Stage::PortLost;
+        }
+        if (m_program.flags.RadioPortChanged) {
+            watch.stop();
+            m_program.linkFlags.PortLost = false;
+            return Stage::PortStep;  // the operator chose other settings
+        }
+        m_program.clock.waitForEvents(kPortLostWait);
+    }
+    m_program.linkFlags.PortLost = false;
+    if (m_program.announce) {
+        m_program.announce(QStringLiteral("Radio port back: ") + device);
+    }
+    m_program.model().comStatus.set(QStringLiteral("COM") + m_program.portSetup.RadioPortNumber);
+    m_program.model().info.set(QStringLiteral("Querying radio status"));
+    // The radio may have changed meanwhile: its status and control mode
+    // are asked afresh and the panel set up for them.
+    m_program.state.StatusComplete = false;
+    m_program.SyncLossRestart = false;
+    m_program.stationService->publish();
+    return Stage::LinkStep;
+}
+
 Stage FormLoad::afterStatus() {
     m_program.panel->display().ShowRemote();
     m_program.model().remoteIndicatorColour.set(panel::Colour::White);
@@ -305,6 +417,9 @@ Stage FormLoad::linkStep() {
         if (m_program.flags.RadioPortChanged) {
             m_program.flags.RadioPortChanged = false;
             return Stage::PortStep;
+        }
+        if (radioPortLost()) {
+            return Stage::PortLost;
         }
         m_setUps.statusQuery();
         if (bytesWaiting() > 0) {
@@ -429,6 +544,9 @@ Stage FormLoad::mainLoopPass() {
     // A radio that never reports its control mode: keep the window
     // responsive and the link served while waiting for it.
     handleEvents(!m_table.anyRaised() && bytesWaiting() == 0);
+    if (m_program.linkFlags.PortLost) {
+        return Stage::PortLost;
+    }
     if (m_program.linkFlags.LinkRestartRequest) {
         return Stage::LinkStep;
     }
@@ -446,6 +564,12 @@ Stage FormLoad::mainLoopPass() {
             m_program.SyncLossRestart = true;
             return Stage::LinkStep;
         }
+    }
+    // A garbled frequency or mode reply: the radio is asked for its whole
+    // status again, and the pass ends by reading it.
+    if (m_program.state.StatusRequestDue) {
+        m_program.state.StatusRequestDue = false;
+        m_setUps.statusQuery();
     }
     // A channel stepped in memory operation is sent here, between
     // exchanges, rather than from the press that may run inside one.

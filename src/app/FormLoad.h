@@ -14,10 +14,17 @@ namespace tq::app {
 /// keeps the link alive for the rest of the program's life.
 class FormLoad {
 public:
-    /// Seconds the main loop sleeps when a pass finds nothing to do, unless
-    /// an event wakes it first: short enough not to be noticed, long enough
-    /// that an idle program uses next to no processor time.
-    static constexpr double kIdleTick = 0.01;
+    /// The longest the main loop sleeps when a pass finds nothing to do and
+    /// nothing falls due (an event wakes it first).
+    static constexpr double kLongestIdleWait = 1.0;
+    /// What a wait for something due adds, so the test that it is due finds
+    /// it so.
+    static constexpr double kDueMargin = 0.001;
+    /// How often the external PTT line is looked at while it is enabled.
+    static constexpr double kExtPttPoll = 0.01;
+    /// How long the wait for a lost port's device sleeps at most between two
+    /// looks at the operator's choices.
+    static constexpr double kPortLostWait = 1.0;
     /// Seconds an amplifier tune may take before it is cancelled.
     static constexpr double kAmpTuneTimeout = 20.0;
 
@@ -44,6 +51,15 @@ public:
 private:
     bool stopping() const;
     Stage runStage(Stage stage);
+    Stage enterStage(Stage stage);
+    Stage afterFailure(Stage stage, const QString& where, int number, const QString& description);
+    bool radioPortLost() const;
+    /// Waits for the lost radio port's device, the transmitter let go of,
+    /// and starts the link afresh once it is back.
+    Stage portLostStep();
+    void releaseTransmitter();
+    /// Seconds until the next thing the main loop must do unasked.
+    double secondsUntilDue();
     /// Handles waiting events, sleeping up to the idle tick when there is
     /// nothing else to do.
     void handleEvents(bool idle);

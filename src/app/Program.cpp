@@ -49,6 +49,13 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     catPanel = std::make_unique<CatWindowPanel>(panel->model());
     stationSoftware = std::make_unique<StationSoftware>(catPort, stationClock, gateway, *catPanel);
 
+    radioWatch = std::make_unique<link::DeviceWatch>(
+        radioPort, [this] { radioPortControl->SetUpRadioPort(); });
+    QObject::connect(radioWatch.get(), &link::DeviceWatch::reopenFailed,
+                     [this](int number, const QString& description) {
+                         link::reportFailure(panel->display(), QStringLiteral("SetUpRadioPort"),
+                                             link::PortFailure(number, description));
+                     });
     radioPort.setEventHandler([this](int) { radioPortControl->MSComm1_OnComm(); });
     QObject::connect(window.get(), &ui::frmTQ5820::queryUnload, [this] { Form_QueryUnload(); });
     // Menu entries act at once, in the click handler.
@@ -95,8 +102,7 @@ void Program::Form_QueryUnload() {
     remembered.splitCaption = panel::caption(shown.split());
     remembered.stepSize = panel::caption(shown.stepSize());
     const int exitStatus = shutdownSave.run([&] { return persist::saveIniFile(remembered); },
-                                            persist::kIniFileName, window.get(),
-                                            panel->display());
+                                            persist::kIniFileName, window.get(), panel->display());
 
     if (radioPort.isOpen()) {
         try {
@@ -157,7 +163,8 @@ void Program::openCatSetup() {
             ui::PortSetupForm::catPort(),
             ui::PortSetupTarget::catPort(catSetup.CatPortNumber, catSetup.CatPortSettings,
                                          catSetup.CatPortHandshake),
-            catPort, ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags, panel->display());
+            catPort, ui::PortSetupProbes::onThisMachine(portExists, serialDevices), flags,
+            panel->display());
         ui::runModalWindow(dialog, model(), clock);
     }
     if (!flags.CatPortChanged) {
@@ -210,8 +217,8 @@ QString Program::serveStationLinks() {
     QString failure;
     if (!address) {
         failure = QStringLiteral("\"%1\" is not an IP address").arg(stationLinks.networkAddress);
-    } else if (stationSoftware->isListeningOn(
-                   *address, static_cast<quint16>(stationLinks.networkPort))) {
+    } else if (stationSoftware->isListeningOn(*address,
+                                              static_cast<quint16>(stationLinks.networkPort))) {
         return QStringLiteral("Network rig control listening on ") + where;  // clients stay
     } else if (const auto error = stationSoftware->listen(
                    *address, static_cast<quint16>(stationLinks.networkPort))) {

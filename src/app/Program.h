@@ -10,6 +10,7 @@
 #include "app/StationSoftware.h"
 #include "cat/CatPortSetup.h"
 #include "link/Clock.h"
+#include "link/DeviceWatch.h"
 #include "link/RadioLinkFlags.h"
 #include "link/RadioPort.h"
 #include "link/RadioPortSetup.h"
@@ -84,6 +85,8 @@ public:
     /// The window the operator sees: a view of the panel.
     std::unique_ptr<ui::frmTQ5820> window;
     std::unique_ptr<link::RadioPort> radioPortControl;
+    /// Watches for the radio port's device while it is lost.
+    std::unique_ptr<link::DeviceWatch> radioWatch;
     /// Where station software meets the panel, the main loop's side of it,
     /// and the CAT and network routes themselves.
     panel::StationGateway gateway;

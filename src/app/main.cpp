@@ -170,11 +170,10 @@ std::unique_ptr<QObject> closeOnTerminationSignals(Program& program) {
 #ifdef Q_OS_UNIX
     auto notifier =
         std::make_unique<tq::link::UnixSignalNotifier>(std::initializer_list<int>{SIGINT, SIGTERM});
-    QObject::connect(notifier.get(), &tq::link::UnixSignalNotifier::received,
-                     [&program](int) {
-                         program.shutdownSave.signalReceived();
-                         program.Form_QueryUnload();
-                     });
+    QObject::connect(notifier.get(), &tq::link::UnixSignalNotifier::received, [&program](int) {
+        program.shutdownSave.signalReceived();
+        program.Form_QueryUnload();
+    });
     return notifier;
 #else
     Q_UNUSED(program);
@@ -204,8 +203,8 @@ int main(int argc, char** argv) {
     tq::link::SystemClock clock;
     // Station software runs on a thread of its own, with a clock of its own.
     tq::link::SystemClock stationClock;
-    ProgramPorts ports = options.demo ? demoPorts(clock, stationClock)
-                                      : serialDevicePorts(clock, stationClock);
+    ProgramPorts ports =
+        options.demo ? demoPorts(clock, stationClock) : serialDevicePorts(clock, stationClock);
     const tq::link::QtSerialDeviceList serialDevices;
     Program program(clock, *ports.radio, *ports.cat, stationClock, ports.exists, prompts,
                     processEnd(instance, ports));

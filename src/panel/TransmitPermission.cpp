@@ -15,8 +15,7 @@ bool mayTransmit(const TransmitConditions& conditions) {
     if (conditions.frequency.size() != 7 || !numeric) {
         return false;
     }
-    return InAmateurBand(u'F' + conditions.frequency, conditions.outOfBandAllowed)
-        .value_or(false);
+    return InAmateurBand(u'F' + conditions.frequency, conditions.outOfBandAllowed).value_or(false);
 }
 
 }  // namespace tq::panel
