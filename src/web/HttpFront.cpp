@@ -2,16 +2,15 @@
 
 namespace tq::web {
 
-HttpFront::HttpFront(Handler handler, QObject* parent)
-    : QAbstractHttpServer(parent), m_handler(std::move(handler)) {}
+HttpFront::HttpFront(Handler handler, Refusal refusal, QObject* parent)
+    : QAbstractHttpServer(parent), m_handler(std::move(handler)), m_refusal(std::move(refusal)) {}
 
 bool HttpFront::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    m_handler(request, socket);
-    return true;
+    return m_handler(request, socket);
 }
 
-void HttpFront::missingHandler(const QHttpServerRequest&, QTcpSocket*) {
-    // Never reached: handleRequest answers every request.
+void HttpFront::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
+    m_refusal(request, socket);
 }
 
 }  // namespace tq::web

@@ -11,11 +11,17 @@ namespace tq::web {
 /// with its connection, so the web panel routes requests itself, writes
 /// the whole response itself (every response carries the same protective
 /// headers) and can answer later, once a slow password check is done.
+///
+/// A WebSocket handshake goes to the same function first: true lets Qt
+/// complete it (the function writes nothing then), false refuses it, and
+/// the refusal function answers the request before Qt closes the
+/// connection, so an unwanted WebSocket is never opened.
 class HttpFront final : public QAbstractHttpServer {
 public:
-    using Handler = std::function<void(const QHttpServerRequest&, QTcpSocket*)>;
+    using Handler = std::function<bool(const QHttpServerRequest&, QTcpSocket*)>;
+    using Refusal = std::function<void(const QHttpServerRequest&, QTcpSocket*)>;
 
-    explicit HttpFront(Handler handler, QObject* parent = nullptr);
+    HttpFront(Handler handler, Refusal refusal, QObject* parent = nullptr);
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -23,6 +29,7 @@ protected:
 
 private:
     Handler m_handler;
+    Refusal m_refusal;
 };
 
 }  // namespace tq::web

@@ -1,6 +1,6 @@
 #include "web/PanelDriver.h"
 
-#include <QMetaObject>
+#include <QTimer>
 #include <array>
 
 #include "panel/PanelCaptions.h"
@@ -73,7 +73,7 @@ std::optional<QString> PanelDriver::run(quint64 page, const PageCommand& command
             break;
         case Kind::Release:
             if (const std::optional<HoldTracker::Hold> hold = m_holds.end(page, command.stepper)) {
-                queueRelease(*hold);
+                letGo(*hold);
                 emit holdsChanged();
             }
             break;
@@ -122,7 +122,7 @@ void PanelDriver::choose(const PageCommand& command) {
 void PanelDriver::pageClosed(quint64 page) {
     const std::vector<HoldTracker::Hold> released = m_holds.dropPage(page);
     for (const HoldTracker::Hold& hold : released) {
-        queueRelease(hold);
+        letGo(hold);
     }
     if (!released.empty()) {
         emit holdsChanged();
@@ -132,23 +132,47 @@ void PanelDriver::pageClosed(quint64 page) {
 void PanelDriver::check() {
     const std::vector<HoldTracker::Hold> released = m_holds.lapsed();
     for (const HoldTracker::Hold& hold : released) {
-        queueRelease(hold);
+        letGo(hold);
     }
     if (!released.empty()) {
         emit holdsChanged();
     }
 }
 
-void PanelDriver::queuePress(const HoldTracker::Hold& hold) {
-    QMetaObject::invokeMethod(
-        this, [this, hold] { m_actions.press(hold.stepper, hold.index, hold.button); },
-        Qt::QueuedConnection);
+void PanelDriver::later(std::function<void()> action) {
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [timer, action = std::move(action)] {
+        timer->deleteLater();
+        action();
+    });
+    timer->start(0);
 }
 
-void PanelDriver::queueRelease(const HoldTracker::Hold& hold) {
-    QMetaObject::invokeMethod(
-        this, [this, hold] { m_actions.release(hold.stepper, hold.index, hold.button); },
-        Qt::QueuedConnection);
+void PanelDriver::queuePress(const HoldTracker::Hold& hold) {
+    ++m_queuedPresses[hold.stepper];
+    later([this, hold] { startPress(hold); });
+}
+
+void PanelDriver::startPress(const HoldTracker::Hold& hold) {
+    --m_queuedPresses[hold.stepper];
+    std::deque<HoldTracker::Hold>& early = m_earlyReleases[hold.stepper];
+    if (!early.empty()) {
+        const HoldTracker::Hold release = early.front();
+        early.pop_front();
+        // Started before the press, so it fires inside the press's loop.
+        later(
+            [this, release] { m_actions.release(release.stepper, release.index, release.button); });
+    }
+    m_actions.press(hold.stepper, hold.index, hold.button);
+}
+
+void PanelDriver::letGo(const HoldTracker::Hold& hold) {
+    if (m_queuedPresses[hold.stepper] > 0) {
+        m_earlyReleases[hold.stepper].push_back(hold);
+        return;
+    }
+    m_actions.release(hold.stepper, hold.index, hold.button);
 }
 
 }  // namespace tq::web

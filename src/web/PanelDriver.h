@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <deque>
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "panel/PanelActions.h"
@@ -18,10 +21,15 @@ namespace tq::web {
 ///
 /// A press of a digit or of PTT runs the panel's stepping loop, which
 /// returns only after the release; the press is therefore started from a
-/// queued call, so the page's message handler returns at once, and the
-/// release (also queued, so it can never overtake its press) is handled by
-/// the loop's own event handling. A page that goes silent or away has its
-/// holds released the same way.
+/// zero-time timer, so the page's message handler returns at once, and a
+/// release, which arrives while the loop runs, is handed to the panel at
+/// once from inside the loop's event handling. A release that arrives
+/// before its press has started (a quick tap: both in one read) waits for
+/// the press and is then delivered by a timer that fires inside its loop.
+/// Timers rather than posted calls: an event loop nested in a posted call
+/// does not see calls posted before it began, so a release posted beside
+/// its press would never reach the press's loop. A page that goes silent
+/// or away has its holds released the same way.
 class PanelDriver : public QObject {
     Q_OBJECT
 
@@ -48,11 +56,17 @@ private:
     std::optional<QString> refusal(const PageCommand& command) const;
     void choose(const PageCommand& command);
     void queuePress(const HoldTracker::Hold& hold);
-    void queueRelease(const HoldTracker::Hold& hold);
+    void startPress(const HoldTracker::Hold& hold);
+    void letGo(const HoldTracker::Hold& hold);
+    void later(std::function<void()> action);
 
     panel::PanelModel& m_model;
     panel::PanelActions& m_actions;
     HoldTracker m_holds;
+    /// Presses waiting for their timer, per control.
+    std::map<panel::Stepper, int> m_queuedPresses;
+    /// Releases that arrived before their press started, oldest first.
+    std::map<panel::Stepper, std::deque<HoldTracker::Hold>> m_earlyReleases;
 };
 
 }  // namespace tq::web

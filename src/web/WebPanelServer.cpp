@@ -66,6 +66,10 @@ WebRequest fromHandshake(const QWebSocket& socket) {
     return web;
 }
 
+bool isUpgrade(const WebRequest& request) {
+    return request.header("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+}
+
 // The key may be RSA or elliptic-curve; the file says nothing we could ask.
 QSslKey readKey(const QByteArray& pem) {
     for (QSsl::KeyAlgorithm algorithm : {QSsl::Rsa, QSsl::Ec}) {
@@ -152,9 +156,12 @@ std::optional<QString> WebPanelServer::start(const WebPanelOptions& options) {
             .arg(options.port)
             .arg(listener->errorString());
     }
-    m_front =
-        std::make_unique<HttpFront>([this](const QHttpServerRequest& request, QTcpSocket* socket) {
-            handleHttp(request, socket);
+    m_front = std::make_unique<HttpFront>(
+        [this](const QHttpServerRequest& request, QTcpSocket* socket) {
+            return handleHttp(request, socket);
+        },
+        [this](const QHttpServerRequest& request, QTcpSocket* socket) {
+            refuseUpgrade(request, socket);
         });
     m_port = listener->serverPort();
     m_front->bind(listener.release());
@@ -170,11 +177,16 @@ std::optional<QString> WebPanelServer::start(const WebPanelOptions& options) {
 
 void WebPanelServer::stop() {
     m_checkTimer.stop();
-    const bool hadPages = !m_pages.empty();
-    for (const auto& entry : m_pages) {
-        m_driver.pageClosed(entry.first);
-    }
+    // Taken out first: a socket that closes tells of it while it is
+    // being destroyed, and must not find itself among the pages.
+    std::map<quint64, Page> pages = std::move(m_pages);
     m_pages.clear();
+    for (auto& [id, page] : pages) {
+        page.socket->disconnect(this);
+        m_driver.pageClosed(id);
+    }
+    const bool hadPages = !pages.empty();
+    pages.clear();
     if (hadPages) {
         emit pageCountChanged(0);
     }
@@ -227,15 +239,27 @@ void WebPanelServer::tick() {
     }
 }
 
-void WebPanelServer::handleHttp(const QHttpServerRequest& request, QTcpSocket* socket) {
+bool WebPanelServer::handleHttp(const QHttpServerRequest& request, QTcpSocket* socket) {
     const WebRequest web = fromHttp(request);
+    if (isUpgrade(web)) {
+        // Nothing written: Qt answers an accepted handshake itself.
+        return !upgradeRefusal(web, nullptr).has_value();
+    }
     const bool headOnly = web.method == "HEAD";
     RouteOutcome outcome = m_routes.handle(web);
     if (auto* check = std::get_if<PasswordCheck>(&outcome)) {
         checkPassword(*check, socket, headOnly);
-        return;
+        return true;
     }
     socket->write(std::get<WebResponse>(outcome).toHttp(headOnly));
+    return true;
+}
+
+void WebPanelServer::refuseUpgrade(const QHttpServerRequest& request, QTcpSocket* socket) {
+    const WebRequest web = fromHttp(request);
+    const QString reason = upgradeRefusal(web, nullptr).value_or(QStringLiteral("Refused."));
+    socket->write(WebResponse::text(403, reason).toHttp());
+    socket->flush();
 }
 
 void WebPanelServer::checkPassword(const PasswordCheck& check, QTcpSocket* socket, bool headOnly) {
@@ -270,9 +294,11 @@ void WebPanelServer::acceptSockets() {
             break;
         }
         QString session;
-        if (const std::optional<QString> reason = refusalOf(*socket, session)) {
-            // Qt has already answered the handshake; nothing is sent on it
-            // before it closes.
+        if (const std::optional<QString> reason =
+                upgradeRefusal(fromHandshake(*socket), &session)) {
+            // Checked again: a handshake that came after another request on
+            // the same connection reaches here unchecked. Nothing is sent on
+            // it before it closes.
             socket->close(QWebSocketProtocol::CloseCodePolicyViolated, *reason);
             socket.release()->deleteLater();
             continue;
@@ -294,8 +320,8 @@ void WebPanelServer::acceptSockets() {
     }
 }
 
-std::optional<QString> WebPanelServer::refusalOf(QWebSocket& socket, QString& session) {
-    const WebRequest handshake = fromHandshake(socket);
+std::optional<QString> WebPanelServer::upgradeRefusal(const WebRequest& handshake,
+                                                      QString* session) {
     if (handshake.path != QLatin1String(kSocketPath)) {
         return QStringLiteral("Unknown path.");
     }
@@ -309,7 +335,9 @@ std::optional<QString> WebPanelServer::refusalOf(QWebSocket& socket, QString& se
     if (pageCount() >= kMaxPages) {
         return QStringLiteral("Too many open pages.");
     }
-    session = *id;
+    if (session) {
+        *session = *id;
+    }
     return std::nullopt;
 }
 

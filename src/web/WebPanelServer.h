@@ -91,10 +91,11 @@ private:
         QString session;
     };
 
-    void handleHttp(const QHttpServerRequest& request, QTcpSocket* socket);
+    bool handleHttp(const QHttpServerRequest& request, QTcpSocket* socket);
+    void refuseUpgrade(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QString> upgradeRefusal(const WebRequest& handshake, QString* session);
     void checkPassword(const PasswordCheck& check, QTcpSocket* socket, bool headOnly);
     void acceptSockets();
-    std::optional<QString> refusalOf(QWebSocket& socket, QString& session);
     void receive(quint64 page, const QString& message);
     void closePage(quint64 page, const QString& reason);
     void pageGone(quint64 page);
