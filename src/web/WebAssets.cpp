@@ -14,10 +14,11 @@ struct AssetRow {
     bool isPublic;
 };
 
-constexpr std::array<AssetRow, 5> kAssets{{
+constexpr std::array<AssetRow, 6> kAssets{{
     {"/", ":/web/panel.html", "text/html; charset=utf-8", false},
     {"/login", ":/web/login.html", "text/html; charset=utf-8", true},
     {"/assets/login.css", ":/web/login.css", "text/css; charset=utf-8", true},
+    {"/assets/icon.svg", ":/web/icon.svg", "image/svg+xml", true},
     {"/assets/panel.css", ":/web/panel.css", "text/css; charset=utf-8", false},
     {"/assets/panel.js", ":/web/panel.js", "text/javascript; charset=utf-8", false},
 }};

@@ -65,8 +65,10 @@ QByteArray WebResponse::toHttp(bool headOnly) const {
     add("Content-Security-Policy", contentSecurityPolicy());
     add("X-Content-Type-Options", "nosniff");
     add("X-Frame-Options", "DENY");
-    // The access token is in the first address; no page passes it on.
-    add("Referrer-Policy", "no-referrer");
+    // The access token is in the first address; no page passes it on to
+    // another site. (Not no-referrer: a browser then sends "Origin: null"
+    // with the login form, which the origin check has to refuse.)
+    add("Referrer-Policy", "same-origin");
     // The panel is live state behind a login: nothing is kept in caches.
     add("Cache-Control", "no-store");
     for (const auto& [name, value] : headers) {
