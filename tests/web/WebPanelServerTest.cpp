@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
@@ -246,6 +248,46 @@ TEST_F(WebPanelServerTest, APasswordIsCheckedOffTheUserInterfaceThreadAndLogsIn)
     EXPECT_TRUE(checked[1][0].toBool());
     EXPECT_EQ(http("GET", "/", right.cookie()).status, 200);
     EXPECT_EQ(http("GET", "/assets/panel.js").status, 401);
+}
+
+TEST(WebPanelServerTls, TheWholePanelIsServedOverTlsWithASecureCookie) {
+    tq::test::ensureCoreApplication();
+    tq::test::TestClock clock;
+    tq::panel::PanelModel model;
+    tq::test::RecordingPanelActions actions;
+    WebPanelServer server(model, actions, clock);
+    tq::web::WebPanelOptions options;
+    options.certificateFile = QStringLiteral(TQ_WEB_TEST_DATA "/test-cert.pem");
+    options.keyFile = QStringLiteral(TQ_WEB_TEST_DATA "/test-key.pem");
+    ASSERT_EQ(server.start(options), std::nullopt);
+    EXPECT_TRUE(server.address().startsWith("https://127.0.0.1:"));
+
+    QSslSocket socket;
+    socket.setPeerVerifyMode(QSslSocket::VerifyNone);  // the test's own certificate
+    socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), server.port());
+    ASSERT_TRUE(QSignalSpy(&socket, &QSslSocket::encrypted).wait(kLimitMs));
+    const QByteArray token = server.accessAddress().section(QStringLiteral("token="), 1).toLatin1();
+    socket.write("GET /?token=" + token +
+                 " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(server.port()) + "\r\n\r\n");
+    QByteArray head;
+    QSignalSpy arrived(&socket, &QSslSocket::readyRead);
+    while (!head.contains("\r\n\r\n") && arrived.wait(kLimitMs)) {
+        head += socket.readAll();
+    }
+    EXPECT_TRUE(head.startsWith("HTTP/1.1 303"));
+    EXPECT_TRUE(head.contains("; Secure"));
+    const QByteArray cookie = head.mid(head.indexOf("tq5820_session=")).split(';').first();
+
+    QWebSocket page(QStringLiteral("https://127.0.0.1:%1").arg(server.port()));
+    QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+    trusting.setPeerVerifyMode(QSslSocket::VerifyNone);
+    page.setSslConfiguration(trusting);
+    QNetworkRequest request(QUrl(QStringLiteral("wss://127.0.0.1:%1/ws").arg(server.port())));
+    request.setRawHeader("Cookie", cookie);
+    QSignalSpy messages(&page, &QWebSocket::textMessageReceived);
+    page.open(request);
+    ASSERT_TRUE(messages.wait(kLimitMs));
+    EXPECT_TRUE(messages.first().first().toString().contains("\"hello\""));
 }
 
 TEST(WebPanelServerStart, RefusesToListenBeyondLoopbackWithoutAPasswordOrWithABadCertificate) {
