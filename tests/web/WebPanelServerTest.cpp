@@ -234,6 +234,38 @@ TEST_F(WebPanelServerTest, AClosedPageLetsGoOfPttAndTheOtherPagesHearOfIt) {
     EXPECT_EQ(actions.calls, QStringList({"press ptt 0 1", "release ptt 0 1"}));
 }
 
+TEST_F(WebPanelServerTest, APageIsClosedWhenItsSessionEndsByLogoutOrExpiry) {
+    const QByteArray loggedOut = logIn();
+    const QByteArray expiring =
+        http("GET",
+             "/?token=" + server.accessAddress().section(QStringLiteral("token="), 1).toLatin1())
+            .cookie();
+    EXPECT_TRUE(expiring.isEmpty()) << "the token was spent by the first login";
+    auto page = openSocket(loggedOut, origin());
+    QSignalSpy messages(page.get(), &QWebSocket::textMessageReceived);
+    EXPECT_EQ(nextMessage(messages)["t"].toString(), "hello");
+    QSignalSpy closed(page.get(), &QWebSocket::disconnected);
+    EXPECT_EQ(http("POST", "/logout", loggedOut).status, 303);
+    server.tick();
+    ASSERT_TRUE(closed.wait(kLimitMs));
+    EXPECT_EQ(page->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
+    EXPECT_EQ(page->closeReason(), "Logged out.");
+
+    server.setPasswordHash(std::nullopt);  // a fresh access address
+    const QByteArray again = logIn();
+    auto second = openSocket(again, origin());
+    QSignalSpy secondMessages(second.get(), &QWebSocket::textMessageReceived);
+    EXPECT_EQ(nextMessage(secondMessages)["t"].toString(), "hello");
+    QSignalSpy secondClosed(second.get(), &QWebSocket::disconnected);
+    clock.advance(tq::web::SessionStore::kLifetime - 1);
+    server.tick();
+    EXPECT_EQ(server.pageCount(), 1);
+    clock.advance(1);
+    server.tick();
+    ASSERT_TRUE(secondClosed.wait(kLimitMs));
+    EXPECT_EQ(http("GET", "/", again).status, 303) << "back to the login page";
+}
+
 TEST_F(WebPanelServerTest, APasswordIsCheckedOffTheUserInterfaceThreadAndLogsIn) {
     server.setPasswordHash(tq::web::PasswordHash::make(QStringLiteral("let me in"), 1000));
     EXPECT_FALSE(server.accessAddress().contains("token")) << "a password replaces the token";

@@ -155,7 +155,10 @@ const messages = {
   hello,
   update: (m) => { applyFields(m.fields); applyControls(m.controls); },
   holds,
-  refused: (m) => setText('connection', m.reason),
+  refused: (m) => {
+    setText('connection', m.reason);
+    setTimeout(() => setText('connection', 'Connected'), 3000);
+  },
 };
 
 function connect() {

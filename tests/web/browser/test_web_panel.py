@@ -163,6 +163,10 @@ class WebPanelInBrowser(unittest.TestCase):
         cookie = self.browser.get_cookie("tq5820_session")
         self.assertTrue(cookie["httpOnly"])
         self.assertEqual(cookie["sameSite"], "Strict")
+        # The log holds the whole browser session; only policy complaints count.
+        complaints = [entry["message"] for entry in self.browser.get_log("browser")
+                      if "Content Security Policy" in entry["message"] or "Refused to" in entry["message"]]
+        self.assertEqual(complaints, [], "the page runs under its content security policy")
 
     def test_3_stepping_a_digit_tunes_the_radio_and_the_panel_shows_it(self):
         self.log_in()
