@@ -114,7 +114,6 @@ Result parseValue(const QJsonObject& object, Kind kind, int low, int high) {
     PageCommand command;
     command.kind = kind;
     command.value = *value;
-    command.index = *value;
     return command;
 }
 

@@ -49,9 +49,9 @@ TEST(WebProtocol, TakesEachKindOfMessageWithItsValues) {
     offCw.box = tq::web::ChoiceBox::Source;
     offCw.text = QStringLiteral("OFF/CW");
     PageCommand meter = command(Kind::Meter);
-    meter.value = meter.index = 5;
+    meter.value = 5;
     PageCommand bfo = command(Kind::Bfo);
-    bfo.value = bfo.index = 200;
+    bfo.value = 200;
     const Case cases[] = {
         {R"({"t":"click","request":"cmdSwap"})", swap},
         {R"({"t":"press","stepper":"vfoA","index":6,"button":2})", press},
