@@ -1,48 +1,11 @@
 #include "panel/Panel.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <utility>
 
+#include "panel/PanelNames.h"
+
 namespace tq::panel {
-
-namespace {
-
-/// The buttons whose click the program may refuse by disabling them; the
-/// others take a click whenever the panel takes input.
-constexpr std::array<std::pair<PanelRequest, Control>, 12> kGuardedClicks{{
-    {PanelRequest::cmdMute, Control::cmdMute},
-    {PanelRequest::cmdPTTEn, Control::cmdPTTEn},
-    {PanelRequest::cmdSideTone, Control::cmdSideTone},
-    {PanelRequest::cmdVOX, Control::cmdVOX},
-    {PanelRequest::cmdClipping, Control::cmdClipping},
-    {PanelRequest::cmdViewInData, Control::cmdViewInData},
-    {PanelRequest::cmdBFO, Control::cmdBFO},
-    {PanelRequest::cmdTune, Control::cmdTune},
-    {PanelRequest::cmdXmit, Control::cmdXmit},
-    {PanelRequest::cmdAmpPwr, Control::cmdAmpPwr},
-    {PanelRequest::cmdAmpOpr, Control::cmdAmpOpr},
-    {PanelRequest::cmdTuneAmp, Control::cmdTuneAmp},
-}};
-
-constexpr std::array<std::pair<Stepper, Control>, 4> kStepperControls{{
-    {Stepper::VfoA, Control::cmdF},
-    {Stepper::VfoB, Control::cmdVFOB},
-    {Stepper::Channel, Control::cmdM},
-    {Stepper::Ptt, Control::cmdPTT},
-}};
-
-Control controlOf(Stepper stepper) {
-    for (const auto& [entry, control] : kStepperControls) {
-        if (entry == stepper) {
-            return control;
-        }
-    }
-    return Control::cmdF;
-}
-
-}  // namespace
 
 Panel::Panel(link::SerialPort& radioPort, link::Clock& clock, protocol::RadioState& state,
              protocol::ProgramFlags& flags, link::RadioLinkFlags& linkFlags,
@@ -100,16 +63,14 @@ void Panel::click(PanelRequest request) {
     if (!m_model.panelEnabled()) {
         return;
     }
-    for (const auto& [guarded, control] : kGuardedClicks) {
-        if (guarded == request && !usable(control)) {
-            return;
-        }
+    if (const auto gate = gateOf(request); gate && !usable(*gate)) {
+        return;
     }
     m_requests.raise(request);
 }
 
 void Panel::press(Stepper stepper, int index, int button) {
-    if (!usable(controlOf(stepper))) {
+    if (const auto gate = gateOf(stepper); gate && !usable(*gate)) {
         return;
     }
     switch (stepper) {

@@ -30,6 +30,17 @@ LinkSetupDialog::LinkSetupDialog(persist::StationLinks& links, ApplyLinks applyL
     connect(m_cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
+void LinkSetupDialog::addWebPanel(persist::WebPanelSettings& settings, bool hasPassword,
+                                  ApplyLinks applyWeb, WebPanelSection::SetPassword setPassword,
+                                  const QString& status) {
+    m_web = &settings;
+    m_applyWeb = std::move(applyWeb);
+    m_webSection = new WebPanelSection(settings, hasPassword, std::move(setPassword), this);
+    m_webSection->setStatus(status);
+    // Below the network rig control frame, above the status line and buttons.
+    m_layout->insertWidget(m_layout->indexOf(m_lblStatus), m_webSection);
+}
+
 void LinkSetupDialog::done(int result) {
     QDialog::done(result);
     emit unloaded();
@@ -66,11 +77,11 @@ void LinkSetupDialog::buildControls() {
     buttons->addWidget(m_cmdApply);
     buttons->addWidget(m_cmdClose);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_chkExtendedCat);
-    layout->addWidget(network);
-    layout->addWidget(m_lblStatus);
-    layout->addLayout(buttons);
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(m_chkExtendedCat);
+    m_layout->addWidget(network);
+    m_layout->addWidget(m_lblStatus);
+    m_layout->addLayout(buttons);
 }
 
 void LinkSetupDialog::showLinks() {
@@ -87,6 +98,15 @@ void LinkSetupDialog::apply() {
         m_lblStatus->setText(QStringLiteral("The port must be a number from 1 to 65535."));
         return;
     }
+    QString problem;
+    std::optional<persist::WebPanelSettings> web;
+    if (m_webSection) {
+        web = m_webSection->settings(problem);
+        if (!web) {
+            m_webSection->setStatus(problem);
+            return;
+        }
+    }
     const QString address = m_txtAddress->text().trimmed();
     m_links.extendedCat = m_chkExtendedCat->isChecked();
     m_links.networkEnabled = m_chkNetwork->isChecked();
@@ -96,6 +116,14 @@ void LinkSetupDialog::apply() {
     m_lblStatus->setText(m_applyLinks());
     if (const auto failure = persist::saveStationLinks(m_links)) {
         m_indicators.showErrorInfo(failure->report(persist::kStationLinksFileName));
+    }
+    if (web) {
+        *m_web = *web;
+        m_webSection->showSettings(*web);
+        m_webSection->setStatus(m_applyWeb());
+        if (const auto failure = persist::saveWebPanelSettings(*web)) {
+            m_indicators.showErrorInfo(failure->report(persist::kWebPanelFileName));
+        }
     }
 }
 

@@ -5,10 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "link/LinkIndicators.h"
 #include "persist/StationLinksFile.h"
+#include "persist/WebPanelFile.h"
+#include "ui/setup/WebPanelSection.h"
 
 namespace tq::ui {
 
@@ -32,6 +35,12 @@ public:
     LinkSetupDialog(persist::StationLinks& links, ApplyLinks applyLinks,
                     link::LinkIndicators& indicators, const QString& status);
 
+    /// Adds the web panel section: Apply then also takes its settings,
+    /// runs applyWeb (the program's response, a line for the operator) and
+    /// keeps them in persist::WebPanel.txt.
+    void addWebPanel(persist::WebPanelSettings& settings, bool hasPassword, ApplyLinks applyWeb,
+                     WebPanelSection::SetPassword setPassword, const QString& status);
+
     void done(int result) override;
 
 signals:
@@ -53,6 +62,11 @@ private:
     QLabel* m_lblStatus = nullptr;
     QPushButton* m_cmdApply = nullptr;
     QPushButton* m_cmdClose = nullptr;
+    QVBoxLayout* m_layout = nullptr;
+
+    persist::WebPanelSettings* m_web = nullptr;
+    ApplyLinks m_applyWeb;
+    WebPanelSection* m_webSection = nullptr;
 };
 
 }  // namespace tq::ui

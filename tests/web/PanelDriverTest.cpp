@@ -1,0 +1,169 @@
+// The pages' commands reach the panel as its own operations, with the
+// window's checks; a held control has one holder, survives re-entry of the
+// press loop, and is let go when its page goes silent.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "support/CoreApplication.h"
+#include "support/RecordingPanelActions.h"
+#include "support/TestClock.h"
+#include "web/PanelDriver.h"
+#include "web/WaitForCalls.h"
+
+namespace {
+
+using tq::panel::Control;
+using tq::panel::PanelRequest;
+using tq::panel::Stepper;
+using tq::web::PageCommand;
+using Kind = PageCommand::Kind;
+
+PageCommand click(PanelRequest request) {
+    PageCommand c;
+    c.kind = Kind::Click;
+    c.request = request;
+    return c;
+}
+
+PageCommand hold(Kind kind, Stepper stepper, int index = 0, int button = 1) {
+    PageCommand c;
+    c.kind = kind;
+    c.stepper = stepper;
+    c.index = index;
+    c.button = button;
+    return c;
+}
+
+class PanelDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override { tq::test::ensureCoreApplication(); }
+
+    tq::test::TestClock clock;
+    tq::web::WebTime time{clock};
+    tq::panel::PanelModel model;
+    tq::test::RecordingPanelActions actions;
+    tq::web::PanelDriver driver{model, actions, time};
+};
+
+TEST_F(PanelDriverTest, ClicksAndChoicesReachThePanelAtOnce) {
+    EXPECT_FALSE(driver.run(1, click(PanelRequest::cmdA2B)));
+    PageCommand mode;
+    mode.kind = Kind::Choose;
+    mode.text = QStringLiteral("CW");
+    EXPECT_FALSE(driver.run(1, mode));
+    PageCommand rf;
+    rf.kind = Kind::RfGain;
+    rf.value = 40;
+    EXPECT_FALSE(driver.run(1, rf));
+    EXPECT_EQ(actions.calls, QStringList({"click 35", "mode CW", "rfGain 40"}));
+    EXPECT_EQ(actions.clicks, std::vector<PanelRequest>{PanelRequest::cmdA2B});
+}
+
+TEST_F(PanelDriverTest, WhatTheWindowCouldNotClickThePageCannotEither) {
+    model.setEnabled(Control::cmdXmit, false);
+    model.setVisible(Control::cmdAmpPwr, false);
+    EXPECT_TRUE(driver.run(1, click(PanelRequest::cmdXmit)));
+    EXPECT_TRUE(driver.run(1, click(PanelRequest::cmdAmpPwr)));
+    PageCommand bfo;
+    bfo.kind = Kind::Bfo;
+    bfo.value = 120;
+    EXPECT_TRUE(driver.run(1, bfo)) << "the BFO slider is off until the BFO is on";
+    model.setEnabled(Control::cmdPTT, false);
+    EXPECT_TRUE(driver.run(1, hold(Kind::Press, Stepper::Ptt)));
+    model.panelEnabled.set(false);
+    EXPECT_TRUE(driver.run(1, click(PanelRequest::cmd40M))) << "a secondary window is open";
+    EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Ptt))) << "letting go always works";
+    EXPECT_TRUE(actions.calls.isEmpty()) << actions.calls.join(", ").toStdString();
+}
+
+TEST_F(PanelDriverTest, APressRunsFromATimerAndItsReleaseArrivesWhileItRuns) {
+    actions.holdUntilRelease = true;
+    int pressesSeen = -1;
+    actions.onCall = [&](const QString& line) {
+        if (line == "press vfoA 3 2") {
+            // The release message comes in while the press loop is on the stack.
+            QTimer::singleShot(1, [&] {
+                pressesSeen = actions.pressesRunning();
+                EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::VfoA, 3, 2)));
+            });
+        }
+    };
+    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::VfoA, 3, 2)));
+    EXPECT_TRUE(actions.calls.isEmpty()) << "the message handler returns before the press";
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 3));
+    EXPECT_EQ(pressesSeen, 1);
+    EXPECT_EQ(actions.calls,
+              QStringList({"press vfoA 3 2", "release vfoA 3 2", "press ended vfoA"}));
+}
+
+TEST_F(PanelDriverTest, AQuickTapsReleaseWaitsForItsPressAndEndsItsLoop) {
+    actions.holdUntilRelease = true;
+    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Channel, 1, 1)));
+    EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
+    EXPECT_TRUE(actions.calls.isEmpty());
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 3));
+    EXPECT_EQ(actions.calls,
+              QStringList({"press channel 1 1", "release channel 1 1", "press ended channel"}));
+}
+
+TEST_F(PanelDriverTest, OnePageAtATimeHoldsAControlAndOnlyItsReleaseCounts) {
+    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Ptt)));
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 1));
+    EXPECT_TRUE(driver.run(2, hold(Kind::Press, Stepper::Ptt))) << "another page transmits";
+    EXPECT_FALSE(driver.run(2, hold(Kind::Release, Stepper::Ptt)));
+    EXPECT_EQ(driver.holds().holder(Stepper::Ptt), 1u);
+    EXPECT_FALSE(driver.run(2, hold(Kind::Press, Stepper::VfoB, 0, 1)))
+        << "other controls are free";
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 2));
+    EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Ptt)));
+    EXPECT_FALSE(driver.run(2, hold(Kind::Press, Stepper::Ptt)));
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 4));
+    EXPECT_EQ(actions.calls,
+              QStringList({"press ptt 0 1", "press vfoB 0 1", "release ptt 0 1", "press ptt 0 1"}));
+}
+
+TEST_F(PanelDriverTest, ASilentPageLosesItsHoldAfterOneSecondAsIfReleased) {
+    actions.holdUntilRelease = true;
+    // Page 1 holds PTT and keeps its heartbeat; page 2 holds a digit and goes
+    // quiet. Runs inside both press loops, as the program's timer would.
+    const auto silence = [&] {
+        for (int tick = 0; tick < 4; ++tick) {
+            clock.advance(0.25);
+            driver.run(1, PageCommand{});  // heartbeat
+            driver.check();
+        }
+        EXPECT_EQ(driver.holds().holder(Stepper::Ptt), 1u) << "heartbeats keep the hold";
+        EXPECT_FALSE(driver.holds().holder(Stepper::VfoA)) << "silent for 1 s";
+        clock.advance(0.95);
+        driver.check();
+        EXPECT_EQ(driver.holds().holder(Stepper::Ptt), 1u);
+        clock.advance(0.1);
+        driver.check();
+        EXPECT_FALSE(driver.holds().holder(Stepper::Ptt));
+    };
+    actions.onCall = [&](const QString& line) {
+        if (line == "press ptt 0 1") {
+            EXPECT_FALSE(driver.run(2, hold(Kind::Press, Stepper::VfoA, 6, 1)));
+        } else if (line == "press vfoA 6 1") {
+            QTimer::singleShot(1, silence);
+        }
+    };
+    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Ptt)));
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 6));
+    EXPECT_EQ(actions.calls,
+              QStringList({"press ptt 0 1", "press vfoA 6 1", "release vfoA 6 1", "release ptt 0 1",
+                           "press ended vfoA", "press ended ptt"}));
+}
+
+TEST_F(PanelDriverTest, AClosedPageLetsGoOfEverythingItHeld) {
+    EXPECT_FALSE(driver.run(7, hold(Kind::Press, Stepper::Ptt)));
+    EXPECT_FALSE(driver.run(7, hold(Kind::Press, Stepper::VfoA, 2, 2)));
+    ASSERT_TRUE(tq::test::waitForCalls(actions, 2));
+    driver.pageClosed(7);
+    EXPECT_TRUE(actions.calls.contains("release ptt 0 1"));
+    EXPECT_TRUE(actions.calls.contains("release vfoA 2 2"));
+    EXPECT_FALSE(driver.holds().holder(Stepper::Ptt));
+}
+
+}  // namespace
