@@ -284,11 +284,16 @@ void FormLoad::startUp() {
     step("Form_Load", &FormLoad::showAmplifierBeforeContact);
     step("CATSetup.txt", &FormLoad::readCatSetup);
     step("StationLinks.txt", &FormLoad::startStationLinks);
+    step("WebPanel.txt", &FormLoad::startWebPanel);
     step("PortSetup.txt", &FormLoad::readPortSetup);
 }
 
 void FormLoad::startStationLinks() {
     m_program.startStationLinks();
+}
+
+void FormLoad::startWebPanel() {
+    m_program.startWebPanel();
 }
 
 Stage FormLoad::portStep() {

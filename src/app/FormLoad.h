@@ -73,6 +73,7 @@ private:
     void showAmplifierBeforeContact();
     void readCatSetup();
     void startStationLinks();
+    void startWebPanel();
     void readPortSetup();
     void buildRequestTable();
     void checkExternalPtt();

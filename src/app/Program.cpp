@@ -12,6 +12,7 @@
 #include "panel/AmateurBands.h"
 #include "panel/PanelCaptions.h"
 #include "persist/IniFile.h"
+#include "persist/WebPasswordFile.h"
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/HelpPage.h"
 #include "ui/about/frmHelp.h"
@@ -23,6 +24,7 @@
 #include "ui/setup/AudioSetupDialog.h"
 #include "ui/setup/LinkSetupDialog.h"
 #include "ui/setup/PortSetupDialog.h"
+#include "web/PasswordHash.h"
 
 namespace tq::app {
 
@@ -49,6 +51,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     catPanel = std::make_unique<CatWindowPanel>(panel->model());
     stationSoftware = std::make_unique<StationSoftware>(catPort, stationClock, gateway, *catPanel);
 
+    webPanel = std::make_unique<web::WebPanelServer>(panel->model(), *panel, clock);
     radioWatch = std::make_unique<link::DeviceWatch>(
         radioPort, [this] { radioPortControl->SetUpRadioPort(); });
     QObject::connect(radioWatch.get(), &link::DeviceWatch::reopenFailed,
@@ -89,8 +92,9 @@ void Program::Form_QueryUnload() {
         return;  // a second close while the first one pauses
     }
     m_ended = true;
-    // Station software lets go of the transmitter before the window state
-    // is saved and the radio is left.
+    // Station software and pages let go of the transmitter before the
+    // window state is saved and the radio is left.
+    webPanel->stop();
     stationSoftware->shutDown();
 
     const panel::PanelModel& shown = model();
@@ -186,7 +190,59 @@ void Program::openChannelSetup() {
 void Program::openLinkSetup() {
     ui::LinkSetupDialog dialog(
         stationLinks, [this] { return applyStationLinks(); }, panel->display(), stationLinksStatus);
+    dialog.addWebPanel(
+        webPanelSettings, persist::loadWebPasswordHash().has_value(),
+        [this] { return applyWebPanel(); },
+        [this](const QString& password) { return setWebPassword(password); }, webPanelStatus);
     ui::runModalWindow(dialog, model(), clock);
+}
+
+void Program::startWebPanel() {
+    webPanelSettings = persist::loadWebPanelSettings();
+    if (webThisRun) {
+        webPanelSettings.enabled = true;
+        if (*webThisRun > 0) {
+            webPanelSettings.port = *webThisRun;
+        }
+    }
+    applyWebPanel();
+}
+
+QString Program::applyWebPanel() {
+    if (!webPanelSettings.enabled) {
+        webPanel->stop();
+        webPanelStatus = QStringLiteral("Web panel is off.");
+        return webPanelStatus;
+    }
+    web::WebPanelOptions options;
+    options.address = webPanelSettings.address;
+    options.port = static_cast<quint16>(webPanelSettings.port);
+    options.certificateFile = webPanelSettings.certificateFile;
+    options.keyFile = webPanelSettings.keyFile;
+    options.passwordHash = persist::loadWebPasswordHash();
+    if (const auto failure = webPanel->start(options)) {
+        webPanel->stop();
+        webPanelStatus = QStringLiteral("Web panel cannot listen on %1:%2: %3")
+                             .arg(webPanelSettings.address)
+                             .arg(webPanelSettings.port)
+                             .arg(*failure);
+        panel->display().ShowErrorInfo(webPanelStatus);
+        return webPanelStatus;
+    }
+    webPanelStatus = QStringLiteral("Web panel on ") + webPanel->address();
+    if (announce) {
+        announce(QStringLiteral("Web panel: ") + webPanel->accessAddress());
+    }
+    return webPanelStatus;
+}
+
+QString Program::setWebPassword(const QString& password) {
+    const QString hash = web::PasswordHash::make(password);
+    if (const auto failure = persist::saveWebPasswordHash(hash)) {
+        return failure->report(persist::kWebPasswordFileName);
+    }
+    webPanel->setPasswordHash(hash);
+    return QStringLiteral("Password set.");
 }
 
 void Program::startStationLinks() {

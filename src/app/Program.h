@@ -19,6 +19,7 @@
 #include "panel/Panel.h"
 #include "persist/PersistedAudioSettings.h"
 #include "persist/StationLinksFile.h"
+#include "persist/WebPanelFile.h"
 #include "protocol/ProgramFlags.h"
 #include "protocol/RadioCommands.h"
 #include "protocol/RadioLink.h"
@@ -26,6 +27,7 @@
 #include "ui/main/MenuEntry.h"
 #include "ui/main/frmTQ5820.h"
 #include "ui/setup/Prompts.h"
+#include "web/WebPanelServer.h"
 
 namespace tq::ui {
 class HelpBrowser;
@@ -139,6 +141,21 @@ public:
     /// Starts, moves or stops the network rig control server as
     /// stationLinks says; what it now does, as a line for the operator.
     QString applyStationLinks();
+    /// --web: the browser panel on for this run, on this port (0: the
+    /// file's port), whatever WebPanel.txt says.
+    std::optional<int> webThisRun;
+    persist::WebPanelSettings webPanelSettings;
+    /// The front panel as a web page: a view of the panel beside the window.
+    std::unique_ptr<web::WebPanelServer> webPanel;
+    /// Reads WebPanel.txt (and --web) and starts the browser panel.
+    void startWebPanel();
+    /// Starts, moves or stops the browser panel as webPanelSettings says;
+    /// what it now does, as a line for the operator.
+    QString applyWebPanel();
+    /// Hashes and keeps a new password for the browser panel; the line for
+    /// the operator.
+    QString setWebPassword(const QString& password);
+    QString webPanelStatus = QStringLiteral("Web panel is off.");
     /// What the last applyStationLinks() said.
     QString stationLinksStatus = QStringLiteral("Network rig control is off.");
     /// Open a scanner modally with transmitting blocked while it is open;

@@ -31,24 +31,36 @@ QString dataDir(ProgramOptions& options, const std::optional<QString>& dir) {
     return {};
 }
 
-QString rigctldPort(ProgramOptions& options, const std::optional<QString>& value) {
+/// "--name" alone turns the service on at its saved port (0); "--name=PORT"
+/// at that port.
+QString servicePort(std::optional<int>& port, const char* name,
+                    const std::optional<QString>& value) {
     if (!value) {
-        options.rigctldPort = 0;
+        port = 0;
         return {};
     }
     bool numeric = false;
-    const int port = value->toInt(&numeric);
-    if (!numeric || port < 1 || port > 65535) {
-        return QStringLiteral("--rigctld needs a port from 1 to 65535");
+    const int number = value->toInt(&numeric);
+    if (!numeric || number < 1 || number > 65535) {
+        return QStringLiteral("%1 needs a port from 1 to 65535").arg(QLatin1String(name));
     }
-    options.rigctldPort = port;
+    port = number;
     return {};
 }
 
-constexpr std::array<Option, 6> kOptions{{
+QString rigctldPort(ProgramOptions& options, const std::optional<QString>& value) {
+    return servicePort(options.rigctldPort, "--rigctld", value);
+}
+
+QString webPort(ProgramOptions& options, const std::optional<QString>& value) {
+    return servicePort(options.webPort, "--web", value);
+}
+
+constexpr std::array<Option, 7> kOptions{{
     {"--demo", Value::None, &ProgramOptions::demo, nullptr},
     {"--data-dir", Value::Required, nullptr, dataDir},
     {"--rigctld", Value::Attached, nullptr, rigctldPort},
+    {"--web", Value::Attached, nullptr, webPort},
     {"--help", Value::None, &ProgramOptions::showHelp, nullptr},
     {"-h", Value::None, &ProgramOptions::showHelp, nullptr},
     {"--version", Value::None, &ProgramOptions::showVersion, nullptr},
@@ -123,7 +135,7 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments) {
 
 QString ProgramOptions::helpText(const QString& defaultDataDir) {
     return QStringLiteral(
-               "Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]]\n"
+               "Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]] [--web[=PORT]]\n"
                "       tq5820 --help | --version\n"
                "Front panel for the TQ-5820 HF transceiver and its amplifier.\n"
                "\n"
@@ -134,6 +146,9 @@ QString ProgramOptions::helpText(const QString& defaultDataDir) {
                "  --rigctld[=PORT] Serve Hamlib network rig control (NET rigctl) for this\n"
                "                  run, on PORT (default: the one in StationLinks.txt, else\n"
                "                  4532) of the address set there (default 127.0.0.1).\n"
+               "  --web[=PORT]    Serve the front panel as a web page for this run, on PORT\n"
+               "                  (default: the one in WebPanel.txt, else 8073), and print\n"
+               "                  the address to open.\n"
                "  --help          Show this text.\n"
                "  --version       Show the program's version.\n"
                "\n"

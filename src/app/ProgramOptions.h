@@ -17,6 +17,9 @@ struct ProgramOptions {
     /// --rigctld[=PORT]: network rig control on for this run; 0 keeps the
     /// port of the settings file.
     std::optional<int> rigctldPort;
+    /// --web[=PORT]: the browser panel on for this run; 0 keeps the port of
+    /// the settings file.
+    std::optional<int> webPort;
     bool showHelp = false;
     bool showVersion = false;
     /// Set when the command line could not be understood.

@@ -211,6 +211,7 @@ int main(int argc, char** argv) {
     program.stationSoftware->startThread();
     program.serialDevices = &serialDevices;
     program.rigctldThisRun = options.rigctldPort;
+    program.webThisRun = options.webPort;
     program.announce = printLine;
     const auto signalWatch = closeOnTerminationSignals(program);
     tq::app::FormLoad(program).run();
