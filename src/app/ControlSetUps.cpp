@@ -103,12 +103,39 @@ void ControlSetUps::restoreAudio() {
 }
 
 Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
-    panel::Panel& panel = *m_program.panel;
-    panel::PanelModel& model = panel.model();
-    protocol::RadioState& state = m_program.state;
-    protocol::RadioLink& radio = panel.link();
-    panel::StatusDisplay& display = panel.display();
+    holdPanelForSetUp();
+    if (const auto left = awaitCompleteStatus(stop, Stage::RemotePanelStep)) {
+        return *left;
+    }
+    protocol::applyFirmwareRule(m_program.state, m_program.panel->display(),
+                                protocol::ControlSetUp::Remote);
+    restoreAudio();
+    showFrequencyAndBandLimits();
+    resetReceiverControls();
+    releasePanelAfterSetUp();
+    return Stage::MainLoopSetUp;
+}
 
+std::optional<Stage> ControlSetUps::awaitCompleteStatus(const StopCheck& stop, Stage here) {
+    protocol::RadioState& state = m_program.state;
+    while (!state.StatusComplete) {
+        if (stopping(stop)) {
+            return here;
+        }
+        if (const auto away = leftForPort()) {
+            return away;
+        }
+        statusQuery();
+        m_program.radioLink().AwaitRadioReply();
+        if (!state.StatusComplete) {
+            m_program.clock.waitForEvents(0);
+        }
+    }
+    return std::nullopt;
+}
+
+void ControlSetUps::holdPanelForSetUp() {
+    panel::PanelModel& model = m_program.model();
     setEnabled(model,
                {Control::cmdSideTone, Control::cmdViewInData, Control::cmdVOX, Control::cmdClipping,
                 Control::cmdPTTEn},
@@ -117,31 +144,28 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     model.digitalMode.set(panel::DigitalMode::Off);
     model.frequencyLock.set(true);
     setInfoStandby(true);
-    display.ShowErrorInfo(QStringLiteral("STANDBY - SETTING ALL COMMAND BUTTONS"));
+    m_program.panel->display().ShowErrorInfo(
+        QStringLiteral("STANDBY - SETTING ALL COMMAND BUTTONS"));
     model.setVisible(Control::txtInData, true);
     model.remoteIndicatorColour.set(panel::Colour::White);
+}
 
-    while (!state.StatusComplete) {
-        if (stopping(stop))
-            return Stage::RemotePanelStep;
-        if (const auto away = leftForPort()) {
-            return *away;
-        }
-        statusQuery();
-        radio.AwaitRadioReply();
-        m_program.clock.waitForEvents(0);
-    }
-    protocol::applyFirmwareRule(state, display, protocol::ControlSetUp::Remote);
-    restoreAudio();
-
+void ControlSetUps::showFrequencyAndBandLimits() {
+    panel::Panel& panel = *m_program.panel;
+    const protocol::RadioState& state = m_program.state;
+    panel::StatusDisplay& display = panel.display();
     if (!state.FreqReplyValid) {
-        model.info.set(QStringLiteral("Invalid Frequency: Setting frequency to 12345.67"));
+        panel.model().info.set(QStringLiteral("Invalid Frequency: Setting frequency to 12345.67"));
         panel.commands().SendFrequency(QStringLiteral("1234567"));
     }
     display.ShowFrequency();
     bool inBand = state.FreqReplyValid && display.InAmateurBand(state.FreqReply);
     display.ApplyBandLimits(inBand);
+}
 
+void ControlSetUps::resetReceiverControls() {
+    panel::Panel& panel = *m_program.panel;
+    panel::PanelModel& model = panel.model();
     // Full gain. Moving the slider raises the RF gain request as the
     // operator's move would; the main loop sends it.
     panel.setRfGain(panel::kRfgTop);
@@ -150,7 +174,8 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     model.setEnabled(Control::optMeter, true);
     // The meter bar is shown for remote operation, but with the Adapt
     // firmware only once the set-up is through.
-    model.setVisible(Control::pbMeter, state.FirmwareType != protocol::Firmware::V604Adapt);
+    model.setVisible(Control::pbMeter,
+                     m_program.state.FirmwareType != protocol::Firmware::V604Adapt);
     setInfoStandby(false);
     model.info.set(QString());
     model.setVisible(Control::txtInfo, false);
@@ -164,7 +189,11 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     for (int i = 0; i < 3; ++i) {
         panel.receiver().bfoButton();
     }
+}
 
+void ControlSetUps::releasePanelAfterSetUp() {
+    panel::PanelModel& model = m_program.model();
+    protocol::RadioLink& radio = m_program.radioLink();
     setEnabled(model,
                {Control::cmdSideTone, Control::cmdViewInData, Control::cmdVOX, Control::cmdClipping,
                 Control::cmdPTTEn, Control::cmdTune, Control::cmdXmit},
@@ -181,33 +210,28 @@ Stage ControlSetUps::remotePanelStep(const StopCheck& stop) {
     setEnabled(model, {Control::cmdAmpPwr, Control::cmdAmpOpr, Control::cmdTuneAmp}, true);
     m_program.radioPort.setDtr(true);
     link::Pause(m_program.clock, 0.5);
-    return Stage::MainLoopSetUp;
 }
 
 Stage ControlSetUps::localSetUp(const StopCheck& stop) {
     if (m_program.SyncLossRestart) {
         return Stage::MainLoopSetUp;
     }
-    panel::Panel& panel = *m_program.panel;
-    panel::PanelModel& model = panel.model();
     protocol::RadioState& state = m_program.state;
-    model.controlMode.set(panel::ControlMode::Local);
+    m_program.model().controlMode.set(panel::ControlMode::Local);
     state.RemoteReplyNew = false;
     state.StatusComplete = false;
-    while (!state.StatusComplete) {
-        if (stopping(stop))
-            return Stage::LocalSetUp;
-        if (const auto away = leftForPort()) {
-            return *away;
-        }
-        statusQuery();
-        panel.link().AwaitRadioReply();
-        if (state.StatusComplete) {
-            protocol::applyFirmwareRule(state, panel.display(), protocol::ControlSetUp::Local);
-            break;
-        }
-        m_program.clock.waitForEvents(0);
+    if (const auto left = awaitCompleteStatus(stop, Stage::LocalSetUp)) {
+        return *left;
     }
+    protocol::applyFirmwareRule(state, m_program.panel->display(), protocol::ControlSetUp::Local);
+    arrangeLocalPanel();
+    return Stage::MainLoopSetUp;
+}
+
+void ControlSetUps::arrangeLocalPanel() {
+    panel::Panel& panel = *m_program.panel;
+    panel::PanelModel& model = panel.model();
+    const protocol::RadioState& state = m_program.state;
     panel.receiver().BfoOn = false;
     panel.receiver().BfoCode = QStringLiteral("100");
     const bool adapt = state.FirmwareType == protocol::Firmware::V604Adapt;
@@ -228,7 +252,6 @@ Stage ControlSetUps::localSetUp(const StopCheck& stop) {
     model.setVisible(Control::lblU, false);
     model.rawData.set(QString());
     model.setVisible(Control::txtInData, false);
-    return Stage::MainLoopSetUp;
 }
 
 }  // namespace tq::app

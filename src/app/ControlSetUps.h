@@ -42,7 +42,17 @@ private:
     /// Runs step until done() or tries run out.
     static void tryUpTo(int tries, const std::function<bool()>& done,
                         const std::function<void()>& step);
+    /// Waits for a complete status dump, asking again and again; where the
+    /// set-up goes instead when it is stopped or the port changes.
+    std::optional<Stage> awaitCompleteStatus(const StopCheck& stop, Stage here);
+    // The remote set-up's steps, in their order.
+    void holdPanelForSetUp();
     void restoreAudio();
+    void showFrequencyAndBandLimits();
+    void resetReceiverControls();
+    void releasePanelAfterSetUp();
+    /// The local set-up's panel: controls that would command the radio off.
+    void arrangeLocalPanel();
     void setInfoStandby(bool standby);
 
     Program& m_program;
