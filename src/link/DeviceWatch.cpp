@@ -25,7 +25,7 @@ bool deviceIsThere(const QString& device) {
 }  // namespace
 
 DeviceWatch::DeviceWatch(SerialPort& port, Reopen reopen, QObject* parent)
-    : QObject(parent), m_port(port), m_reopen(std::move(reopen)) {
+    : QObject(parent), m_port(port), m_reopen(std::move(reopen)), m_timer(this) {
     m_timer.setInterval(kPollIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &DeviceWatch::poll);
 }

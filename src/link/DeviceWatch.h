@@ -58,6 +58,7 @@ private:
 
     SerialPort& m_port;
     Reopen m_reopen;
+    /// A child, so it moves with the watch to the thread that uses it.
     QTimer m_timer;
     QString m_device;
     QString m_lastFailure;

@@ -16,7 +16,7 @@ bool writeFile(const QString& path, const QString& text) {
 }  // namespace
 
 ProgramProcess::ProgramProcess(const Options& options)
-    : m_programArguments(options.programArguments) {
+    : m_simArguments(options.simArguments), m_programArguments(options.programArguments) {
     if (!m_dir.isValid()) {
         return;
     }
@@ -64,6 +64,21 @@ bool ProgramProcess::startToMainLoop(int limitMs, const QString& operation) {
         m_program.waitForReadyRead(100);
     }
     return output().contains(running);
+}
+
+bool ProgramProcess::waitForOutput(const QString& text, int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    while (!output().contains(text) && !deadline.hasExpired() &&
+           m_program.state() != QProcess::NotRunning) {
+        m_program.waitForReadyRead(100);
+    }
+    return output().contains(text);
+}
+
+bool ProgramProcess::restartSim() {
+    m_sim.reset();
+    m_sim = std::make_unique<SimProcess>(m_dir.filePath(QStringLiteral("radio")), m_simArguments);
+    return !m_sim->devicePath().isEmpty();
 }
 
 QString ProgramProcess::output() {

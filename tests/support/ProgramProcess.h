@@ -46,6 +46,12 @@ public:
 
     /// Everything tq5820 printed on its standard output so far.
     QString output();
+    /// Waits until tq5820 has printed text (counting what it printed
+    /// before); false on the limit.
+    bool waitForOutput(const QString& text, int limitMs);
+    /// The radio's adapter pulled and plugged in again: the simulator ends,
+    /// and a fresh one serves the same link; false when it did not start.
+    bool restartSim();
     QProcess& process() { return m_program; }
     SimProcess& sim() { return *m_sim; }
     QString dataPath(const QString& name) const { return m_dir.filePath(name); }
@@ -53,6 +59,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<SimProcess> m_sim;
+    QStringList m_simArguments;
     QStringList m_programArguments;
     QProcess m_program;
     QString m_output;
