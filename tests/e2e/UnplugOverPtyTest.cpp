@@ -89,7 +89,7 @@ TEST_F(Unplug, TheCatAdapterIsOpenedAgainWhenItComesBack) {
     for (int attempt = 0; attempt < 10 && reply.isEmpty(); ++attempt) {
         reply = m_cat.ask("MD;", 4);
     }
-    EXPECT_EQ(reply, QStringLiteral("MD2;"));
+    EXPECT_EQ(reply, QStringLiteral("MD2;")) << m_run->output().toStdString();
 }
 
 }  // namespace

@@ -17,6 +17,10 @@ PtyPair::PtyPair() {
         return;
     }
     m_slaveName = QString::fromLocal8Bit(name.data());
+    // Programs the test starts must not inherit either end: a master held
+    // open by a child would keep the line up after closeMaster().
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
     // Raw on both sides, so bytes pass unchanged in both directions until the
     // port under test sets its own attributes.
     termios raw{};
