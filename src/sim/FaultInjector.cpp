@@ -1,6 +1,7 @@
 #include "sim/FaultInjector.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tq::sim {
 
@@ -46,13 +47,23 @@ QByteArray FaultInjector::garbled(QByteArray line) {
     return line;
 }
 
+void FaultInjector::garbleNextFrequencyLine(std::function<void(const QByteArray&)> done) {
+    m_frequencyGarbled = std::move(done);
+}
+
 QByteArray FaultInjector::deliver(const QList<QByteArray>& lines) {
     if (m_options.silent || lines.isEmpty() || chance(m_options.dropRate)) {
         return {};
     }
     QByteArray bytes;
     for (const QByteArray& line : lines) {
-        bytes += chance(m_options.garbleRate) ? garbled(line) : line;
+        QByteArray sent = chance(m_options.garbleRate) ? garbled(line) : line;
+        constexpr int kSpoiledDigit = 3;
+        if (m_frequencyGarbled && sent.startsWith('F') && sent.size() > kSpoiledDigit) {
+            sent[kSpoiledDigit] = ':';
+            std::exchange(m_frequencyGarbled, {})(sent);
+        }
+        bytes += sent;
         bytes += '\n';
     }
     if (m_options.parityNoise > 0.0) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <functional>
 #include <random>
 
 #include "sim/FaultOptions.h"
@@ -20,6 +21,11 @@ public:
     void setOptions(const FaultOptions& options);
     const FaultOptions& options() const { return m_options; }
 
+    /// Spoils the next frequency line on purpose, the way line noise would
+    /// ("F14:0000"), and tells `done` the line as sent: a test's one
+    /// garbled reply at a moment of its choosing.
+    void garbleNextFrequencyLine(std::function<void(const QByteArray&)> done);
+
     /// The lines, each followed by a line feed, after the faults.
     QByteArray deliver(const QList<QByteArray>& lines);
 
@@ -29,6 +35,7 @@ private:
     QByteArray garbled(QByteArray line);
 
     FaultOptions m_options;
+    std::function<void(const QByteArray&)> m_frequencyGarbled;
     std::mt19937_64 m_random;
 };
 

@@ -81,6 +81,9 @@ public:
 
     void setFaults(const FaultOptions& faults) { m_faults.setOptions(faults); }
     const FaultOptions& faults() const { return m_faults.options(); }
+    void garbleNextFrequencyLine(std::function<void(const QByteArray&)> done) {
+        m_faults.garbleNextFrequencyLine(std::move(done));
+    }
 
 private:
     using Batch = QList<QByteArray>;

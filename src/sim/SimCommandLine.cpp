@@ -190,7 +190,8 @@ QString SimCommandLine::helpText() {
         "\nWhile running:\n"
         "  SIGUSR1 toggles remote/local control. Lines on standard input:\n"
         "  \"local\", \"remote\" or \"toggle\" switch control, \"quit\" ends the program.\n"
-        "  A switch is reported to the client at once with an R0/R1 line.\n");
+        "  A switch is reported to the client at once with an R0/R1 line.\n"
+        "  \"garble\" spoils the next frequency line (printed as \"garbled LINE\").\n");
     return text;
 }
 

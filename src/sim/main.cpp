@@ -71,6 +71,13 @@ int main(int argc, char** argv) {
         {QStringLiteral("remote"), [&server] { server.setRemote(true); }},
         {QStringLiteral("toggle"), [&server] { server.toggleRemote(); }},
         {QStringLiteral("quit"), [] { QCoreApplication::quit(); }},
+        {QStringLiteral("garble"),
+         [&radio] {
+             radio.garbleNextFrequencyLine([](const QByteArray& line) {
+                 std::printf("garbled %s\n", line.constData());
+                 std::fflush(stdout);
+             });
+         }},
     };
     StdinReader console;
     QObject::connect(&console, &StdinReader::lineReceived, [&onCommand](const QString& line) {
@@ -78,9 +85,10 @@ int main(int argc, char** argv) {
         if (command != onCommand.cend()) {
             (*command)();
         } else if (!line.isEmpty()) {
-            std::fprintf(stderr,
-                         "tq5820-sim: unknown command \"%s\" (local, remote, toggle, quit)\n",
-                         qPrintable(line));
+            std::fprintf(
+                stderr,
+                "tq5820-sim: unknown command \"%s\" (local, remote, toggle, garble, quit)\n",
+                qPrintable(line));
         }
     });
 

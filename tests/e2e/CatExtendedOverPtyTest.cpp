@@ -16,6 +16,7 @@
 
 #include "app/NullModem.h"
 #include "support/CoreApplication.h"
+#include "support/HamlibWorkout.h"
 #include "support/ProgramProcess.h"
 
 namespace {
@@ -38,6 +39,7 @@ bool serveUntil(Done done, int limitMs) {
 struct RigctlRun {
     int exitCode = -1;
     QStringList lines;  // what rigctl printed, one value a line
+    QString trace;      // what it said about itself, at -v and up
 };
 
 class CatExtendedOverPty : public ::testing::Test {
@@ -84,6 +86,7 @@ protected:
         run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         run.lines = QString::fromLocal8Bit(process.readAllStandardOutput())
                         .split(u'\n', Qt::SkipEmptyParts);
+        run.trace = QString::fromLocal8Bit(process.readAllStandardError());
         return run;
     }
 
@@ -169,6 +172,20 @@ TEST_F(CatExtendedOverPty, HamlibReadsAndSetsFrequencyAndModeAndKeysOnlyInsideTh
     EXPECT_EQ(noisy.left(4), QByteArray("?;?;"));
     EXPECT_EQ(noisy.at(4 + 28), '0');
     EXPECT_EQ(rigctl({"t"}).lines, QStringList{QStringLiteral("0")});
+}
+
+TEST_F(CatExtendedOverPty, HamlibAtItsMostVerboseNeverWaitsInVainNorAsksAgain) {
+    if (!haveRigctl()) {
+        GTEST_SKIP() << "rigctl is not installed (Debian: libhamlib-utils)";
+    }
+    start(true);
+    const RigctlRun run = rigctl(QStringList{QStringLiteral("-vvvvv")} + tq::test::hamlibWorkout());
+    ASSERT_EQ(run.exitCode, 0) << run.trace.right(4000).toStdString();
+    ASSERT_EQ(run.trace.count(QStringLiteral("rig_set_ptt entered")), 20) << "a full trace";
+    EXPECT_EQ(tq::test::hamlibTrouble(run.trace), QStringList{});
+    // The last of the sets reaches the radio and is what a fresh run reads.
+    EXPECT_TRUE(m_sim->waitForOutput(QStringLiteral("rx F1432300"), kCommandLimitMs));
+    EXPECT_EQ(rigctl({"f", "t"}).lines, (QStringList{"14323000", "0"}));
 }
 
 TEST_F(CatExtendedOverPty, SwitchedOffTheCatPortAnswersOnlyWhatItAlwaysDid) {

@@ -4,9 +4,12 @@
 // radio.
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include "link/PtyPair.h"
 #include "support/CoreApplication.h"
@@ -32,16 +35,24 @@ qint64 residentKb(qint64 pid) {
     return -1;
 }
 
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
 class CatOverPty : public ::testing::Test {
 protected:
     void SetUp() override {
         tq::test::ensureCoreApplication();
         ASSERT_TRUE(m_station.ok());
+        m_networkPort = freePort();
         m_run = std::make_unique<tq::test::ProgramProcess>(tq::test::ProgramProcess::Options{
             .simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
                              QStringLiteral("--reply-delay"), QStringLiteral("5"),
                              QStringLiteral("--log-received")},
-            .catDevice = m_station.slaveName()});
+            .catDevice = m_station.slaveName(),
+            .programArguments = {QStringLiteral("--rigctld=%1").arg(m_networkPort)}});
         ASSERT_TRUE(m_run->ready());
         ASSERT_TRUE(m_run->startToMainLoop(kStartLimitMs)) << m_run->output().toStdString();
         m_sim = &m_run->sim();
@@ -54,7 +65,23 @@ protected:
         return QString::fromLatin1(m_station.receive(replyLength, kReplyLimitMs));
     }
 
+    /// One request line on the network route and its one-line answer.
+    QString askNetwork(const QByteArray& line) {
+        if (m_network.state() != QAbstractSocket::ConnectedState) {
+            m_network.connectToHost(QHostAddress::LocalHost, m_networkPort);
+            m_network.waitForConnected(kReplyLimitMs);
+        }
+        m_network.write(line + '\n');
+        QDeadlineTimer deadline(kReplyLimitMs);
+        while (!m_network.canReadLine() && !deadline.hasExpired()) {
+            m_network.waitForReadyRead(100);
+        }
+        return QString::fromLatin1(m_network.readLine()).trimmed();
+    }
+
     tq::link::PtyPair m_station;
+    quint16 m_networkPort = 0;
+    QTcpSocket m_network;
     std::unique_ptr<tq::test::ProgramProcess> m_run;
     tq::test::SimProcess* m_sim = nullptr;
 };
@@ -90,6 +117,30 @@ TEST_F(CatOverPty, StationSoftwareReadsAndSetsThroughTheBridgeAndJunkIsHarmless)
     const QString sentToRadio = m_sim->output().mid(before.size());
     EXPECT_FALSE(sentToRadio.contains(QRegularExpression(QStringLiteral("rx [FM][0-9]"))))
         << sentToRadio.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CatOverPty, AGarbledFrequencyLineFromTheRadioCutsNoStationSoftwareOff) {
+    ASSERT_EQ(ask("FA00007074000;FA;", 14), QStringLiteral("FA00007074000;"));
+    ASSERT_TRUE(m_sim->waitForOutput(QStringLiteral("rx F0707400"), kReplyLimitMs));
+    // The radio's answer to the next set comes back spoiled.
+    m_sim->command(QStringLiteral("garble"));
+    m_station.send("FA00007074500;");
+    ASSERT_TRUE(m_sim->waitForOutput(QStringLiteral("garbled F"), kReplyLimitMs))
+        << m_sim->output().toStdString();
+    const qsizetype garbledAt = m_sim->output().indexOf(QStringLiteral("garbled F"));
+    // Both routes still answer at once...
+    EXPECT_EQ(ask("FA;", 14), QStringLiteral("FA00007074500;"));
+    EXPECT_EQ(askNetwork("f"), QStringLiteral("7074500"));
+    // ...and the program asks the radio again instead of waiting for the
+    // operator to press Refresh.
+    EXPECT_TRUE(m_sim->waitForOutput(QStringLiteral("rx ?"), kReplyLimitMs, garbledAt))
+        << m_sim->output().mid(garbledAt).toStdString();
+    EXPECT_EQ(askNetwork("F 7074000"), QStringLiteral("RPRT 0"));
+    EXPECT_TRUE(m_sim->waitForOutput(QStringLiteral("rx F0707400"), kReplyLimitMs, garbledAt));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "support/CoreApplication.h"
+#include "support/HamlibWorkout.h"
 #include "support/ProgramProcess.h"
 
 namespace {
@@ -117,6 +118,7 @@ private:
 struct RigctlRun {
     int exitCode = -1;
     QString output;
+    QString trace;  // what rigctl said about itself, at -v and up
 };
 
 class RigctlOverNetwork : public ::testing::Test {
@@ -148,7 +150,6 @@ protected:
 
     static RigctlRun rigctl(const QStringList& commands) {
         QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral("rigctl"),
                       QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
                                   QStringLiteral("127.0.0.1:%1").arg(s_port)} +
@@ -157,7 +158,9 @@ protected:
         if (process.waitForFinished(kCommandLimitMs)) {
             run.exitCode = process.exitCode();
         }
-        run.output = QString::fromLocal8Bit(process.readAll()).trimmed();
+        run.trace = QString::fromLocal8Bit(process.readAllStandardError());
+        run.output =
+            (QString::fromLocal8Bit(process.readAllStandardOutput()) + run.trace).trimmed();
         return run;
     }
 
@@ -210,6 +213,15 @@ TEST_F(RigctlOverNetwork, PttKeysAndUnkeysTheRadioThroughTheTransmitLatch) {
     EXPECT_TRUE(s_program->sim().waitForOutput(QStringLiteral("rx K"), kCommandLimitMs));
     EXPECT_EQ(session.command(QStringLiteral("T 0")), "");
     EXPECT_TRUE(keyed(QStringLiteral("0")));
+}
+
+TEST_F(RigctlOverNetwork, HamlibAtItsMostVerboseNeverWaitsInVainNorAsksAgain) {
+    const RigctlRun run = rigctl(QStringList{QStringLiteral("-vvvvv")} + tq::test::hamlibWorkout());
+    ASSERT_EQ(run.exitCode, 0) << run.trace.right(4000).toStdString();
+    ASSERT_EQ(run.trace.count(QStringLiteral("rig_set_ptt entered")), 20) << "a full trace";
+    EXPECT_EQ(tq::test::hamlibTrouble(run.trace), QStringList{});
+    EXPECT_TRUE(s_program->sim().waitForOutput(QStringLiteral("rx F1432300"), kCommandLimitMs));
+    EXPECT_EQ(rigctl({"f", "t"}).output.toStdString(), "14323000\n0");
 }
 
 TEST_F(RigctlOverNetwork, OutOfBandTransmitIsRefusedAndDroppedClientsUnkey) {

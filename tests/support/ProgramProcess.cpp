@@ -1,5 +1,7 @@
 #include "support/ProgramProcess.h"
 
+#include "support/EndsWithTest.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -56,6 +58,7 @@ bool ProgramProcess::startToMainLoop(int limitMs, const QString& operation) {
     // run's apart from any copy the developer has open.
     environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
     m_program.setProcessEnvironment(environment);
+    endWithTest(m_program);
     m_program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tq5820"),
                     QStringList{QStringLiteral("--data-dir"), m_dir.path()} + m_programArguments);
     const QDeadlineTimer deadline(limitMs);

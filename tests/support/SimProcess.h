@@ -24,10 +24,14 @@ public:
     /// Ends the simulator as SIGTERM does; true when it exited cleanly.
     bool stop();
 
+    /// A line on the simulator's standard input ("local", "garble"...).
+    void command(const QString& line);
+
     /// Everything the simulator printed after the device path so far.
     QString output();
-    /// Waits until the simulator has printed text; false on the time limit.
-    bool waitForOutput(const QString& text, int timeoutMs);
+    /// Waits until the simulator has printed text (at or after position
+    /// `from` of output()); false on the time limit.
+    bool waitForOutput(const QString& text, int timeoutMs, qsizetype from = 0);
 
 private:
     QProcess m_process;
