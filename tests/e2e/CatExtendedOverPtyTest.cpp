@@ -11,8 +11,10 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "app/NullModem.h"
 #include "support/CoreApplication.h"
@@ -30,8 +32,12 @@ constexpr int kCommandLimitMs = 30000;
 template <typename Done>
 bool serveUntil(Done done, int limitMs) {
     QDeadlineTimer deadline(limitMs);
+    QEventLoop loop;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+    tick.start(20);
     while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        loop.exec();  // blocks until the next tick, serving events meanwhile
     }
     return done();
 }
