@@ -1,4 +1,5 @@
 #include "link/FileFailure.h"
+#include "link/FailureReport.h"
 
 #include <cstring>
 
@@ -9,9 +10,7 @@ FileFailure FileFailure::fromErrno(int error) {
 }
 
 QString FileFailure::report(const QString& fileName) const {
-    // Joined, not arg()-substituted: a description may itself contain "%1".
-    return fileName + QStringLiteral(": Err ") + QString::number(number) + QStringLiteral(". ") +
-           description;
+    return failureReport(fileName, number, description);
 }
 
 }  // namespace tq::link

@@ -1,4 +1,5 @@
 #include "panel/StatusDisplay.h"
+#include "link/FailureReport.h"
 
 #include <array>
 
@@ -87,7 +88,7 @@ void StatusDisplay::gUpdateDisplay() {
 }
 
 void StatusDisplay::reportFailure(int number, const QString& description) {
-    ShowErrorInfo(QStringLiteral("gUpdateDisplay: Err %1. %2").arg(number).arg(description));
+    ShowErrorInfo(link::failureReport(QStringLiteral("gUpdateDisplay"), number, description));
 }
 
 void StatusDisplay::refreshFrequency() {

@@ -1,4 +1,5 @@
 #include "protocol/RadioLink.h"
+#include "link/FailureReport.h"
 
 #include "link/Pause.h"
 #include "link/PortFailure.h"
@@ -138,9 +139,7 @@ void RadioLink::gSendSync(SyncCharacter syncChar) {
             SyncTime -= link::Clock::kSecondsPerDay;
         }
     } catch (const PortFailure& failure) {
-        m_indicators.showErrorInfo(QStringLiteral("gSendSync: Err %1. %2")
-                                       .arg(failure.number())
-                                       .arg(failure.description()));
+        link::reportFailure(m_indicators, QStringLiteral("gSendSync"), failure);
     }
     m_indicators.setLamp(Lamp::Idle);
 }

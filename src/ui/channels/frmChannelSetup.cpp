@@ -1,4 +1,5 @@
 #include "ui/channels/frmChannelSetup.h"
+#include "link/FailureReport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -234,9 +235,7 @@ void frmChannelSetup::loadChannels() {
     try {
         m_transfer.load(transferReport());
     } catch (const link::PortFailure& failure) {
-        m_mainInfo.showErrorInfo(QStringLiteral("cmdLoad_Click: Err ") +
-                                 QString::number(failure.number()) + QStringLiteral(". ") +
-                                 failure.description());
+        m_mainInfo.showErrorInfo(link::failureReport(QStringLiteral("cmdLoad_Click"), failure));
     }
     showTransfer(false);
     lsbChList->setVisible(true);
