@@ -283,6 +283,15 @@ void PanelView::showLampColour() {
 }
 
 void PanelView::connectInput() {
+    connectButtons();
+    connectChoices();
+    connectSliders();
+    connectSteppers();
+    m_keys = std::make_unique<KeyPreview>(
+        m_window, [this](const QKeyEvent& key) { return m_actions.key(key.key()); });
+}
+
+void PanelView::connectButtons() {
     PanelWidgets& w = m_w;
     PanelActions& actions = m_actions;
     struct ClickRequest {
@@ -320,7 +329,11 @@ void PanelView::connectInput() {
         connect(w.bandButtons[i], &QPushButton::clicked, this,
                 [&actions, request] { actions.click(request); });
     }
+}
 
+void PanelView::connectChoices() {
+    PanelWidgets& w = m_w;
+    PanelActions& actions = m_actions;
     // Only the operator's choice asks for radio work (activated, not
     // currentIndexChanged): the model setting a box never sends it back.
     connect(w.cmbMode, &QComboBox::activated, this,
@@ -339,6 +352,10 @@ void PanelView::connectInput() {
         connect(w.optMeter[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [&actions, i] { actions.chooseMeter(i); });
     }
+}
+
+void PanelView::connectSliders() {
+    PanelWidgets& w = m_w;
     // valueChanged, not sliderMoved: the operator's move and the model's
     // value meet in one place; a value the model already has changes nothing.
     // A move the panel refuses puts the slider back where the model has it.
@@ -350,7 +367,11 @@ void PanelView::connectInput() {
         m_actions.moveRfGain(v);
         m_w.vscRFG->setValue(m_model.rfGain());
     });
+}
 
+void PanelView::connectSteppers() {
+    PanelWidgets& w = m_w;
+    PanelActions& actions = m_actions;
     struct StepperRow {
         Stepper stepper;
         std::vector<StepButton*> buttons;
@@ -374,8 +395,6 @@ void PanelView::connectInput() {
                     });
         }
     }
-    m_keys = std::make_unique<KeyPreview>(
-        m_window, [&actions](const QKeyEvent& key) { return actions.key(key.key()); });
 }
 
 }  // namespace tq::ui

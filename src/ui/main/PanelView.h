@@ -27,7 +27,13 @@ public:
     ~PanelView() override;
 
 private:
+    /// Turns the operator's clicks, choices, slider moves, holds and keys
+    /// into the panel's operations.
     void connectInput();
+    void connectButtons();
+    void connectChoices();
+    void connectSliders();
+    void connectSteppers();
     void buildPainters();
     void paint(panel::Field field);
     void paintControl(panel::Control control);
