@@ -1,5 +1,6 @@
 #include "web/PanelDriver.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <array>
 
@@ -15,6 +16,11 @@ using Kind = PageCommand::Kind;
 const QString kPanelBusy = QStringLiteral("The panel is busy in another window.");
 const QString kDisabled = QStringLiteral("That control is disabled.");
 const QString kHeldElsewhere = QStringLiteral("Another page holds that control.");
+/// A press lets window events run once before its first step and then pauses
+/// 50 ms; a release that lands in that first look cancels the step. A tap on
+/// a phone lasts less than that, so its release is held back into the pause:
+/// every press steps at least once, as a click on the window's button does.
+constexpr int kFirstStepMs = 40;
 
 }  // namespace
 
@@ -73,7 +79,7 @@ std::optional<QString> PanelDriver::run(quint64 page, const PageCommand& command
             break;
         case Kind::Release:
             if (const std::optional<HoldTracker::Hold> hold = m_holds.end(page, command.stepper)) {
-                letGo(*hold);
+                letGoAfterFirstStep(*hold);
                 emit holdsChanged();
             }
             break;
@@ -139,14 +145,14 @@ void PanelDriver::check() {
     }
 }
 
-void PanelDriver::later(std::function<void()> action) {
+void PanelDriver::later(std::function<void()> action, int delayMs) {
     auto* timer = new QTimer(this);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, [timer, action = std::move(action)] {
         timer->deleteLater();
         action();
     });
-    timer->start(0);
+    timer->start(delayMs);
 }
 
 void PanelDriver::queuePress(const HoldTracker::Hold& hold) {
@@ -160,11 +166,24 @@ void PanelDriver::startPress(const HoldTracker::Hold& hold) {
     if (!early.empty()) {
         const HoldTracker::Hold release = early.front();
         early.pop_front();
-        // Started before the press, so it fires inside the press's loop.
+        // Started before the press, so it fires inside the press's loop;
+        // letting go of the transmitter is never held back.
         later(
-            [this, release] { m_actions.release(release.stepper, release.index, release.button); });
+            [this, release] { m_actions.release(release.stepper, release.index, release.button); },
+            release.stepper == panel::Stepper::Ptt ? 0 : kFirstStepMs);
     }
+    m_pressStarted[hold.stepper].start();
     m_actions.press(hold.stepper, hold.index, hold.button);
+}
+
+void PanelDriver::letGoAfterFirstStep(const HoldTracker::Hold& hold) {
+    const QElapsedTimer& started = m_pressStarted[hold.stepper];
+    if (hold.stepper != panel::Stepper::Ptt && started.isValid() &&
+        started.elapsed() < kFirstStepMs) {
+        later([this, hold] { letGo(hold); }, kFirstStepMs - static_cast<int>(started.elapsed()));
+        return;
+    }
+    letGo(hold);
 }
 
 void PanelDriver::letGo(const HoldTracker::Hold& hold) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <deque>
@@ -58,7 +59,8 @@ private:
     void queuePress(const HoldTracker::Hold& hold);
     void startPress(const HoldTracker::Hold& hold);
     void letGo(const HoldTracker::Hold& hold);
-    void later(std::function<void()> action);
+    void letGoAfterFirstStep(const HoldTracker::Hold& hold);
+    void later(std::function<void()> action, int delayMs = 0);
 
     panel::PanelModel& m_model;
     panel::PanelActions& m_actions;
@@ -67,6 +69,8 @@ private:
     std::map<panel::Stepper, int> m_queuedPresses;
     /// Releases that arrived before their press started, oldest first.
     std::map<panel::Stepper, std::deque<HoldTracker::Hold>> m_earlyReleases;
+    /// When each control's latest press started its loop.
+    std::map<panel::Stepper, QElapsedTimer> m_pressStarted;
 };
 
 }  // namespace tq::web

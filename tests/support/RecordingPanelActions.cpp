@@ -37,10 +37,14 @@ void RecordingPanelActions::press(panel::Stepper stepper, int index, int button)
     if (!holdUntilRelease || m_running.contains(stepper)) {
         return;
     }
-    QEventLoop loop;
-    m_running[stepper] = &loop;
-    loop.exec();
-    m_running.erase(stepper);
+    // A release already handled while the press was being recorded ends it
+    // at once rather than leaving the loop waiting for one that never comes.
+    if (!calls.last().startsWith(QStringLiteral("release ") + stepperWord(stepper))) {
+        QEventLoop loop;
+        m_running[stepper] = &loop;
+        loop.exec();
+        m_running.erase(stepper);
+    }
     record(QStringLiteral("press ended %1").arg(stepperWord(stepper)));
 }
 

@@ -3,6 +3,7 @@
 // press loop, and is let go when its page goes silent.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "support/CoreApplication.h"
@@ -97,14 +98,35 @@ TEST_F(PanelDriverTest, APressRunsFromATimerAndItsReleaseArrivesWhileItRuns) {
               QStringList({"press vfoA 3 2", "release vfoA 3 2", "press ended vfoA"}));
 }
 
-TEST_F(PanelDriverTest, AQuickTapsReleaseWaitsForItsPressAndEndsItsLoop) {
-    actions.holdUntilRelease = true;
-    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Channel, 1, 1)));
-    EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
-    EXPECT_TRUE(actions.calls.isEmpty());
-    ASSERT_TRUE(tq::test::waitForCalls(actions, 3));
-    EXPECT_EQ(actions.calls,
-              QStringList({"press channel 1 1", "release channel 1 1", "press ended channel"}));
+TEST_F(PanelDriverTest, AQuickTapsReleaseWaitsForItsPressAndEndsItsLoopAfterTheFirstStep) {
+    // The stepping loops let events run once before their first step: a tap's
+    // release must not be there yet, whether it came before the press started
+    // or while it was starting.
+    for (const bool releaseWhileStarting : {false, true}) {
+        SCOPED_TRACE(releaseWhileStarting ? "release while starting" : "release before start");
+        actions.calls.clear();
+        actions.holdUntilRelease = true;
+        bool releasedBeforeFirstStep = true;
+        actions.onCall = [&](const QString& line) {
+            if (line != "press channel 1 1") {
+                return;
+            }
+            if (releaseWhileStarting) {
+                EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
+            }
+            QCoreApplication::processEvents();
+            releasedBeforeFirstStep = actions.calls.contains("release channel 1 1");
+        };
+        EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Channel, 1, 1)));
+        if (!releaseWhileStarting) {
+            EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
+        }
+        EXPECT_TRUE(actions.calls.isEmpty());
+        ASSERT_TRUE(tq::test::waitForCalls(actions, 3));
+        EXPECT_FALSE(releasedBeforeFirstStep);
+        EXPECT_EQ(actions.calls,
+                  QStringList({"press channel 1 1", "release channel 1 1", "press ended channel"}));
+    }
 }
 
 TEST_F(PanelDriverTest, OnePageAtATimeHoldsAControlAndOnlyItsReleaseCounts) {

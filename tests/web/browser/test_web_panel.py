@@ -21,6 +21,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 import urllib.error
 import urllib.request
@@ -76,11 +77,14 @@ class Lines:
     def expect(self, pattern):
         """Blocks until a line matches; returns the match."""
         seen = []
+        # The radio's keep-alive lines never stop, so the limit is on the
+        # whole wait, not on the gap between lines.
+        deadline = time.monotonic() + LIMIT
         while True:
             try:
-                line = self.queue.get(timeout=LIMIT)
+                line = self.queue.get(timeout=max(0, deadline - time.monotonic()))
             except queue.Empty:
-                raise AssertionError(f"{pattern!r} never came; saw {seen}") from None
+                raise AssertionError(f"{pattern!r} never came; saw {seen[-20:]}") from None
             match = re.search(pattern, line)
             if match:
                 return match
