@@ -11,6 +11,7 @@
 #include "link/PortFailure.h"
 #include "panel/AmateurBands.h"
 #include "panel/PanelCaptions.h"
+#include "panel/TransmitPermission.h"
 #include "persist/IniFile.h"
 #include "persist/WebPasswordFile.h"
 #include "ui/about/HelpBrowser.h"
@@ -317,6 +318,11 @@ namespace {
 /// disabled before or after the scan is marked active.
 template <typename ScanWindow>
 void runScan(Program& program, bool disableFirst) {
+    // A scan retunes the radio, and a latch or tune holding the transmitter
+    // would key it again wherever the scan left it.
+    if (!panel::frequencyMayMove(program.radioLink())) {
+        return;
+    }
     panel::PanelModel& model = program.model();
     panel::StatusDisplay& display = program.panel->display();
     if (disableFirst) {
