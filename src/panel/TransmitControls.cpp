@@ -234,6 +234,14 @@ void TransmitControls::tuneOn() {
     if (m_panel.model.xmitActive()) {
         return;  // the latch holds the transmitter; its own button ends it
     }
+    // Tune keys the radio where it stands, split or not. The button's band
+    // limits were set for the frequency of the moment it was clicked; the
+    // request may be served after a band list, a scan or a swap moved it.
+    TransmitConditions now = conditions();
+    now.frequency = frequencyDigitsOf(m_state.FreqReply).value_or(QString());
+    if (!mayTransmit(now)) {
+        return;
+    }
     m_tuneMode = m_state.ModeReply;
     m_tuneSideTone = m_state.SideToneReply;
     m_tunePttEn = m_state.PttEnReply;
