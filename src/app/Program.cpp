@@ -53,8 +53,15 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     stationSoftware = std::make_unique<StationSoftware>(catPort, stationClock, gateway, *catPanel);
 
     webPanel = std::make_unique<web::WebPanelServer>(panel->model(), *panel, clock);
-    radioWatch = std::make_unique<link::DeviceWatch>(
-        radioPort, [this] { radioPortControl->SetUpRadioPort(); });
+    radioWatch = std::make_unique<link::DeviceWatch>(radioPort, [this] {
+        radioPortControl->SetUpRadioPort();
+        // The program let go of the transmitter when the port went, but a
+        // radio last sent "K" holds it by itself for a while: it hears "U"
+        // first, before anything that follows could retune it still keyed.
+        if (radioPort.isOpen()) {
+            radioLink().gSendSync(protocol::SyncCharacter::U);
+        }
+    });
     QObject::connect(radioWatch.get(), &link::DeviceWatch::reopenFailed,
                      [this](int number, const QString& description) {
                          link::reportFailure(panel->display(), QStringLiteral("SetUpRadioPort"),
