@@ -127,11 +127,15 @@ void RadioLink::gSendSync(SyncCharacter syncChar) {
         const double elapsed = m_clock.now() - SyncTime;
         const bool changed = syncChar != *LastSyncChar;
         if (elapsed > kSyncRepeatInterval || changed) {
-            SendRadioCommand(syncText(syncChar), false, kSyncPause);
-            LastSyncChar = syncChar;
-            SyncTime = m_clock.now();
-            ++SyncCount;
-            m_indicators.setSyncLabel(syncText(syncChar));
+            // Nothing goes out through a closed port: the radio keeps the
+            // character it heard last, and the next call sends this one.
+            if (m_port.isOpen()) {
+                SendRadioCommand(syncText(syncChar), false, kSyncPause);
+                LastSyncChar = syncChar;
+                SyncTime = m_clock.now();
+                ++SyncCount;
+                m_indicators.setSyncLabel(syncText(syncChar));
+            }
         } else if (elapsed > kSyncBlinkTime) {
             m_indicators.setSyncLabel(QString());
         } else if (SyncTime > m_clock.now()) {
