@@ -130,8 +130,11 @@ void RadioLink::gSendSync(SyncCharacter syncChar) {
             // Nothing goes out through a closed port: the radio keeps the
             // character it heard last, and the next call sends this one.
             if (m_port.isOpen()) {
-                SendRadioCommand(syncText(syncChar), false, kSyncPause);
+                // Noted before the send's pause: a press handled in that
+                // pause may send the other character, and the radio holds
+                // whichever was written last.
                 LastSyncChar = syncChar;
+                SendRadioCommand(syncText(syncChar), false, kSyncPause);
                 SyncTime = m_clock.now();
                 ++SyncCount;
                 m_indicators.setSyncLabel(syncText(syncChar));

@@ -199,6 +199,15 @@ TEST_F(SendSync, ChangeAClosedPortCouldNotSendGoesOutOnceItIsOpen) {
     EXPECT_EQ(written(), QStringList({"K", "U"})) << "the radio still holds K until it hears U";
 }
 
+TEST_F(SendSync, CharacterSentInsideAnotherOnesPauseIsTheOneTheRadioHolds) {
+    link.gSendSync(tq::protocol::SyncCharacter::K);  // starts the clock
+    // Push-to-talk pressed while the "U" pauses.
+    clock.schedule(0.1, [this] { link.gSendSync(tq::protocol::SyncCharacter::K); });
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    EXPECT_EQ(written(), QStringList({"U", "K", "U"}));
+}
+
 TEST_F(AtMidnight, KeepAliveCarriesOnAfterMidnight) {
     link.gSendSync(tq::protocol::SyncCharacter::U);
     for (int call = 1; call <= 12; ++call) {
