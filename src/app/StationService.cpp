@@ -97,7 +97,7 @@ void StationService::carryOutSets() {
             case StationSet::Setting::Transmit: {
                 // The latch makes the panel's own transmit check.
                 if (set.on != panel.model().xmitActive()) {
-                    panel.transmit().xmitCmd();
+                    panel.transmit().setLatch(set.on);
                     keying = true;
                 }
                 break;

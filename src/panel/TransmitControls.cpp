@@ -2,6 +2,7 @@
 
 #include <QScopeGuard>
 #include <QStringList>
+#include <utility>
 
 #include "link/FailureReport.h"
 #include "link/Pause.h"
@@ -175,14 +176,29 @@ void TransmitControls::cmdPTT_MouseUp(int /*button*/, int /*shift*/, int /*x*/, 
     PttHeld = false;
 }
 
+void TransmitControls::noteClick(PanelRequest request) {
+    if (request == PanelRequest::cmdXmit) {
+        m_xmitWanted = !m_panel.model.xmitActive();
+    } else if (request == PanelRequest::cmdTune) {
+        m_tuneWanted = !tuning();
+    }
+}
+
 void TransmitControls::xmitCmd() {
     m_panel.requests.clear(PanelRequest::cmdXmit);
+    setLatch(std::exchange(m_xmitWanted, std::nullopt).value_or(!m_panel.model.xmitActive()));
+}
+
+void TransmitControls::setLatch(bool on) {
+    if (on == m_panel.model.xmitActive()) {
+        return;  // already as asked
+    }
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    if (m_panel.model.xmitActive()) {
-        xmitOff();
-    } else {
+    if (on) {
         xmitOn();
+    } else {
+        xmitOff();
     }
 }
 
@@ -221,12 +237,16 @@ void TransmitControls::xmitOff() {
 
 void TransmitControls::tuneCmd() {
     m_panel.requests.clear(PanelRequest::cmdTune);
+    const bool on = std::exchange(m_tuneWanted, std::nullopt).value_or(!tuning());
+    if (on == tuning()) {
+        return;  // already as asked
+    }
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    if (tuning()) {
-        tuneOff();
-    } else {
+    if (on) {
         tuneOn();
+    } else {
+        tuneOff();
     }
 }
 
