@@ -158,6 +158,13 @@ bool StationGateway::setsWaiting() const {
     return !m_waiting.empty();
 }
 
+void StationGateway::withdrawTransmit() {
+    QMutexLocker lock(&m_mutex);
+    std::erase_if(m_waiting, [](const StationSet& set) {
+        return set.setting == StationSet::Setting::Transmit;
+    });
+}
+
 void StationGateway::setWakeUp(std::function<void()> wakeUp) {
     QMutexLocker lock(&m_mutex);
     m_wakeUp = std::move(wakeUp);

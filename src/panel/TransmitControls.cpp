@@ -184,6 +184,15 @@ void TransmitControls::noteClick(PanelRequest request) {
     }
 }
 
+void TransmitControls::withdrawRequests() {
+    for (PanelRequest request :
+         {PanelRequest::cmdXmit, PanelRequest::cmdTune, PanelRequest::cmdTuneAmp}) {
+        m_panel.requests.clear(request);
+    }
+    m_xmitWanted.reset();
+    m_tuneWanted.reset();
+}
+
 void TransmitControls::xmitCmd() {
     m_panel.requests.clear(PanelRequest::cmdXmit);
     setLatch(std::exchange(m_xmitWanted, std::nullopt).value_or(!m_panel.model.xmitActive()));

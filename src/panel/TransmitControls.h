@@ -57,6 +57,10 @@ public:
     void noteClick(PanelRequest request);
     /// Station software's latch: on or off, whatever the button shows.
     void setLatch(bool on);
+    /// Forgets the clicks on XMT, TUNE and the amplifier's tune waiting to
+    /// be served: the transmitter was let go meanwhile (the radio port was
+    /// lost), and they are not to key it whenever the link is back.
+    void withdrawRequests();
 
     /// What the one transmit check needs, as the panel stands now: the
     /// frequency transmitted on is the radio's (VFO B's under split).
