@@ -199,6 +199,12 @@ void TransmitControls::xmitCmd() {
 }
 
 void TransmitControls::setLatch(bool on) {
+    if (!on) {
+        // A release and a click on XMT that waits to be served meet: the
+        // transmitter stays off, whichever of them came first.
+        m_panel.requests.clear(PanelRequest::cmdXmit);
+        m_xmitWanted.reset();
+    }
     if (on == m_panel.model.xmitActive()) {
         return;  // already as asked
     }

@@ -55,7 +55,8 @@ public:
     /// served later, it does that action or nothing, never the opposite one
     /// should the state have changed meanwhile (station software let go).
     void noteClick(PanelRequest request);
-    /// Station software's latch: on or off, whatever the button shows.
+    /// Station software's latch: on or off, whatever the button shows. Off
+    /// also withdraws a click on XMT waiting to be served.
     void setLatch(bool on);
     /// Forgets the clicks on XMT, TUNE and the amplifier's tune waiting to
     /// be served: the transmitter was let go meanwhile (the radio port was
