@@ -334,7 +334,10 @@ void FormLoad::releaseTransmitter() {
     panel::PanelModel& model = m_program.model();
     // The radio unkeys itself once its keep-alive stops; the panel shows
     // it so and offers nothing to key until the link is back, and the first
-    // sync character the radio then gets is "U".
+    // sync character the radio then gets is "U". Nor does a request to key
+    // made before the loss key the radio once the link is back.
+    m_program.panel->transmit().withdrawRequests();
+    m_program.gateway.withdrawTransmit();
     m_program.radioLink().SyncChar = protocol::SyncCharacter::U;
     m_program.state.RadioKeyed = false;
     model.xmitActive.set(false);

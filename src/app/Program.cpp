@@ -11,6 +11,7 @@
 #include "link/PortFailure.h"
 #include "panel/AmateurBands.h"
 #include "panel/PanelCaptions.h"
+#include "panel/TransmitPermission.h"
 #include "persist/IniFile.h"
 #include "persist/WebPasswordFile.h"
 #include "ui/about/HelpBrowser.h"
@@ -52,8 +53,15 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     stationSoftware = std::make_unique<StationSoftware>(catPort, stationClock, gateway, *catPanel);
 
     webPanel = std::make_unique<web::WebPanelServer>(panel->model(), *panel, clock);
-    radioWatch = std::make_unique<link::DeviceWatch>(
-        radioPort, [this] { radioPortControl->SetUpRadioPort(); });
+    radioWatch = std::make_unique<link::DeviceWatch>(radioPort, [this] {
+        radioPortControl->SetUpRadioPort();
+        // The program let go of the transmitter when the port went, but a
+        // radio last sent "K" holds it by itself for a while: it hears "U"
+        // first, before anything that follows could retune it still keyed.
+        if (radioPort.isOpen()) {
+            radioLink().gSendSync(protocol::SyncCharacter::U);
+        }
+    });
     QObject::connect(radioWatch.get(), &link::DeviceWatch::reopenFailed,
                      [this](int number, const QString& description) {
                          link::reportFailure(panel->display(), QStringLiteral("SetUpRadioPort"),
@@ -317,6 +325,13 @@ namespace {
 /// disabled before or after the scan is marked active.
 template <typename ScanWindow>
 void runScan(Program& program, bool disableFirst) {
+    // A scan retunes the radio, and a latch or tune holding the transmitter
+    // would key it again wherever the scan left it. A menu acts at once,
+    // inside whatever the main loop is doing: an operation pausing between
+    // its check and its keying must not have the radio retuned meanwhile.
+    if (!panel::frequencyMayMove(program.radioLink()) || program.operationRunning) {
+        return;
+    }
     panel::PanelModel& model = program.model();
     panel::StatusDisplay& display = program.panel->display();
     if (disableFirst) {

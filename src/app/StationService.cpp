@@ -95,11 +95,10 @@ void StationService::carryOutSets() {
                 }
                 break;
             case StationSet::Setting::Transmit: {
-                // The latch makes the panel's own transmit check.
-                if (set.on != panel.model().xmitActive()) {
-                    panel.transmit().xmitCmd();
-                    keying = true;
-                }
+                // The latch makes the panel's own transmit check; a release
+                // goes there even with the latch off, for a click waiting.
+                keying = keying || set.on != panel.model().xmitActive();
+                panel.transmit().setLatch(set.on);
                 break;
             }
         }

@@ -1,28 +1,11 @@
 #include "link/DeviceWatch.h"
 
-#include <QFileInfo>
 #include <QScopedValueRollback>
 
 #include "link/PortFailure.h"
 #include "link/SerialPort.h"
 
 namespace tq::link {
-
-namespace {
-
-// Whether the named device is there to be opened. A dangling link (a by-id
-// name whose adapter is gone) counts as absent. COM ports have no file to
-// look at: the open itself tells, and fails at once for a missing port.
-bool deviceIsThere(const QString& device) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(device);
-    return true;
-#else
-    return QFileInfo::exists(device);
-#endif
-}
-
-}  // namespace
 
 DeviceWatch::DeviceWatch(SerialPort& port, Reopen reopen, QObject* parent)
     : QObject(parent), m_port(port), m_reopen(std::move(reopen)), m_timer(this) {
@@ -50,7 +33,7 @@ void DeviceWatch::poll() {
         stop();  // opened meanwhile by other means (new port settings applied)
         return;
     }
-    if (!deviceIsThere(m_device)) {
+    if (!m_port.deviceIsThere(m_device)) {
         // A failure seen while it was there belongs to that appearance.
         m_lastFailure.clear();
         return;

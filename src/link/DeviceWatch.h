@@ -14,8 +14,9 @@ class SerialPort;
 /// The device is watched by the name the operator gave it (a
 /// /dev/serial/by-id link, say), not by the node that name led to: a
 /// replugged adapter may come back as another /dev/ttyUSBn, and the link
-/// follows it. A look costs one file-status call every kPollIntervalMs, so a
-/// device that never returns costs next to nothing. An open that fails (the
+/// follows it. A look asks the port whether the device is there (one
+/// file-status call for a real port) every kPollIntervalMs, so a device that
+/// never returns costs next to nothing. An open that fails (the
 /// permissions of a fresh node still being set, another program quicker) is
 /// tried again at the next look; each distinct failure is reported once.
 class DeviceWatch : public QObject {

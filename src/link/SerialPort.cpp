@@ -1,5 +1,7 @@
 #include "link/SerialPort.h"
 
+#include <QFileInfo>
+
 #include "link/PortFailure.h"
 
 namespace tq::link {
@@ -19,6 +21,15 @@ void SerialPort::setDevicePath(const QString& path) {
 
 QString SerialPort::deviceName() const {
     return m_devicePath.isEmpty() ? QStringLiteral("COM%1").arg(m_portNumber) : m_devicePath;
+}
+
+bool SerialPort::deviceIsThere(const QString& device) const {
+#ifdef Q_OS_WIN
+    Q_UNUSED(device);
+    return true;
+#else
+    return QFileInfo::exists(device);
+#endif
 }
 
 void SerialPort::setPortNumber(int number) {

@@ -74,6 +74,12 @@ public:
     /// for its return: the typed path, else the device the port number
     /// names. Links are not followed, so a /dev/serial/by-id name stays one.
     virtual QString deviceName() const;
+    /// Whether the named device is there to be opened, for watching a lost
+    /// one: by default whether its file exists (a dangling by-id link
+    /// counts as absent). COM ports have no file to look at; the open
+    /// itself tells, and fails at once for a missing port. A port with no
+    /// file behind it (the simulator's) answers for itself.
+    virtual bool deviceIsThere(const QString& device) const;
 
     /// Throws PortFailure for a malformed text; an open port takes the new
     /// line settings at once.

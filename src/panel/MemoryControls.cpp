@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/Pause.h"
+#include "panel/TransmitPermission.h"
 
 namespace tq::panel {
 
@@ -116,9 +117,13 @@ void MemoryControls::sendChannelChange() {
     if (!m_channelChangePending) {
         return;
     }
-    m_channelChangePending = false;
     // Memory operation may have ended since the release; then the radio
-    // stays on the VFO it was given back.
+    // stays on the VFO it was given back. A transmission keeps its channel;
+    // the change goes out once it ends.
+    if (!frequencyMayMove(m_link)) {
+        return;
+    }
+    m_channelChangePending = false;
     if (inMemoryOperation()) {
         m_link.SendRadioCommand(u'C' + twoDigits(shownChannel()), true, kChannelPause);
     }
@@ -126,8 +131,10 @@ void MemoryControls::sendChannelChange() {
 
 void MemoryControls::m2vCmd() {
     const QString channel = twoDigits(shownChannel());
-    m_link.SendRadioCommand(u'C' + channel, true, kChannelPause);
-    m_panel.model.infoLine.set(QStringLiteral("Channel ") + channel);
+    if (frequencyMayMove(m_link)) {
+        m_link.SendRadioCommand(u'C' + channel, true, kChannelPause);
+        m_panel.model.infoLine.set(QStringLiteral("Channel ") + channel);
+    }
     m_panel.requests.clear(PanelRequest::cmdM2V);
 }
 
@@ -149,6 +156,10 @@ void MemoryControls::vmCmd() {
     // Cleared first: a click during the exchanges below asks for the way
     // back, and that must not be lost.
     m_panel.requests.clear(PanelRequest::cmdVM);
+    // Either way the radio moves to another frequency.
+    if (!frequencyMayMove(m_link)) {
+        return;
+    }
     if (inMemoryOperation()) {
         leaveMemoryOperation();
     } else {

@@ -67,6 +67,7 @@ void Panel::click(PanelRequest request) {
         return;
     }
     m_requests.raise(request);
+    m_transmit->noteClick(request);
 }
 
 void Panel::press(Stepper stepper, int index, int button) {

@@ -103,7 +103,10 @@ SetVerdict StationGateway::setTransmit(bool on) {
         if (now.radioLost) {
             return SetVerdict::RadioLost;
         }
-        if (on == now.xmitLatched) {
+        // A release always goes to the main loop, even with no latch on
+        // yet: an XMT click waiting there to be served would otherwise
+        // latch the transmitter after the release that came later.
+        if (on && now.xmitLatched) {
             return SetVerdict::Accepted;  // already so
         }
         if (on) {
@@ -153,6 +156,13 @@ void StationGateway::carriedOut() {
 bool StationGateway::setsWaiting() const {
     QMutexLocker lock(&m_mutex);
     return !m_waiting.empty();
+}
+
+void StationGateway::withdrawTransmit() {
+    QMutexLocker lock(&m_mutex);
+    std::erase_if(m_waiting, [](const StationSet& set) {
+        return set.setting == StationSet::Setting::Transmit;
+    });
 }
 
 void StationGateway::setWakeUp(std::function<void()> wakeUp) {

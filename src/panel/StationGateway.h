@@ -75,6 +75,9 @@ public:
     std::vector<StationSet> takeSets();
     void carriedOut();
     bool setsWaiting() const;
+    /// Drops a request to transmit or to stop that waits: the panel let go
+    /// of the transmitter meanwhile (the radio port was lost).
+    void withdrawTransmit();
     /// Called (on the asker's thread) when a set was queued: wakes the main
     /// loop from its wait.
     void setWakeUp(std::function<void()> wakeUp);

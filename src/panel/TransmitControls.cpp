@@ -2,6 +2,7 @@
 
 #include <QScopeGuard>
 #include <QStringList>
+#include <utility>
 
 #include "link/FailureReport.h"
 #include "link/Pause.h"
@@ -175,14 +176,44 @@ void TransmitControls::cmdPTT_MouseUp(int /*button*/, int /*shift*/, int /*x*/, 
     PttHeld = false;
 }
 
+void TransmitControls::noteClick(PanelRequest request) {
+    if (request == PanelRequest::cmdXmit) {
+        m_xmitWanted = !m_panel.model.xmitActive();
+    } else if (request == PanelRequest::cmdTune) {
+        m_tuneWanted = !tuning();
+    }
+}
+
+void TransmitControls::withdrawRequests() {
+    for (PanelRequest request :
+         {PanelRequest::cmdXmit, PanelRequest::cmdTune, PanelRequest::cmdTuneAmp}) {
+        m_panel.requests.clear(request);
+    }
+    m_xmitWanted.reset();
+    m_tuneWanted.reset();
+}
+
 void TransmitControls::xmitCmd() {
     m_panel.requests.clear(PanelRequest::cmdXmit);
+    setLatch(std::exchange(m_xmitWanted, std::nullopt).value_or(!m_panel.model.xmitActive()));
+}
+
+void TransmitControls::setLatch(bool on) {
+    if (!on) {
+        // A release and a click on XMT that waits to be served meet: the
+        // transmitter stays off, whichever of them came first.
+        m_panel.requests.clear(PanelRequest::cmdXmit);
+        m_xmitWanted.reset();
+    }
+    if (on == m_panel.model.xmitActive()) {
+        return;  // already as asked
+    }
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    if (m_panel.model.xmitActive()) {
-        xmitOff();
-    } else {
+    if (on) {
         xmitOn();
+    } else {
+        xmitOff();
     }
 }
 
@@ -221,18 +252,30 @@ void TransmitControls::xmitOff() {
 
 void TransmitControls::tuneCmd() {
     m_panel.requests.clear(PanelRequest::cmdTune);
+    const bool on = std::exchange(m_tuneWanted, std::nullopt).value_or(!tuning());
+    if (on == tuning()) {
+        return;  // already as asked
+    }
     m_operationRunning = true;
     const auto done = qScopeGuard([this] { m_operationRunning = false; });
-    if (tuning()) {
-        tuneOff();
-    } else {
+    if (on) {
         tuneOn();
+    } else {
+        tuneOff();
     }
 }
 
 void TransmitControls::tuneOn() {
     if (m_panel.model.xmitActive()) {
         return;  // the latch holds the transmitter; its own button ends it
+    }
+    // Tune keys the radio where it stands, split or not. The button's band
+    // limits were set for the frequency of the moment it was clicked; the
+    // request may be served after a band list, a scan or a swap moved it.
+    TransmitConditions now = conditions();
+    now.frequency = frequencyDigitsOf(m_state.FreqReply).value_or(QString());
+    if (!mayTransmit(now)) {
+        return;
     }
     m_tuneMode = m_state.ModeReply;
     m_tuneSideTone = m_state.SideToneReply;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "link/RadioLinkFlags.h"
 #include "panel/PanelContext.h"
@@ -50,6 +51,17 @@ public:
     /// while the operation pauses is served on the next pass.
     void xmitCmd();
     void tuneCmd();
+    /// A click on XMT or TUNE asks for the action its caption names now;
+    /// served later, it does that action or nothing, never the opposite one
+    /// should the state have changed meanwhile (station software let go).
+    void noteClick(PanelRequest request);
+    /// Station software's latch: on or off, whatever the button shows. Off
+    /// also withdraws a click on XMT waiting to be served.
+    void setLatch(bool on);
+    /// Forgets the clicks on XMT, TUNE and the amplifier's tune waiting to
+    /// be served: the transmitter was let go meanwhile (the radio port was
+    /// lost), and they are not to key it whenever the link is back.
+    void withdrawRequests();
 
     /// What the one transmit check needs, as the panel stands now: the
     /// frequency transmitted on is the radio's (VFO B's under split).
@@ -94,6 +106,9 @@ private:
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
 
+    // What the pending clicks on XMT and TUNE asked for: on or off.
+    std::optional<bool> m_xmitWanted;
+    std::optional<bool> m_tuneWanted;
     bool m_pttRunning = false;
     bool m_operationRunning = false;
     // The latch exchanged the VFOs, so letting go exchanges them back even

@@ -18,4 +18,8 @@ bool mayTransmit(const TransmitConditions& conditions) {
     return InAmateurBand(u'F' + conditions.frequency, conditions.outOfBandAllowed).value_or(false);
 }
 
+bool frequencyMayMove(protocol::RadioLink& link) {
+    return link.SyncChar != protocol::SyncCharacter::K && !link.state().RadioKeyed;
+}
+
 }  // namespace tq::panel

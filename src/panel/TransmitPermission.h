@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "protocol/RadioLink.h"
+
 namespace tq::panel {
 
 /// What decides whether the radio may be keyed now, whoever asks: the
@@ -28,5 +30,10 @@ struct TransmitConditions {
 /// operation, with the radio there, no scan, nothing else holding the
 /// transmitter, on a frequency inside the permitted bands.
 bool mayTransmit(const TransmitConditions& conditions);
+
+/// Whether the radio's frequency may move now: not while the panel keys the
+/// radio or the radio says it transmits. The check above let the
+/// transmission start on this frequency; a new one may lie outside the bands.
+bool frequencyMayMove(protocol::RadioLink& link);
 
 }  // namespace tq::panel

@@ -271,7 +271,11 @@ void VfoControls::a2bCmd() {
 
 void VfoControls::swapCmd() {
     m_panel.requests.clear(PanelRequest::cmdSwap);
-    swapVfos();
+    // Transmitting with split exchanges the VFOs itself, before keying and
+    // after letting go; the operator's Swap does nothing meanwhile.
+    if (frequencyMayMove(m_panel.link)) {
+        swapVfos();
+    }
 }
 
 void VfoControls::swapVfos() {

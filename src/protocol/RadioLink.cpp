@@ -128,11 +128,18 @@ void RadioLink::gSendSync(SyncCharacter syncChar) {
         const double elapsed = m_clock.now() - SyncTime;
         const bool changed = syncChar != *LastSyncChar;
         if (elapsed > kSyncRepeatInterval || changed) {
-            SendRadioCommand(syncText(syncChar), false, kSyncPause);
-            LastSyncChar = syncChar;
-            SyncTime = m_clock.now();
-            ++SyncCount;
-            m_indicators.setSyncLabel(syncText(syncChar));
+            // Nothing goes out through a closed port: the radio keeps the
+            // character it heard last, and the next call sends this one.
+            if (m_port.isOpen()) {
+                // Noted before the send's pause: a press handled in that
+                // pause may send the other character, and the radio holds
+                // whichever was written last.
+                LastSyncChar = syncChar;
+                SendRadioCommand(syncText(syncChar), false, kSyncPause);
+                SyncTime = m_clock.now();
+                ++SyncCount;
+                m_indicators.setSyncLabel(syncText(syncChar));
+            }
         } else if (elapsed > kSyncBlinkTime) {
             m_indicators.setSyncLabel(QString());
         } else if (SyncTime > m_clock.now()) {

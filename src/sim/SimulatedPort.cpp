@@ -161,6 +161,14 @@ void SimulatedPort::raiseLineError(int code) {
     }
 }
 
+void SimulatedPort::unplug() {
+    m_missing = true;
+    if (m_open) {
+        close();
+        raiseEvent(link::CommEvent::kDeviceLost);
+    }
+}
+
 void SimulatedPort::injectBytes(QByteArrayView bytes) {
     if (m_open) {
         pump();

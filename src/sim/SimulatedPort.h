@@ -36,6 +36,12 @@ public:
 
     /// A missing device: open() fails with PortFailure.
     void setMissing(bool missing) { m_missing = missing; }
+    /// The device goes away while open, as a pulled adapter does: the port
+    /// closes itself, then raises CommEvent::kDeviceLost once; the device
+    /// stays missing until plugIn(). The radio itself runs on.
+    void unplug();
+    void plugIn() { m_missing = false; }
+    bool deviceIsThere(const QString& /*device*/) const override { return !m_missing; }
 
     /// Input line states; a change while open raises its event.
     void setDsr(bool on);

@@ -189,6 +189,25 @@ TEST_F(SendSync, ChangeBetweenKeyedAndUnkeyedGoesOutAtOnce) {
                 shown.lampHistory.end());
 }
 
+TEST_F(SendSync, ChangeAClosedPortCouldNotSendGoesOutOnceItIsOpen) {
+    link.gSendSync(tq::protocol::SyncCharacter::U);  // starts the clock
+    link.gSendSync(tq::protocol::SyncCharacter::K);
+    port.close();
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    port.open();
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    EXPECT_EQ(written(), QStringList({"K", "U"})) << "the radio still holds K until it hears U";
+}
+
+TEST_F(SendSync, CharacterSentInsideAnotherOnesPauseIsTheOneTheRadioHolds) {
+    link.gSendSync(tq::protocol::SyncCharacter::K);  // starts the clock
+    // Push-to-talk pressed while the "U" pauses.
+    clock.schedule(0.1, [this] { link.gSendSync(tq::protocol::SyncCharacter::K); });
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    link.gSendSync(tq::protocol::SyncCharacter::U);
+    EXPECT_EQ(written(), QStringList({"U", "K", "U"}));
+}
+
 TEST_F(AtMidnight, KeepAliveCarriesOnAfterMidnight) {
     link.gSendSync(tq::protocol::SyncCharacter::U);
     for (int call = 1; call <= 12; ++call) {

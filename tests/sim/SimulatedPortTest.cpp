@@ -73,6 +73,24 @@ TEST_F(SimulatedPortTest, AmplifierWarmUpArrivesInVirtualTime) {
     EXPECT_NEAR(m_clock.elapsedTotal(), 5.0 + SimulatedPort::kDefaultReplyDelay, 1e-6);
 }
 
+TEST_F(SimulatedPortTest, PulledDeviceClosesReportsItsLossOnceAndComesBackWhenPluggedIn) {
+    m_port.write(QStringLiteral("K"));
+    m_port.unplug();
+    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_EQ(m_events, std::vector<int>{link::CommEvent::kDeviceLost});
+    EXPECT_FALSE(m_port.deviceIsThere(m_port.deviceName()));
+    EXPECT_THROW(m_port.open(), link::PortFailure);
+    m_port.unplug();
+    EXPECT_EQ(m_events.size(), 1u) << "a device already gone is not lost again";
+
+    m_port.plugIn();
+    EXPECT_TRUE(m_port.deviceIsThere(m_port.deviceName()));
+    m_port.open();
+    EXPECT_TRUE(m_port.radio().settings().keyed()) << "the radio ran on by itself";
+    m_clock.advance(0.1);
+    EXPECT_EQ(m_port.bytesToRead(), 0) << "what it said meanwhile is gone";
+}
+
 class SimulatedPortAtMidnight : public SimulatedPortTest {
 protected:
     SimulatedPortAtMidnight() : SimulatedPortTest(86400.0 - 0.01) {}

@@ -15,6 +15,7 @@
 #include "panel/DisplayFailure.h"
 #include "panel/ListFrequency.h"
 #include "panel/PanelColours.h"
+#include "panel/TransmitPermission.h"
 #include "persist/BandListFile.h"
 #include "persist/BandTable.h"
 #include "protocol/RadioCommands.h"
@@ -226,6 +227,11 @@ void frmBandSelect::selectRow(std::size_t row) {
     const auto digits = panel::listFrequencyDigits(txtFreq[row]->text());
     if (!digits || !panel::inTuningRange(*digits)) {
         showFrequencyError(row);
+        return;
+    }
+    // The radio stays where it transmits; the row can be chosen again once
+    // the transmission has ended.
+    if (!panel::frequencyMayMove(m_link)) {
         return;
     }
     const protocol::RadioState& state = m_link.state();
