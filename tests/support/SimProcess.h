@@ -28,6 +28,8 @@ public:
     QString output();
     /// Waits until the simulator has printed text; false on the time limit.
     bool waitForOutput(const QString& text, int timeoutMs);
+    /// Its standard input takes "local", "remote" and "toggle".
+    QProcess& process() { return m_process; }
 
 private:
     QProcess m_process;
