@@ -14,6 +14,12 @@ double steadyMs() {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+void sleepUntil(double dueMs) {
+    for (double left = dueMs - steadyMs(); left > 0; left = dueMs - steadyMs()) {
+        QThread::usleep(static_cast<unsigned long>(std::max(1.0, left * 1000)));
+    }
+}
+
 double percentile(std::vector<double> values, double fraction) {
     if (values.empty()) {
         return 0;

@@ -9,6 +9,9 @@ namespace tq::bench {
 /// every benchmark times its requests and the programs' output lines with.
 double steadyMs();
 
+/// Sleeps until steadyMs() reaches the time.
+void sleepUntil(double dueMs);
+
 /// The value below which the given fraction of the values lie (nearest
 /// rank); 0 for no values.
 double percentile(std::vector<double> values, double fraction);

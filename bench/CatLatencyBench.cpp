@@ -40,6 +40,7 @@
 
 namespace {
 
+using tq::bench::sleepUntil;
 using tq::bench::steadyMs;
 
 constexpr int kReplyLimitMs = 2000;
@@ -92,12 +93,6 @@ private:
 
 /// Sends one request every paceMs, so that successive requests step through
 /// the keep-alive cycle; a pace that does not divide 2 s visits all of it.
-void sleepUntil(double due) {
-    while (steadyMs() < due) {
-        QThread::usleep(static_cast<unsigned long>(std::max(1.0, (due - steadyMs()) * 1000)));
-    }
-}
-
 std::vector<Request> paced(tq::link::PtyPair& station, EchoBaseline& baseline, int count,
                            int paceMs, const std::function<QByteArray(int)>& request,
                            int replyLength) {
