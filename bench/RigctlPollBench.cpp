@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "BenchStats.h"
+#include "ProcessUsage.h"
 #include "StationClients.h"
 #include "support/ProgramProcess.h"
 
@@ -166,7 +167,8 @@ std::vector<double> pooled(const std::vector<std::vector<double>>& commandMs) {
 /// Runs the cycle, a paced one also on the stand-in; returns every
 /// command's time, for the target.
 std::vector<double> measure(tq::bench::RigctlClient& client, tq::bench::RigctlClient& standIn,
-                            const Cycle& cycle, int cycles, int paceMs) {
+                            qint64 pid, const Cycle& cycle, int cycles, int paceMs) {
+    const tq::bench::ProcessUsage before = tq::bench::processUsage(pid);
     std::vector<double> cycleMs;
     std::vector<std::vector<double>> commandMs(cycle.commands.size());
     std::vector<std::vector<double>> standInMs(cycle.commands.size());
@@ -185,6 +187,7 @@ std::vector<double> measure(tq::bench::RigctlClient& client, tq::bench::RigctlCl
         }
     }
     const std::vector<double> allMs = pooled(commandMs);
+    const tq::bench::ProcessUsage after = tq::bench::processUsage(pid);
     std::printf(
         "\n%s: %d cycles %s, over %.1f s\n", cycle.name, cycles,
         paceMs == 0 ? "back to back" : qPrintable(QStringLiteral("one every %1 ms").arg(paceMs)),
@@ -198,6 +201,11 @@ std::vector<double> measure(tq::bench::RigctlClient& client, tq::bench::RigctlCl
     if (paceMs > 0) {
         tq::bench::printLatencies(QStringLiteral("  stand-in, every command"), pooled(standInMs));
     }
+    // What the program spends of the processor per command (its keep-alive
+    // with the radio included): the rest of a slow answer is waiting.
+    std::printf("  program CPU: %.0f ms = %.0f us per command\n",
+                (after.cpuSeconds - before.cpuSeconds) * 1e3,
+                (after.cpuSeconds - before.cpuSeconds) * 1e6 / static_cast<double>(allMs.size()));
     return allMs;
 }
 
@@ -220,6 +228,7 @@ int main(int argc, char** argv) {
                      qPrintable(program.output()));
         return 1;
     }
+    const qint64 pid = program.process().processId();
     StandIn standInServer;
     tq::bench::RigctlClient client;
     tq::bench::RigctlClient standIn;
@@ -235,10 +244,10 @@ int main(int argc, char** argv) {
     }
 
     for (const Cycle& cycle : kCycles) {
-        measure(client, standIn, cycle, cycles, 0);
+        measure(client, standIn, pid, cycle, cycles, 0);
     }
-    measure(client, standIn, kCycles[0], cycles, paceMs);
-    const std::vector<double> setMs = measure(client, standIn, kCycles[1], cycles, paceMs);
+    measure(client, standIn, pid, kCycles[0], cycles, paceMs);
+    const std::vector<double> setMs = measure(client, standIn, pid, kCycles[1], cycles, paceMs);
     std::printf("\nf F M T paced, every command: ");
     const bool met = tq::bench::printTarget(setMs, 2.0, 10.0);
     std::printf("after the run: %s\n", qPrintable(tq::bench::machineLoad()));
