@@ -47,12 +47,11 @@ Exchange RigctlClient::exchange(const QByteArray& line, int replyLines, int limi
     while (m_socket->waitForReadyRead(0)) {
         m_socket->readAll();
     }
-    m_pending.clear();
     Exchange result;
     const double start = steadyMs();
     m_socket->write(line + '\n');
     m_socket->flush();
-    while (m_pending.count('\n') < replyLines) {
+    while (result.reply.count('\n') < replyLines) {
         const int left = static_cast<int>(start + limitMs - steadyMs());
         if (left <= 0 || m_socket->state() != QAbstractSocket::ConnectedState) {
             break;
@@ -60,12 +59,10 @@ Exchange RigctlClient::exchange(const QByteArray& line, int replyLines, int limi
         if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(left)) {
             continue;
         }
-        m_pending += m_socket->readAll();
+        result.reply += m_socket->readAll();
     }
     result.ms = steadyMs() - start;
-    result.answered = m_pending.count('\n') >= replyLines;
-    result.reply = m_pending;
-    m_pending.clear();
+    result.answered = result.reply.count('\n') >= replyLines;
     return result;
 }
 

@@ -37,7 +37,6 @@ public:
 
 private:
     std::unique_ptr<QTcpSocket> m_socket;
-    QByteArray m_pending;
 };
 
 /// A port on 127.0.0.1 that nothing listens on now.
