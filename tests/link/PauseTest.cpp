@@ -18,6 +18,17 @@ TEST(LinkPause, ReturnsOnceTheDurationHasPassed) {
     EXPECT_NEAR(clock.elapsedTotal(), 1.5, 1e-6);
 }
 
+TEST(LinkPause, WaitsOnceWhenTheClockComesBackOnTime) {
+    // Readings a whole number of milliseconds apart, late in the day, differ
+    // by a hair less in floating point than the pause asked for.
+    for (const double start : {9000.0, 43200.0, 60000.123, 86000.5}) {
+        test::TestClock clock(start);
+        Pause(clock, 0.015);
+        EXPECT_EQ(clock.waitCount(), 1) << start;
+        EXPECT_NEAR(clock.elapsedTotal(), 0.015, 1e-6) << start;
+    }
+}
+
 TEST(LinkPause, HandlesEventsWhileWaiting) {
     tq::test::ensureCoreApplication();
     test::TestClock clock(kNoon);

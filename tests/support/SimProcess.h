@@ -32,6 +32,8 @@ public:
     /// Waits until the simulator has printed text (at or after position
     /// `from` of output()); false on the time limit.
     bool waitForOutput(const QString& text, int timeoutMs, qsizetype from = 0);
+    /// Its standard input takes "local", "remote" and "toggle".
+    QProcess& process() { return m_process; }
 
 private:
     QProcess m_process;
