@@ -73,8 +73,8 @@ struct Run {
         panel().click(request);
         holds = panel().requests().isRaised(request) ? !shownOn : holds;
     }
-    /// A press let go of after `seconds` (a step when too short to repeat),
-    /// when what `held` notes ends too.
+    /// A press let go of after `seconds` (one step when too short to repeat);
+    /// `held`, if given, is cleared as it is let go.
     void press(Stepper stepper, int index, int button, double seconds, bool* held = nullptr) {
         h.clock.schedule(seconds, [=, this] {
             if (held)
@@ -98,7 +98,8 @@ struct Run {
         held.latch = on;
         network->setTransmit(on);
     }
-    /// The device watch's own timer runs on the wall clock.
+    /// The lost port's device watch polled (its own timer runs on the wall
+    /// clock), and a list or scan window just opened worked.
     void tick() {
         h.clock.schedule(0.1, [this] { tick(); });
         if (h.program->radioWatch->isWatching())
