@@ -1,5 +1,7 @@
 #include "app/FormLoad.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -586,7 +588,11 @@ Stage FormLoad::mainLoopPass() {
     const auto leave = m_table.serve();
     m_program.operationRunning = false;
     if (leave) {
+        m_program.scanWanted = {};  // the panel is set up anew first
         return *leave;
+    }
+    if (const auto scan = std::exchange(m_program.scanWanted, {})) {
+        scan();
     }
     if (bytesWaiting() > 0) {
         m_program.radioLink().AwaitRadioReply();

@@ -326,10 +326,17 @@ namespace {
 template <typename ScanWindow>
 void runScan(Program& program, bool disableFirst) {
     // A scan retunes the radio, and a latch or tune holding the transmitter
-    // would key it again wherever the scan left it. A menu acts at once,
-    // inside whatever the main loop is doing: an operation pausing between
-    // its check and its keying must not have the radio retuned meanwhile.
-    if (!panel::frequencyMayMove(program.radioLink()) || program.operationRunning) {
+    // would key it again wherever the scan left it.
+    if (!panel::frequencyMayMove(program.radioLink())) {
+        return;
+    }
+    // A menu acts at once, inside whatever the main loop is doing: an
+    // operation pausing between its check and its keying must not have the
+    // radio retuned meanwhile, so the scan waits for it to end.
+    if (program.operationRunning) {
+        program.scanWanted = [&program, disableFirst] {
+            runScan<ScanWindow>(program, disableFirst);
+        };
         return;
     }
     panel::PanelModel& model = program.model();

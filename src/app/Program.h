@@ -166,6 +166,9 @@ public:
     /// of its own: a press that arrives then runs inside that operation's
     /// pause and must not start an exchange of its own.
     bool operationRunning = false;
+    /// A scan chosen from the menu while an operation ran; the main loop
+    /// opens it as soon as that operation has ended.
+    std::function<void()> scanWanted;
 
     /// Whether the close handler has run.
     bool ended() const { return m_ended; }
