@@ -13,8 +13,6 @@
 namespace tq::cat {
 namespace {
 
-using panel::StationSet;
-
 /// The CAT port as station software's end of the line: what it sends
 /// arrives at once and the port reports it as the device would.
 class StationPort : public test::ScriptedPort {
@@ -83,11 +81,9 @@ TEST_F(CatBridgeTest, ConfigureOpensThePortWithAnEventAfterThreeCharactersAndNoS
     EXPECT_EQ(catPort.handshaking(), link::Handshaking::None);
     EXPECT_EQ(catPort.bufferOptions().receiveThreshold, 3);
     EXPECT_EQ(catPort.bytesToRead(), 0) << "what waited before is no request";
-#ifndef Q_OS_WIN
     setup.CatPortNumber = QStringLiteral(" /dev/ttyUSB1 ");
     bridge.ConfigureCatPort(setup);
     EXPECT_EQ(catPort.devicePath(), QStringLiteral("/dev/ttyUSB1"));
-#endif
     // Neither a path nor a number: refused, nothing opened.
     setup.CatPortNumber = QStringLiteral("dev/ttyUSB1");
     EXPECT_THROW(bridge.ConfigureCatPort(setup), link::PortFailure);
@@ -106,7 +102,7 @@ TEST_F(CatBridgeTest, ABatchIsAnsweredAtOnceAfterItsPauseAndSetsWaitForTheMainLo
     // and a newer set of a setting replaces the older one still waiting.
     EXPECT_EQ(exchange(QStringLiteral("FA00107074000;FA00007074000;FA00003573000;MD3;FA;MD;")),
               QStringList({"FA00003573000;", "MD3;"}));
-    const std::vector<StationSet> sets = gateway.takeSets();
+    const auto sets = gateway.takeSets();
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(sets[0].value, QStringLiteral("0357300"));
     EXPECT_EQ(sets[1].value, QStringLiteral("M4"));

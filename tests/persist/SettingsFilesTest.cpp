@@ -108,11 +108,6 @@ TEST_F(PersistedFiles, FifoOrOversizedFileIsRefusedAtOnceAndUnread) {
         EXPECT_EQ(m_indicators.info(), QString::fromLatin1(report));
         EXPECT_EQ(readPersistedFile(kIniFileName), std::nullopt) << report;
     }
-    // Other files than the ini file name the file alone.
-    QFile::remove(kStationLinksFileName);
-    ASSERT_TRUE(::mkfifo(QFile::encodeName(kStationLinksFileName).constData(), 0600) == 0);
-    EXPECT_EQ(loadStationLinks(m_indicators), StationLinks{});
-    EXPECT_EQ(m_indicators.info(), "StationLinks.txt: Err 6. Not a regular file");
 }
 
 }  // namespace

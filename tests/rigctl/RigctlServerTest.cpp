@@ -157,21 +157,12 @@ TEST_F(RigctlServerTest, AFloodFromOneClientDelaysAnotherOnlyByAFewLines) {
     poller->write("M LSB 0\n");
     ASSERT_TRUE(flooder->waitForBytesWritten(kLimitMs));
     ASSERT_TRUE(poller->waitForBytesWritten(kLimitMs));
-    QByteArray polled;
-    ASSERT_TRUE(waitUntil([&] {
-        polled += poller->readAll();
-        return polled.contains('\n');
-    }));
+    EXPECT_EQ(exchange(*poller, "", 1), "RPRT 0\n");
     // At most the turn under way when the poll came in, and the one after it.
     EXPECT_LE(rig.log.indexOf(QStringLiteral("mode LSB")), 2 * RigctlServer::kLinesPerTurn)
         << rig.log.size() << " sets before it";
     // The flood itself is answered whole and in order.
-    QByteArray flooded;
-    ASSERT_TRUE(waitUntil([&] {
-        flooded += flooder->readAll();
-        return flooded.count('\n') >= kLines;
-    }));
-    EXPECT_EQ(flooded, QByteArray("RPRT 0\n").repeated(kLines));
+    EXPECT_EQ(exchange(*flooder, "", kLines), QByteArray("RPRT 0\n").repeated(kLines));
     EXPECT_EQ(rig.log.count(QStringLiteral("freq 7000000")), kLines);
 }
 

@@ -3,8 +3,6 @@
 // tune cycle, and the transmitter that drops out when nobody holds it keyed.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "RadioDriver.h"
 
 namespace tq::sim::test {
@@ -25,26 +23,6 @@ TEST(SimFraming, LineSplitAcrossWritesIsAnsweredOnceComplete) {
     EXPECT_TRUE(radio.send("000").isEmpty());
     EXPECT_EQ(radio.send("00\nG1"), QList<QByteArray>{"F0700000"});
     EXPECT_EQ(radio.send("2\n"), QList<QByteArray>{"G12"});
-}
-
-TEST(SimFraming, RandomBytesNeverWedgeTheRadioAndUnreadRepliesStayBounded) {
-    RadioDriver radio(Firmware::V601);
-    std::mt19937 random(20240501);
-    for (int chunk = 0; chunk < 200; ++chunk) {
-        QByteArray noise;
-        for (int i = 0; i < 100; ++i) {
-            noise.append(static_cast<char>(random() % 256));
-        }
-        radio.radio().receive(noise, chunk * 0.01);
-        radio.radio().takeOutput();
-    }
-    radio.send("\n");  // ends whatever the noise left half-read
-    const QList<QByteArray> dump = radio.statusDump();
-    EXPECT_EQ(dump.value(dump.size() - 1), ".");
-    for (int i = 0; i < 5000; ++i) {
-        radio.radio().receive("?\n", 0.0);
-    }
-    EXPECT_LE(radio.radio().takeOutput().size(), RadioSimulator::kMaxOutput);
 }
 
 TEST(SimStatusDump, ReportsEverySettingInOrderWithItsWidthInEachDialect) {
