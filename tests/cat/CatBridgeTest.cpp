@@ -137,15 +137,21 @@ TEST_F(CatBridgeTest, PortTroubleShowsInTheStatusLabelOrTheBoxes) {
     EXPECT_EQ(panel.comStat, QStringLiteral("Com2 Error"));
 }
 
-TEST_F(CatBridgeTest, NoiseAndALostRadioPortNeverKeyOrSetButReadsAreStillAnswered) {
+TEST_F(CatBridgeTest, OnlyTheExtendedCommandsAnswerARefusedSetAndNoiseNeverKeys) {
     bridge.ConfigureCatPort(setup);
     bridge.setExtended(true);
     EXPECT_EQ(exchange(QString::fromLatin1("\x13\xfe;TX;", 6)), QStringList({"?;", "?;"}));
+    EXPECT_FALSE(gateway.setsWaiting());
+    // Keyed, neither frequency moves; the plain set says nothing.
+    EXPECT_TRUE(exchange(QStringLiteral("TX;")).isEmpty());
+    EXPECT_EQ(exchange(QStringLiteral("FA00007074000;FB00007080000;")), QStringList{"?;"});
+    gateway.takeSets();
+    gateway.carriedOut();
+    // With the radio port lost, reads are still answered and sets dropped.
     radio.radioLost = true;
     gateway.publish(radio);
     EXPECT_EQ(exchange(QStringLiteral("FA00007074000;TX;FA;")), QStringList{"FA00014200000;"});
     EXPECT_FALSE(gateway.setsWaiting());
-    EXPECT_FALSE(gateway.view().xmitLatched);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 namespace tq::cat {
 namespace {
 
-using Commands = std::vector<CatCommand>;
 const CatCommand kReadFrequency{CatAction::ReadFrequency, {}};
 const CatCommand kReadMode{CatAction::ReadMode, {}};
 
@@ -16,7 +15,7 @@ CatCommand set(CatAction action, const char* value) {
 }
 
 TEST(CatCommandTable, BatchesSplitAtSemicolonsInOrder) {
-    const std::tuple<const char*, bool, Commands> batches[] = {
+    const std::tuple<const char*, bool, std::vector<CatCommand>> batches[] = {
         {"FA;MD;", false, {kReadFrequency, kReadMode}},
         // Two ";" in a row is an empty command, skipped; the rest still counts.
         {";;FA;;MD;;", false, {kReadFrequency, kReadMode}},

@@ -58,7 +58,7 @@ QString serialPort3(const QString& text) {
 }
 
 TEST(PersistedFormats, WrittenWithCrLfLinesAndReadBackWithOrWithoutTheirCr) {
-    StationLinks stationLinks{true, true, QStringLiteral("192.168.1.20"), 4600};
+    const StationLinks stationLinks{true, true, QStringLiteral("192.168.1.20"), 4600};
     const WebPanelSettings webPanel{true, QStringLiteral("0.0.0.0"), 8443,
                                     QStringLiteral("/home/op/radio.crt"),
                                     QStringLiteral("/home/op/radio.key")};

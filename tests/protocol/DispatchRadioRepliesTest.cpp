@@ -91,7 +91,6 @@ TEST(Dispatch, EachCompleteLineLandsInItsFieldCutOrPaddedAndTheBatchIsRewrittenF
         EXPECT_EQ(batch, QString::fromLatin1(row.rewritten)) << row.batch;
         EXPECT_EQ(shown.rawData, rawShown ? batch : QString()) << row.batch;
         EXPECT_EQ(describe(state), QString::fromLatin1(row.state)) << row.batch;
-        // Meter readings go to the meter as they arrive.
         QStringList lines = QString::fromLatin1(row.batch).split(u'\n');
         lines.removeLast();
         EXPECT_EQ(shown.meterLines, lines.filter(QRegularExpression(QStringLiteral("^J"))));

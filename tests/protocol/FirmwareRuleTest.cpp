@@ -31,9 +31,9 @@ TEST(FirmwareRule, MarkerLinesOfACompleteStatusIdentifyTheDialect) {
             state.BangSeen = c.bang;
             state.QSeen = c.q;
             applyFirmwareRule(state, shown, setUp);
-            const bool remote = setUp == ControlSetUp::Remote;
             EXPECT_EQ(static_cast<int>(state.FirmwareType), c.type) << c.remoteCaption;
-            EXPECT_EQ(shown.firmwareCaption, remote ? c.remoteCaption : c.localCaption);
+            EXPECT_EQ(shown.firmwareCaption,
+                      setUp == ControlSetUp::Remote ? c.remoteCaption : c.localCaption);
         }
     }
 }
