@@ -1,140 +1,101 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
+#include "link/QStringPrinter.h"
 #include "protocol/DispatchRadioReplies.h"
 #include "support/RecordingIndicators.h"
 
-using tq::protocol::DispatchRadioReplies;
-using tq::protocol::RadioState;
-
+namespace tq::protocol {
 namespace {
 
-struct Dispatch : ::testing::Test {
-    RadioState state;
-    tq::test::RecordingIndicators shown;
+/// Every reply field whose "new" flag is up, then every flag that is set:
+/// a reply landing in the wrong field or raising a flag it should not shows.
+QString describe(const RadioState& s) {
+    using R = RadioState;
+    static const std::pair<QString R::*, bool R::*> replies[] = {
+        {&R::FreqReply, &R::FreqReplyNew},         {&R::AgcReply, &R::AgcReplyNew},
+        {&R::ModeReply, &R::ModeReplyNew},         {&R::MeterSelReply, &R::MeterSelReplyNew},
+        {&R::SourceReply, &R::SourceReplyNew},     {&R::LocRemAudioReply, &R::LocRemAudioReplyNew},
+        {&R::PttEnReply, &R::PttEnReplyNew},       {&R::MuteReply, &R::MuteReplyNew},
+        {&R::ClipReply, &R::ClipReplyNew},         {&R::SideToneReply, &R::SideToneReplyNew},
+        {&R::VoxReply, &R::VoxReplyNew},           {&R::RemoteReply, &R::RemoteReplyNew},
+        {&R::AmpReply, &R::AmpReplyNew},           {&R::TuneReply, &R::TuneReplyNew},
+        {&R::ChanDataReply, &R::ChanDataReplyNew},
+    };
+    static const std::pair<const char*, bool R::*> flags[] = {
+        {"valid", &R::FreqReplyValid},
+        {"due", &R::StatusRequestDue},
+        {"sync", &R::SyncReplied},
+        {"keyed", &R::RadioKeyed},
+        {"!", &R::BangSeen},
+        {"#", &R::HashSeen},
+        {".", &R::DotSeen},
+        {"Q", &R::QSeen},
+    };
+    QStringList out;
+    for (const auto& [field, isNew] : replies) {
+        if (s.*isNew) {
+            out << s.*field;
+        }
+    }
+    for (const auto& [name, flag] : flags) {
+        if (s.*flag) {
+            out << QString::fromLatin1(name);
+        }
+    }
+    if (s.MeterValue != 0) {
+        out << QStringLiteral("J=%1").arg(s.MeterValue);
+    }
+    return out.join(u'|');
+}
 
-    QString run(QString batch) {
+TEST(Dispatch, EachCompleteLineLandsInItsFieldCutOrPaddedAndTheBatchIsRewrittenForTheRawView) {
+    const struct {
+        const char *batch, *rewritten, *state;
+    } rows[] = {
+        {"F1420000\nM1\n#\n.\n", "F1420000<M1<#<.<", "F1420000|M1|valid|#|."},
+        // Text after the last line feed is neither dispatched nor rewritten;
+        // empty lines are skipped and keep their line feed.
+        {"A2\nM3", "A2<M3", "A2"},
+        {"M4", "M4", ""},
+        {"A1\n\nA3\n", "A1<\nA3<", "A3"},
+        {"\n\n", "\n\n", ""},
+        // A frequency is valid as exactly seven digits; a bad frequency or
+        // mode line asks for a fresh status.
+        {"F0707400\n", "F0707400<", "F0707400|valid"},
+        {"F142000\n", "F142000<", "F142000 |due"},
+        {"F14200001\n", "F14200001<", "F1420000|due"},
+        {"F14:0000\n", "F14:0000<", "F14:0000|due"},
+        {"M\nP0514200001X\nH23\n", "M<P0514200001X<H23<", "M |H2|P0514200001|due"},
+        {"K\nU\n", "K<U<", "sync"},
+        {"U\nK\n", "U<K<", "sync|keyed"},
+        {"A4\nM2\nD5\nH3\n\"1\n'1\n(1\nI1\nS0\nV2\nR1\nO4\nT3\n",
+         "A4<M2<D5<H3<\"1<'1<(1<I1<S0<V2<R1<O4<T3<", "A4|M2|D5|H3|\"1|'1|(1|I1|S0|V2|R1|O4|T3"},
+        // The first character is compared exactly; accepted replies nothing
+        // depends on change nothing.
+        {"a2\nm3\nd4\n:F1420000\nC05\nB100\nG10\nX1\n,1\n*1\n)abc\n",
+         "a2<m3<d4<:F1420000<C05<B100<G10<X1<,1<*1<)abc<", ""},
+        {"!\nQT1\n", "!<QT1<", "!|Q"},
+        // Meter readings: a non-number reads as 0.
+        {"J99\nJx\n", "J99<Jx<", ""},
+        {"J45\nJ99\n", "J45<J99<", "J=99"},
+    };
+    bool rawShown = false;  // the raw view is left alone while switched off
+    for (const auto& row : rows) {
+        RadioState state;
+        test::RecordingIndicators shown;
+        shown.rawShown = rawShown = !rawShown;
+        QString batch = QString::fromLatin1(row.batch);
         DispatchRadioReplies(batch, state, shown);
-        return batch;
+        EXPECT_EQ(batch, QString::fromLatin1(row.rewritten)) << row.batch;
+        EXPECT_EQ(shown.rawData, rawShown ? batch : QString()) << row.batch;
+        EXPECT_EQ(describe(state), QString::fromLatin1(row.state)) << row.batch;
+        QStringList lines = QString::fromLatin1(row.batch).split(u'\n');
+        lines.removeLast();
+        EXPECT_EQ(shown.meterLines, lines.filter(QRegularExpression(QStringLiteral("^J"))));
     }
-};
-
-TEST_F(Dispatch, StatusBatchFillsStateAndReadsOnOneLine) {
-    shown.rawShown = true;
-    const QString rewritten = run(QStringLiteral("F1420000\nM1\n#\n.\n"));
-    EXPECT_EQ(state.FreqReply, "F1420000");
-    EXPECT_TRUE(state.FreqReplyNew);
-    EXPECT_TRUE(state.FreqReplyValid);
-    EXPECT_EQ(state.ModeReply, "M1");
-    EXPECT_TRUE(state.ModeReplyNew);
-    EXPECT_TRUE(state.HashSeen);
-    EXPECT_TRUE(state.DotSeen);
-    EXPECT_EQ(rewritten, "F1420000<M1<#<.<");
-    EXPECT_EQ(shown.rawData, rewritten);
-}
-
-TEST_F(Dispatch, RawViewIsLeftAloneWhileSwitchedOff) {
-    run(QStringLiteral("A2\n"));
-    EXPECT_TRUE(shown.rawData.isEmpty());
-    EXPECT_EQ(state.AgcReply, "A2");
-}
-
-TEST_F(Dispatch, TextAfterLastLineFeedIsNeitherDispatchedNorRewritten) {
-    EXPECT_EQ(run(QStringLiteral("A2\nM3")), "A2<M3");
-    EXPECT_EQ(state.AgcReply, "A2");
-    EXPECT_FALSE(state.ModeReplyNew);
-    EXPECT_EQ(run(QStringLiteral("M4")), "M4");
-    EXPECT_FALSE(state.ModeReplyNew);
-}
-
-TEST_F(Dispatch, EmptyLinesAreSkippedAndKeepTheirLineFeed) {
-    EXPECT_EQ(run(QStringLiteral("A1\n\nA3\n")), "A1<\nA3<");
-    EXPECT_EQ(state.AgcReply, "A3");
-    EXPECT_EQ(run(QStringLiteral("\n\n")), "\n\n");
-}
-
-TEST_F(Dispatch, FrequencyLineMustBeExactlySevenDigitsToBeValid) {
-    run(QStringLiteral("F142000\n"));
-    EXPECT_EQ(state.FreqReply, "F142000 ");  // padded to the field width
-    EXPECT_TRUE(state.FreqReplyNew);
-    EXPECT_FALSE(state.FreqReplyValid);
-
-    run(QStringLiteral("F0707400\n"));
-    EXPECT_TRUE(state.FreqReplyValid);
-
-    // Cut to the field it still looks right, but the line was not.
-    run(QStringLiteral("F14200001\n"));
-    EXPECT_EQ(state.FreqReply, "F1420000");
-    EXPECT_FALSE(state.FreqReplyValid);
-
-    run(QStringLiteral("F14:0000\n"));
-    EXPECT_FALSE(state.FreqReplyValid);
-}
-
-TEST_F(Dispatch, FieldsAreCutOrPaddedToTheirWidth) {
-    run(QStringLiteral("M\nP0514200001X\nH23\n"));
-    EXPECT_EQ(state.ModeReply, "M ");
-    EXPECT_NE(state.ModeReply, "M1");
-    EXPECT_EQ(state.ChanDataReply, "P0514200001");
-    EXPECT_TRUE(state.ChanDataReplyNew);
-    EXPECT_EQ(state.SourceReply, "H2");
-}
-
-TEST_F(Dispatch, SyncAnswersTrackWhetherTheRadioIsKeyed) {
-    run(QStringLiteral("K\nU\n"));
-    EXPECT_TRUE(state.SyncReplied);
-    EXPECT_FALSE(state.RadioKeyed);
-    state.SyncReplied = false;
-    run(QStringLiteral("U\nK\n"));
-    EXPECT_TRUE(state.SyncReplied);
-    EXPECT_TRUE(state.RadioKeyed);
-}
-
-TEST_F(Dispatch, EverySettingReplyLandsInItsOwnField) {
-    run(QStringLiteral("A4\nM2\nD5\nH3\n\"1\n'1\n(1\nI1\nS0\nV2\nR1\nO4\nT3\n"));
-    EXPECT_EQ(state.AgcReply, "A4");
-    EXPECT_EQ(state.ModeReply, "M2");
-    EXPECT_EQ(state.MeterSelReply, "D5");
-    EXPECT_EQ(state.SourceReply, "H3");
-    EXPECT_EQ(state.LocRemAudioReply, "\"1");
-    EXPECT_EQ(state.PttEnReply, "'1");
-    EXPECT_EQ(state.MuteReply, "(1");
-    EXPECT_EQ(state.ClipReply, "I1");
-    EXPECT_EQ(state.SideToneReply, "S0");
-    EXPECT_EQ(state.VoxReply, "V2");
-    EXPECT_EQ(state.RemoteReply, "R1");
-    EXPECT_EQ(state.AmpReply, "O4");
-    EXPECT_EQ(state.TuneReply, "T3");
-    for (bool flag :
-         {state.AgcReplyNew, state.ModeReplyNew, state.MeterSelReplyNew, state.SourceReplyNew,
-          state.LocRemAudioReplyNew, state.PttEnReplyNew, state.MuteReplyNew, state.ClipReplyNew,
-          state.SideToneReplyNew, state.VoxReplyNew, state.RemoteReplyNew, state.AmpReplyNew,
-          state.TuneReplyNew}) {
-        EXPECT_TRUE(flag);
-    }
-}
-
-TEST_F(Dispatch, FirstCharacterIsComparedExactly) {
-    run(QStringLiteral("a2\nm3\nd4\n:F1420000\nC05\nB100\nG10\nX1\n,1\n*1\n)abc\n"));
-    EXPECT_FALSE(state.AgcReplyNew);
-    EXPECT_FALSE(state.ModeReplyNew);
-    EXPECT_FALSE(state.MeterSelReplyNew);
-    EXPECT_FALSE(state.FreqReplyNew);
-}
-
-TEST_F(Dispatch, MarkerLinesSetTheirFlags) {
-    run(QStringLiteral("!\nQT1\n"));
-    EXPECT_TRUE(state.BangSeen);
-    EXPECT_TRUE(state.QSeen);
-    EXPECT_FALSE(state.HashSeen);
-    EXPECT_FALSE(state.DotSeen);
-}
-
-TEST_F(Dispatch, MeterReadingsGoToTheMeterAsTheyArrive) {
-    run(QStringLiteral("J45\nJ07\nJx\n"));
-    EXPECT_EQ(shown.meterLines, QStringList({"J45", "J07", "Jx"}));
-    EXPECT_EQ(state.MeterValue, 0);  // a non-number reads as 0
-    run(QStringLiteral("J99\n"));
-    EXPECT_EQ(state.MeterValue, 99);
 }
 
 }  // namespace
+}  // namespace tq::protocol

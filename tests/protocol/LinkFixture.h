@@ -11,18 +11,18 @@
 namespace tq::test {
 
 /// A radio link over a scripted port in virtual time, opened and ready.
-struct LinkFixture : ::testing::Test {
-    explicit LinkFixture(double startTime = 12 * 3600.0) : clock(startTime) { port.open(); }
+struct ScriptedLink {
+    explicit ScriptedLink(double startTime = 12 * 3600.0) : clock(startTime) { port.open(); }
 
     /// Makes the port answer the next write with text after a short delay.
-    void answerEachWriteWith(const QString& text, double delay = 0.02) {
-        port.onWrite = [this, text, delay](const QString&) { port.arriveAfter(delay, text); };
+    void answerEachWriteWith(const QString& text) {
+        port.onWrite = [this, text](const QString&) { port.arriveAfter(0.02, text); };
     }
-
     QStringList written() const {
         QStringList texts;
-        for (const auto& write : port.writes)
+        for (const auto& write : port.writes) {
             texts << write.text;
+        }
         return texts;
     }
 
@@ -33,5 +33,7 @@ struct LinkFixture : ::testing::Test {
     protocol::RadioLink link{port, clock, shown, state};
     protocol::RadioCommands commands{link};
 };
+
+struct LinkFixture : ::testing::Test, ScriptedLink {};
 
 }  // namespace tq::test

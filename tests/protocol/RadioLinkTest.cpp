@@ -1,28 +1,30 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "link/PortFailure.h"
 #include "protocol/LinkFixture.h"
 
-using tq::link::PortFailure;
-using tq::protocol::Lamp;
-using tq::test::LinkFixture;
-
+namespace tq::protocol {
 namespace {
+
+using link::PortFailure;
+using test::LinkFixture;
 
 using SendRadioCommand = LinkFixture;
 
-TEST_F(SendRadioCommand, AddsExactlyOneLineFeedOnlyWhenAskedTo) {
-    link.SendRadioCommand(QStringLiteral("M"), true, 0);
+TEST_F(SendRadioCommand, AddsOneLineFeedOnlyWhenAskedAndTheLampIsRedWhileSending) {
+    link.SendRadioCommand(QStringLiteral("M"), true, 0.6);
     link.SendRadioCommand(QStringLiteral("K"), false, 0);
     EXPECT_EQ(written(), QStringList({"M\n", "K"}));
-}
-
-TEST_F(SendRadioCommand, LampIsRedWhileSendingThenIdle) {
-    link.SendRadioCommand(QStringLiteral("?"), true, 0.6);
-    ASSERT_GE(shown.lampHistory.size(), 2u);
     EXPECT_EQ(shown.lampHistory.front(), Lamp::Sending);
     EXPECT_EQ(shown.lamp(), Lamp::Idle);
     EXPECT_NEAR(clock.elapsedTotal(), 0.6, 1e-5);
+    // A closed port is passed by, but the pause still happens.
+    port.close();
+    EXPECT_NO_THROW(link.SendRadioCommand(QStringLiteral("?"), true, 0.6));
+    EXPECT_NEAR(clock.elapsedTotal(), 1.2, 1e-5);
+    EXPECT_EQ(shown.lamp(), Lamp::Idle);
 }
 
 TEST_F(SendRadioCommand, QueueThatNeverDrainsDropsTheCommandAndLeavesLampRed) {
@@ -34,69 +36,54 @@ TEST_F(SendRadioCommand, QueueThatNeverDrainsDropsTheCommandAndLeavesLampRed) {
     EXPECT_NEAR(clock.elapsedTotal(), 0.1, 1e-5);
 }
 
-TEST_F(SendRadioCommand, ClosedPortIsIgnoredButThePauseStillHappens) {
-    port.close();
-    EXPECT_NO_THROW(link.SendRadioCommand(QStringLiteral("?"), true, 0.6));
-    EXPECT_NEAR(clock.elapsedTotal(), 0.6, 1e-5);
-    EXPECT_EQ(shown.lamp(), Lamp::Idle);
+TEST(AwaitRadioReplyTiming, PiecesCloseTogetherMakeOneBatchThatEndsAfterTheQuietWindowOrTheLimit) {
+    using Arrivals = std::vector<std::pair<double, const char*>>;
+    constexpr double kNoon = 12 * 3600.0, kNearMidnight = 86399.7;
+    const struct {
+        double start;
+        Arrivals arrivals;
+        const char* batch;
+        double ends;  // the batch ends 60 ms after its last byte
+    } rows[] = {
+        {kNoon, {{0.10, "F14"}, {0.15, "20000\nM"}, {0.20, "1\n"}}, "F1420000<M1<", 0.26},
+        {kNoon, {{0.05, "A2\n"}, {0.111, "M3\n"}}, "A2<", 0.11},
+        {kNoon, {{0.79, "U\n"}}, "U<", 0.85},
+        {kNoon, {}, "", 0.8},
+        // Every wait below runs across midnight.
+        {kNearMidnight, {{0.28, "A"}, {0.31, "3\n"}}, "A3<", 0.37},
+        {kNearMidnight, {}, "", 0.8},
+    };
+    for (const auto& row : rows) {
+        test::ScriptedLink radio(row.start);
+        radio.state.ModeReply = QStringLiteral("M2");
+        for (const auto& [after, text] : row.arrivals) {
+            radio.port.arriveAfter(after, QString::fromLatin1(text));
+        }
+        radio.link.AwaitRadioReply();
+        const bool got = !row.arrivals.empty();
+        SCOPED_TRACE(row.batch);
+        EXPECT_EQ(radio.link.RxGotReply, got);
+        EXPECT_EQ(radio.link.RxBuffer, QString::fromLatin1(row.batch));
+        EXPECT_EQ(radio.state.ModeReply, row.ends == 0.26 ? "M1" : "M2");
+        EXPECT_EQ(radio.shown.comStat, got ? "Com OK" : "No Com");
+        EXPECT_NEAR(radio.clock.elapsedTotal(), row.ends, 1e-5);
+        EXPECT_EQ(radio.shown.lampHistory.front(), Lamp::Awaiting);
+        EXPECT_EQ(radio.shown.lamp(), Lamp::Idle);
+        if (!got) {
+            EXPECT_LE(radio.port.waitCalls, 2) << "slept, not spun";
+        }
+    }
 }
 
 using AwaitRadioReply = LinkFixture;
 
-TEST_F(AwaitRadioReply, PiecesArrivingCloseTogetherMakeOneBatch) {
-    port.arriveAfter(0.10, QStringLiteral("F14"));
-    port.arriveAfter(0.15, QStringLiteral("20000\nM"));
-    port.arriveAfter(0.20, QStringLiteral("1\n"));
-    link.AwaitRadioReply();
-    EXPECT_TRUE(link.RxGotReply);
-    EXPECT_EQ(link.RxBuffer, "F1420000<M1<");
-    EXPECT_EQ(state.ModeReply, "M1");
-    EXPECT_EQ(shown.comStat, "Com OK");
-    // The batch ends 60 ms after the last byte.
-    EXPECT_NEAR(clock.elapsedTotal(), 0.26, 1e-5);
-}
-
-TEST_F(AwaitRadioReply, GapLongerThanTheQuietWindowEndsTheBatch) {
-    port.arriveAfter(0.05, QStringLiteral("A2\n"));
-    port.arriveAfter(0.05 + 0.061, QStringLiteral("M3\n"));
-    link.AwaitRadioReply();
-    EXPECT_EQ(link.RxBuffer, "A2<");
-    EXPECT_FALSE(state.ModeReplyNew);
-    link.AwaitRadioReply();
-    EXPECT_EQ(link.RxBuffer, "M3<");
-    EXPECT_EQ(state.ModeReply, "M3");
-}
-
-TEST_F(AwaitRadioReply, SilentRadioTimesOutAfterEightTenthsWithoutSpinning) {
-    state.ModeReply = QStringLiteral("M2");
-    link.AwaitRadioReply();
-    EXPECT_FALSE(link.RxGotReply);
-    EXPECT_EQ(shown.comStat, "No Com");
-    EXPECT_EQ(state.ModeReply, "M2");
-    EXPECT_NEAR(clock.elapsedTotal(), 0.8, 1e-5);
-    EXPECT_LE(port.waitCalls, 2);
-    EXPECT_EQ(shown.lampHistory.front(), Lamp::Awaiting);
-    EXPECT_EQ(shown.lamp(), Lamp::Idle);
-}
-
-TEST_F(AwaitRadioReply, FirstByteJustInsideTheLimitIsTaken) {
-    port.arriveAfter(0.79, QStringLiteral("U\n"));
-    link.AwaitRadioReply();
-    EXPECT_TRUE(link.RxGotReply);
-    EXPECT_TRUE(state.SyncReplied);
-}
-
 TEST_F(AwaitRadioReply, StatusIsCompleteOnlyWhenOneBatchHoldsBothEndLines) {
-    port.arriveAfter(0.01, QStringLiteral("R1\n#\n.\n"));
-    link.AwaitRadioReply();
-    EXPECT_TRUE(state.StatusComplete);
-
-    port.arriveAfter(0.01, QStringLiteral("#\n"));
-    link.AwaitRadioReply();
-    EXPECT_FALSE(state.StatusComplete);
-    port.arriveAfter(0.01, QStringLiteral(".\n"));
-    link.AwaitRadioReply();
-    EXPECT_FALSE(state.StatusComplete);
+    for (const auto& [batch, complete] :
+         {std::pair{"R1\n#\n.\n", true}, {"#\n", false}, {".\n", false}}) {
+        port.arriveAfter(0.01, QString::fromLatin1(batch));
+        link.AwaitRadioReply();
+        EXPECT_EQ(state.StatusComplete, complete) << batch;
+    }
 }
 
 TEST_F(AwaitRadioReply, RadioThatNeverPausesCannotHoldTheProgram) {
@@ -113,25 +100,6 @@ TEST_F(AwaitRadioReply, RadioThatNeverPausesCannotHoldTheProgram) {
 TEST_F(AwaitRadioReply, ClosedPortFailureReachesTheCaller) {
     port.close();
     EXPECT_THROW(link.AwaitRadioReply(), PortFailure);
-}
-
-/// Starts 0.3 s before midnight, so every wait below runs across it.
-struct AtMidnight : LinkFixture {
-    AtMidnight() : LinkFixture(86399.7) {}
-};
-
-TEST_F(AtMidnight, ReplyWaitStillTimesOutAfterEightTenths) {
-    link.AwaitRadioReply();
-    EXPECT_FALSE(link.RxGotReply);
-    EXPECT_NEAR(clock.elapsedTotal(), 0.8, 1e-5);
-}
-
-TEST_F(AtMidnight, QuietWindowAcrossMidnightEndsOnTime) {
-    port.arriveAfter(0.28, QStringLiteral("A"));
-    port.arriveAfter(0.31, QStringLiteral("3\n"));
-    link.AwaitRadioReply();
-    EXPECT_EQ(state.AgcReply, "A3");
-    EXPECT_NEAR(clock.elapsedTotal(), 0.37, 1e-5);
 }
 
 using DrainRadioInput = LinkFixture;
@@ -158,7 +126,7 @@ TEST_F(SendSync, RepeatGoesOutAtMostEveryTwoSecondsAndBlinksTheLabel) {
     for (int call = 0; call <= 20; ++call) {
         const double callTime = call * 0.5;
         clock.advance(callTime - clock.elapsedTotal());
-        link.gSendSync(tq::protocol::SyncCharacter::U);
+        link.gSendSync(SyncCharacter::U);
         if (call == 6) {  // 0.5 s after the send at 2.5 s
             EXPECT_EQ(shown.syncLabel, "U");
         }
@@ -175,46 +143,40 @@ TEST_F(SendSync, RepeatGoesOutAtMostEveryTwoSecondsAndBlinksTheLabel) {
     EXPECT_EQ(written(), QStringList({"U", "U", "U", "U"}));
 }
 
-TEST_F(SendSync, ChangeBetweenKeyedAndUnkeyedGoesOutAtOnce) {
-    link.gSendSync(tq::protocol::SyncCharacter::U);  // starts the clock
-    clock.advance(2.1);
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    link.gSendSync(tq::protocol::SyncCharacter::K);
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    link.gSendSync(tq::protocol::SyncCharacter::U);  // repeat within 2 s: held back
-    EXPECT_EQ(written(), QStringList({"U", "K", "U"}));
-    EXPECT_EQ(link.LastSyncChar, tq::protocol::SyncCharacter::U);
-    EXPECT_EQ(shown.lamp(), Lamp::Idle);
-    EXPECT_TRUE(std::find(shown.lampHistory.begin(), shown.lampHistory.end(), Lamp::Syncing) !=
-                shown.lampHistory.end());
-}
-
-TEST_F(SendSync, ChangeAClosedPortCouldNotSendGoesOutOnceItIsOpen) {
-    link.gSendSync(tq::protocol::SyncCharacter::U);  // starts the clock
-    link.gSendSync(tq::protocol::SyncCharacter::K);
-    port.close();
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    port.open();
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    EXPECT_EQ(written(), QStringList({"K", "U"})) << "the radio still holds K until it hears U";
-}
-
-TEST_F(SendSync, CharacterSentInsideAnotherOnesPauseIsTheOneTheRadioHolds) {
-    link.gSendSync(tq::protocol::SyncCharacter::K);  // starts the clock
-    // Push-to-talk pressed while the "U" pauses.
-    clock.schedule(0.1, [this] { link.gSendSync(tq::protocol::SyncCharacter::K); });
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    EXPECT_EQ(written(), QStringList({"U", "K", "U"}));
-}
-
-TEST_F(AtMidnight, KeepAliveCarriesOnAfterMidnight) {
-    link.gSendSync(tq::protocol::SyncCharacter::U);
-    for (int call = 1; call <= 12; ++call) {
-        clock.advance(0.5);
-        link.gSendSync(tq::protocol::SyncCharacter::U);
+TEST(SendSyncChanges, AChangeBetweenKeyedAndUnkeyedGoesOutAtOnceAndTheLastOneSentIsHeld) {
+    // U and K call the keep-alive; "+" lets 2.1 s pass, "c" and "o" close and
+    // open the port, "k" presses push-to-talk 0.1 s into the next call's pause.
+    const std::pair<const char*, QStringList> scripts[] = {
+        {"U+UKUU", {"U", "K", "U"}},  // the last U repeats within 2 s: held back
+        {"UKcUoU", {"K", "U"}},       // the radio still holds K until it hears U
+        {"KkUU", {"U", "K", "U"}},
+        // Across midnight the repeats carry on.
+        {"U+U+U+U+U", {"U", "U", "U"}},
+    };
+    for (const auto& [script, sent] : scripts) {
+        test::ScriptedLink radio(std::strchr(script, '+') ? 86399.7 - 2.1 : 12 * 3600.0);
+        for (const char* step = script; *step; ++step) {
+            switch (*step) {
+                case '+':
+                    radio.clock.advance(2.1);
+                    break;
+                case 'c':
+                    radio.port.close();
+                    break;
+                case 'o':
+                    radio.port.open();
+                    break;
+                case 'k':
+                    radio.clock.schedule(0.1, [&] { radio.link.gSendSync(SyncCharacter::K); });
+                    break;
+                default:
+                    radio.link.gSendSync(*step == 'K' ? SyncCharacter::K : SyncCharacter::U);
+            }
+        }
+        EXPECT_EQ(radio.written(), sent) << script;
+        EXPECT_EQ(radio.shown.lamp(), Lamp::Idle) << script;
     }
-    EXPECT_GE(link.SyncCount, 2);
 }
 
 }  // namespace
+}  // namespace tq::protocol

@@ -18,27 +18,26 @@ public:
     QStringList log;
 
     std::optional<qint64> frequencyHz() const override { return frequency; }
+    std::optional<rigctl::RigMode> mode() const override { return currentMode; }
+    bool keyed() const override { return radioKeyed; }
+    bool transmitLatched() const override { return latched; }
     rigctl::RigResult setFrequency(qint64 hz) override {
         log << QStringLiteral("freq %1").arg(hz);
         frequency = hz;
         return rigctl::RigResult::Ok;
     }
-    std::optional<rigctl::RigMode> mode() const override { return currentMode; }
     rigctl::RigResult setMode(rigctl::RigMode mode) override {
         log << QStringLiteral("mode ") + rigctl::modeName(mode);
         currentMode = mode;
         return rigctl::RigResult::Ok;
     }
-    bool keyed() const override { return radioKeyed; }
     rigctl::RigResult setTransmit(bool on) override {
         log << QStringLiteral("transmit %1").arg(on ? 1 : 0);
         if (transmitAnswer == rigctl::RigResult::Ok) {
-            latched = on;
-            radioKeyed = on;
+            latched = radioKeyed = on;
         }
         return transmitAnswer;
     }
-    bool transmitLatched() const override { return latched; }
 };
 
 }  // namespace tq::test
