@@ -245,20 +245,6 @@ class WebPanelInBrowser(unittest.TestCase):
         self.browser.switch_to.window(first)
         self.host.heard(r"U")
 
-    def test_8_a_second_page_sees_a_change_made_in_the_first(self):
-        self.log_in()
-        first = self.browser.current_window_handle
-        self.browser.switch_to.new_window("tab")
-        self.log_in()
-        second = self.browser.current_window_handle
-        self.browser.switch_to.window(first)
-        Select(self.browser.find_element(By.ID, "cmbAGC")).select_by_visible_text("FAST")
-        self.host.heard(r"A4")
-        self.browser.switch_to.window(second)
-        self.wait.until(lambda b: Select(b.find_element(By.ID, "cmbAGC")).first_selected_option.text == "FAST")
-        self.browser.close()
-        self.browser.switch_to.window(first)
-
     def test_10_a_page_from_another_origin_cannot_open_the_websocket(self):
         self.log_in()
         page = (f'<script>const s = new WebSocket("ws://127.0.0.1:{self.host.port}/ws");'
