@@ -141,6 +141,16 @@ TEST_F(ScanFreqs, CloseDuringADwellEndsTheScanAtOnce) {
     EXPECT_TRUE(f.model().panelEnabled());
 }
 
+TEST_F(ScanFreqs, APortThatFailsDuringTheScanIsReportedAndEndsIt) {
+    open();
+    setRow(0, "7.150", "", "");
+    f.port.close();
+    scan->cmdScan->click();
+    EXPECT_TRUE(f.model().info().startsWith("cmdScan: Err ")) << f.model().info().toStdString();
+    EXPECT_FALSE(scan->scanning());
+    EXPECT_FALSE(scan->cmdScan->isHidden());
+}
+
 TEST_F(ScanFreqs, WritesFourteenLinesAndReportsAFailedWriteLeavingTheFileWhole) {
     open();
     EXPECT_EQ(scan->txtDelay->text(), "3");
