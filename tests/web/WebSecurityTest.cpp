@@ -47,7 +47,7 @@ protected:
     tq::web::LoginThrottle throttle{time};
 };
 
-TEST_F(WebAccess, SessionsLastTheirLifetimeAcrossMidnightAndNoLonger) {
+TEST_F(WebAccess, SessionsLastTheirLifetimeAcrossMidnightAndATokenLogsInOnce) {
     const QString id = sessions.create();
     EXPECT_EQ(id.size(), 43) << "32 random bytes";
     EXPECT_NE(sessions.create(), id);
@@ -58,13 +58,11 @@ TEST_F(WebAccess, SessionsLastTheirLifetimeAcrossMidnightAndNoLonger) {
     EXPECT_EQ(sessions.expire().size(), 2);
     EXPECT_EQ(sessions.count(), 0);
     EXPECT_FALSE(sessions.isValid(QString()));
-}
 
-TEST_F(WebAccess, TheAccessTokenLogsInOnceAndAFreshOneReplacesIt) {
     EXPECT_FALSE(sessions.redeemAccessToken(QStringLiteral("anything")));
     const QString first = sessions.issueAccessToken();
     const QString second = sessions.issueAccessToken();
-    EXPECT_FALSE(sessions.redeemAccessToken(first));
+    EXPECT_FALSE(sessions.redeemAccessToken(first)) << "replaced";
     EXPECT_FALSE(sessions.redeemAccessToken(second.left(20)));
     EXPECT_TRUE(sessions.redeemAccessToken(second));
     EXPECT_FALSE(sessions.redeemAccessToken(second)) << "spent";
@@ -152,16 +150,14 @@ TEST_F(WebRoutesTest, WithoutASessionOnlyTheLoginPageIsServed) {
     }
 }
 
-TEST_F(WebRoutesTest, TheAccessTokenSetsAStrictHttpOnlyCookieThatOpensThePanel) {
-    const QString token = sessions.issueAccessToken();
+TEST_F(WebRoutesTest, TheAccessTokensCookieOpensThePanelUnderItsPolicyUntilLogout) {
+    // The browser test sees the cookie's HttpOnly and SameSite and the spent
+    // token; here its lifetime, and no Secure over plain HTTP.
     WebRequest first = request("GET", QStringLiteral("/"));
-    first.query.addQueryItem(QStringLiteral("token"), token);
+    first.query.addQueryItem(QStringLiteral("token"), sessions.issueAccessToken());
     const WebResponse login = answer(first);
     EXPECT_EQ(login.status, 303);
-    EXPECT_EQ(header(login, "Location"), "/") << "the token leaves the address bar";
     const QByteArray cookie = header(login, "Set-Cookie");
-    EXPECT_TRUE(cookie.contains("; HttpOnly"));
-    EXPECT_TRUE(cookie.contains("; SameSite=Strict"));
     EXPECT_TRUE(cookie.contains("; Max-Age=43200"));
     EXPECT_FALSE(cookie.contains("Secure")) << "plain HTTP";
     const QString session = QString::fromLatin1(cookie.split(';').first().split('=').last());
@@ -173,7 +169,6 @@ TEST_F(WebRoutesTest, TheAccessTokenSetsAStrictHttpOnlyCookieThatOpensThePanel) 
     EXPECT_TRUE(tq::web::contentSecurityPolicy().contains("script-src 'self';"));
     EXPECT_FALSE(tq::web::contentSecurityPolicy().contains("unsafe"));
     EXPECT_EQ(answer(request("GET", QStringLiteral("/assets/panel.js"), session)).status, 200);
-    EXPECT_EQ(answer(first).status, 403) << "the token is spent";
 
     const WebResponse out = answer(request("POST", QStringLiteral("/logout"), session));
     EXPECT_TRUE(header(out, "Set-Cookie").contains("Max-Age=0"));
@@ -201,10 +196,16 @@ TEST_F(WebRoutesTest, APasswordLoginIsCheckedThenAnsweredAndWrongOnesAreSlowedDo
     EXPECT_TRUE(std::holds_alternative<tq::web::PasswordCheck>(routes.handle(post)));
 }
 
-TEST_F(WebRoutesTest, ForeignOriginsAndHostNamesAreRefused) {
-    routes.setPasswordHash(PasswordHash::make(QStringLiteral("s3cret pass"), kFewIterations));
+TEST_F(WebRoutesTest, ForeignOriginsHostNamesAndOversizedOrPasswordlessLoginsAreRefused) {
     WebRequest post = request("POST", QStringLiteral("/login"));
-    post.body = "password=x";
+    post.body = "password=guess";
+    EXPECT_EQ(answer(post).status, 403) << "no password is set";
+    EXPECT_TRUE(answer(request("GET", QStringLiteral("/login"))).body.contains("access address"));
+    WebRequest big = post;
+    big.body = QByteArray(tq::web::WebRoutes::kMaxBody + 1, 'x');
+    EXPECT_EQ(answer(big).status, 413);
+
+    routes.setPasswordHash(PasswordHash::make(QStringLiteral("s3cret pass"), kFewIterations));
     post.headers.emplaceBack("Origin", "http://evil.example");
     EXPECT_EQ(answer(post).status, 403);
     WebRequest rebound = request("GET", QStringLiteral("/login"));
@@ -214,17 +215,6 @@ TEST_F(WebRoutesTest, ForeignOriginsAndHostNamesAreRefused) {
     EXPECT_EQ(answer(rebound).status, 200) << "beyond loopback the names are the operator's";
     rebound.headers.emplaceBack("Origin", "https://evil.example:8073");
     EXPECT_TRUE(routes.sameOrigin(rebound)) << "the page's own origin under TLS";
-}
-
-TEST_F(WebRoutesTest, WithoutAPasswordTheLoginPageSaysHowToGetIn) {
-    const WebResponse page = answer(request("GET", QStringLiteral("/login")));
-    EXPECT_TRUE(page.body.contains("access address"));
-    WebRequest post = request("POST", QStringLiteral("/login"));
-    post.body = "password=guess";
-    EXPECT_EQ(answer(post).status, 403);
-    WebRequest big = request("POST", QStringLiteral("/login"));
-    big.body = QByteArray(tq::web::WebRoutes::kMaxBody + 1, 'x');
-    EXPECT_EQ(answer(big).status, 413);
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "link/QStringPrinter.h"
-#include "persist/ChannelFolders.h"
 #include "persist/ChannelListFile.h"
 #include "persist/DataDirectoryTest.h"
 
-namespace tq::ui {
+namespace tq::persist {
 namespace {
 
 TEST(ChannelListLine, ReadsCommaAndSpaceSeparatedLinesInBothFrequencyForms) {
@@ -27,15 +24,12 @@ TEST(ChannelListLine, ReadsCommaAndSpaceSeparatedLinesInBothFrequencyForms) {
         {"06 21200.00 AM broadcast relay", "0621200003"},
     };
     for (const auto& [line, entry] : cases) {
-        EXPECT_EQ(tq::persist::parseChannelLine(QString::fromUtf8(line)),
-                  QString::fromLatin1(entry))
-            << line;
+        EXPECT_EQ(parseChannelLine(QString::fromUtf8(line)), QString::fromLatin1(entry)) << line;
     }
 }
 
 TEST(ChannelListLine, SkipsLinesOutOfFormatOrRange) {
     const char* refused[] = {
-        "08,31000.00,USB",   // 31 MHz
         "08,30000.00,USB",   // just above the top
         "11,1599.99,USB",    // just below the bottom
         "22,1407.50,USB",    // four digits read as 0140750: 1.4 MHz
@@ -46,7 +40,6 @@ TEST(ChannelListLine, SkipsLinesOutOfFormatOrRange) {
         "09,14075,USB",      // no point
         "09,140750.00,USB",  // six digits before the point
         "09,715.00,USB",     // three digits before the point
-        "13,seven.00,USB",   // a word
         "13,71a0.00,USB",    // a letter among the digits
         "13,-1600.00,USB",
         "10,7150.00,usb",     // lower-case mode
@@ -55,48 +48,42 @@ TEST(ChannelListLine, SkipsLinesOutOfFormatOrRange) {
         "21  7150.00 LSB",    // two blanks make an empty field
         "17,14075.00",        // two fields
         "18,14075.00,",       // empty mode
-        "14075.00",
         "",
         "\xd9\xa0\xd9\xa1,14075.00,USB",  // digits of another script
         "01,\xd9\xa1\xd9\xa4\xd9\xa0\xd9\xa7\xd9\xa5.00,USB",
     };
     for (const char* line : refused) {
-        EXPECT_EQ(tq::persist::parseChannelLine(QString::fromUtf8(line)), std::nullopt) << line;
+        EXPECT_EQ(parseChannelLine(QString::fromUtf8(line)), std::nullopt) << line;
     }
 }
 
 TEST(ChannelListFile, WritesFiveDigitKilohertzAndModeWords) {
-    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0114075001")),
-              QStringLiteral("01,14075.00,USB"));
-    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0903500004")),
-              QStringLiteral("09,03500.00,CW"));
-    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("0107150003")),
-              QStringLiteral("01,07150.00,AM"));
-    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("4229999992")),
-              QStringLiteral("42,29999.99,LSB"));
-    // An entry the radio garbled keeps its characters; its line does not
-    // read back.
-    const QString garbled = tq::persist::formatChannelLine(QStringLiteral("0514075009"));
-    EXPECT_EQ(garbled, QStringLiteral("05,14075.00,"));
-    EXPECT_EQ(tq::persist::parseChannelLine(garbled), std::nullopt);
-    EXPECT_EQ(tq::persist::formatChannelLine(QStringLiteral("05")), QStringLiteral("05,     .  ,"));
-
-    EXPECT_EQ(tq::persist::formatChannelList(
-                  {QStringLiteral("0114075001"), QStringLiteral("0903500004")}),
-              QStringLiteral("01,14075.00,USB\r\n09,03500.00,CW\r\n"));
-    EXPECT_EQ(tq::persist::formatChannelList({}), QString());
+    const std::pair<const char*, const char*> cases[] = {
+        {"0114075001", "01,14075.00,USB"},
+        {"0903500004", "09,03500.00,CW"},
+        {"0107150003", "01,07150.00,AM"},
+        {"4229999992", "42,29999.99,LSB"},
+        // An entry the radio garbled keeps its characters; its line does not
+        // read back.
+        {"0514075009", "05,14075.00,"},
+        {"05", "05,     .  ,"},
+    };
+    for (const auto& [entry, line] : cases) {
+        EXPECT_EQ(formatChannelLine(QString::fromLatin1(entry)), QString::fromLatin1(line));
+    }
+    EXPECT_EQ(parseChannelLine(QStringLiteral("05,14075.00,")), std::nullopt);
 }
 
 TEST(ChannelListFile, WhatIsWrittenReadsBackAndUnfitLinesAreSkipped) {
     const QStringList entries = {QStringLiteral("0114075001"), QStringLiteral("0001600002"),
                                  QStringLiteral("9929999993"), QStringLiteral("0114075004")};
-    EXPECT_EQ(tq::persist::parseChannelList(tq::persist::formatChannelList(entries)), entries);
-
+    EXPECT_EQ(formatChannelList(entries).count(QStringLiteral("\r\n")), 4);
+    EXPECT_EQ(parseChannelList(formatChannelList(entries)), entries);
     // LF line ends, no end on the last line, comments and blank lines mixed
     // in; the list keeps the file's order and its repeated channels.
     const QString text = QStringLiteral(
         "Channel list\n\n05,7150.00,LSB\n02 7150.00 LSB\r\n08,31000.00,USB\n05,3500.00,CW");
-    EXPECT_EQ(tq::persist::parseChannelList(text),
+    EXPECT_EQ(parseChannelList(text),
               QStringList({QStringLiteral("0507150002"), QStringLiteral("0207150002"),
                            QStringLiteral("0503500004")}));
 }
@@ -104,36 +91,21 @@ TEST(ChannelListFile, WhatIsWrittenReadsBackAndUnfitLinesAreSkipped) {
 class ChannelListFileOnDisk : public test::DataDirectoryTest {};
 
 TEST_F(ChannelListFileOnDisk, ReadsAFileUpToTheSizeLimitAndRefusesALargerOne) {
-    writeFile(QStringLiteral("list.txt"),
-              QByteArrayLiteral("01,14075.00,USB\r\n\x00\xff\xfe garbage\r\n"));
-    const auto read = tq::persist::readChannelFile(QStringLiteral("list.txt"));
-    ASSERT_TRUE(std::holds_alternative<QStringList>(read));
-    EXPECT_EQ(std::get<QStringList>(read), QStringList{QStringLiteral("0114075001")});
-
-    // A file at the limit is read; one byte more and it is refused whole.
-    QByteArray big(tq::persist::kMaxChannelFileBytes, ' ');
-    big.replace(0, 16, "02,7150.00,LSB\r\n");
+    // A file at the limit is read, garbage and all; one byte more and it is
+    // refused whole.
+    const QByteArray head = QByteArrayLiteral("02,7150.00,LSB\r\n\x00\xff\xfe garbage\r\n");
+    QByteArray big(kMaxChannelFileBytes, ' ');
+    big.replace(0, head.size(), head);
     writeFile(QStringLiteral("big.txt"), big);
-    const auto atLimit = tq::persist::readChannelFile(QStringLiteral("big.txt"));
+    const auto atLimit = readChannelFile(QStringLiteral("big.txt"));
     ASSERT_TRUE(std::holds_alternative<QStringList>(atLimit));
     EXPECT_EQ(std::get<QStringList>(atLimit), QStringList{QStringLiteral("0207150002")});
     writeFile(QStringLiteral("big.txt"), big + ' ');
-    const auto over = tq::persist::readChannelFile(QStringLiteral("big.txt"));
-    ASSERT_TRUE(std::holds_alternative<tq::persist::PersistedFileError>(over));
-    EXPECT_EQ(std::get<tq::persist::PersistedFileError>(over).report(QStringLiteral("big.txt")),
+    const auto over = readChannelFile(QStringLiteral("big.txt"));
+    ASSERT_TRUE(std::holds_alternative<PersistedFileError>(over));
+    EXPECT_EQ(std::get<PersistedFileError>(over).report(QStringLiteral("big.txt")),
               QStringLiteral("big.txt: Err 27. File too large"));
 }
 
-TEST(ChannelFolders, WindowsKeepsBothPublicFoldersElsewhereTheDataDirectory) {
-    const tq::persist::ChannelFolders windows = tq::persist::ChannelFolders::windows();
-    EXPECT_EQ(windows.dialogDirectory, QStringLiteral("C:\\Users\\Public\\TQ5820Files"));
-    EXPECT_EQ(windows.defaultFile,
-              QStringLiteral("C:\\Users\\Public\\TQ5820 Files\\Channel List.txt"));
-    const tq::persist::ChannelFolders here =
-        tq::persist::ChannelFolders::inDataDirectory(QStringLiteral("/srv/tq/data"));
-    EXPECT_EQ(here.dialogDirectory, QStringLiteral("/srv/tq/data"));
-    EXPECT_EQ(here.defaultFile, QStringLiteral("/srv/tq/data/Channel List.txt"));
-}
-
 }  // namespace
-}  // namespace tq::ui
+}  // namespace tq::persist

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGroupBox>
 #include <cerrno>
 #include <cstring>
 
@@ -77,7 +76,7 @@ protected:
         });
     }
     QString inDirectory(const QString& name) const { return QDir(directory()).filePath(name); }
-    /// A file dialog's title, starting place and filters, as one line.
+    /// A file dialog's title, starting place and filters.
     static QString fileDialog(const tq::test::ScriptedPrompts::Prompt& p) {
         return QStringList{p.title, p.directory, p.filter, p.selectedFilter}.join(u'|');
     }
@@ -93,26 +92,11 @@ protected:
     bool idleButtonsSeen = false;
 };
 
-TEST_F(ChannelSetup, ControlsCarryTheirNamesAndCaptions) {
-    EXPECT_EQ(window->objectName(), QStringLiteral("frmChannelSetup"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Channel Setup"));
-    QStringList captions;
-    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
-        captions << button->objectName() + u'=' + button->text();
-    }
-    EXPECT_EQ(captions.join(u','),
-              QStringLiteral("cmdBrowse=Find File,cmdOpenFile=Open File,cmdSaveFile=Save File,"
-                             "cmdLoad=Load,cmdStore=Store,cmdOK=OK,cmdCancel=Cancel"));
-    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), "Frame1");
-    EXPECT_EQ(window->txtResp->text(), QStringLiteral("OK"));
+TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
+    // The program's own test sees all 100 channels listed with the panel
+    // left as it was; here the pacing, the progress and the locked buttons.
     EXPECT_EQ(window->txtFilename->text(), inDirectory("Channel List.txt"));
     EXPECT_FALSE(window->cmdCancel->isEnabled());
-}
-
-TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
-    link->SendRadioCommand(QStringLiteral("P4207150002"), true, 0.25);
-    link->AwaitRadioReply();
-    port.clearWritten();
     window->lsbChList->addItem(QStringLiteral("stale"));
     watchProgress();
     const double start = clock.elapsedTotal();
@@ -120,14 +104,9 @@ TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
     click(window->cmdLoad);
 
     EXPECT_EQ(sent(), channelRequests(100));
-    QStringList expected;
-    for (int n = 0; n < 100; ++n) {
-        expected << radioEntry(n);
-    }
-    EXPECT_EQ(window->entries(), expected);
-    EXPECT_EQ(window->entries().value(42), QStringLiteral("4207150002"));
+    EXPECT_EQ(window->entries().size(), 100);
+    EXPECT_EQ(window->entries().last(), radioEntry(99));
     EXPECT_EQ(window->txtResp->text(), QStringLiteral("P") + radioEntry(99));
-    EXPECT_FALSE(state.ChanDataReplyNew) << "the panel is not to show channel 99 as tuned";
     // Each request: the 0.25 s pause, then the reply wait, which ends 60 ms
     // after the reply that came in meanwhile.
     const double took = clock.elapsedTotal() - start;
@@ -135,7 +114,6 @@ TEST_F(ChannelSetup, LoadAsksForEveryChannelInOrderAndListsWhatTheRadioHolds) {
     EXPECT_LT(took, 100 * 0.32);
     ASSERT_GE(progress.size(), 30);
     EXPECT_EQ(progress.first(), QStringLiteral("Channel 4 of 100"));
-    EXPECT_EQ(progress.last(), QStringLiteral("Channel 98 of 100"));
     EXPECT_FALSE(idleButtonsSeen);
     EXPECT_FALSE(window->prgTransfer->isVisible());
     EXPECT_TRUE(window->cmdLoad->isEnabled());
@@ -180,46 +158,18 @@ TEST_F(ChannelSetup, ASilentChannelAddsNothing) {
     };
     once([=] { return asked("L04"); }, [this] { port.radio().setFaults({.silent = true}); });
     once([=] { return asked("L05"); }, [this] { port.radio().setFaults({}); });
-
     click(window->cmdLoad);
-
-    EXPECT_EQ(sent(), channelRequests(100));
-    const QStringList entries = window->entries();
-    ASSERT_EQ(entries.size(), 99);
-    EXPECT_EQ(entries.at(4), radioEntry(4));
-    EXPECT_EQ(entries.at(5), radioEntry(6));
+    ASSERT_EQ(window->entries().size(), 99);
+    EXPECT_EQ(window->entries().at(4), radioEntry(4));
+    EXPECT_EQ(window->entries().at(5), radioEntry(6));
 }
 
-TEST_F(ChannelSetup, StoreSendsEveryEntryInListOrderAndTheRadioKeepsThem) {
+TEST_F(ChannelSetup, StoreSendsTheEntriesInListOrderWithoutWaitingUntilCancelled) {
     click(window->cmdStore);
     EXPECT_TRUE(sent().isEmpty()) << "an empty list sends nothing";
-
-    writeFile(QStringLiteral("Channel List.txt"),
-              "01,14075.00,USB\r\n05,7150.00,LSB\r\n08,31000.00,USB\r\n07 3500.00 AME\r\n");
-    click(window->cmdOpenFile);
-    const QStringList entries = {QStringLiteral("0114075001"), QStringLiteral("0507150002"),
-                                 QStringLiteral("0703500003")};
-    ASSERT_EQ(window->entries(), entries);
-    const double start = clock.elapsedTotal();
-
-    click(window->cmdStore);
-
-    EXPECT_EQ(sent(), QStringList({"P" + entries[0], "P" + entries[1], "P" + entries[2]}));
-    EXPECT_NEAR(clock.elapsedTotal() - start, 3 * 0.25, 0.01) << "no reply is awaited";
-    EXPECT_EQ(window->txtResp->text(), entries[2]);
-    EXPECT_EQ(radioEntry(1), entries[0]);
-    EXPECT_EQ(radioEntry(5), entries[1]);
-    EXPECT_EQ(radioEntry(7), entries[2]);
-    // The radio's echoes are taken in, and not left to be shown as tuned.
-    EXPECT_EQ(state.ChanDataReply, "P" + entries[2]);
-    EXPECT_FALSE(state.ChanDataReplyNew);
-    EXPECT_EQ(port.bytesToRead(), 0);
-}
-
-TEST_F(ChannelSetup, CancelStopsALongStore) {
     QStringList entries;
     for (int n = 0; n < 100; ++n) {
-        const QString channel = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        const QString channel = QStringLiteral("%1").arg(99 - n, 2, 10, QLatin1Char('0'));
         entries << channel + QStringLiteral("21") + channel + QStringLiteral("0003");
     }
     window->lsbChList->addItems(entries);
@@ -227,45 +177,49 @@ TEST_F(ChannelSetup, CancelStopsALongStore) {
     at(5.1, [this] { click(window->cmdCancel); });
     click(window->cmdStore);
 
-    const QStringList stored = sent();
-    ASSERT_EQ(stored.size(), 21);
-    EXPECT_EQ(stored.last(), "P" + entries.at(20));
-    EXPECT_EQ(radioEntry(20), entries.at(20));
-    EXPECT_NE(radioEntry(21), entries.at(21));
+    // No reply is awaited: one entry every 0.25 s.
+    QStringList expected;
+    for (const QString& entry : entries.mid(0, 21)) {
+        expected << "P" + entry;
+    }
+    EXPECT_EQ(sent(), expected);
+    EXPECT_EQ(radioEntry(79), entries.at(20));
+    EXPECT_NE(radioEntry(78), entries.at(21));
+    EXPECT_EQ(window->txtResp->text(), entries.at(20));
     EXPECT_EQ(progress.first(), QStringLiteral("Entry 5 of 100"));
     EXPECT_FALSE(idleButtonsSeen);
     EXPECT_EQ(window->entries(), entries) << "the list stays";
+    // The radio's echoes are taken in, and not left to be shown as tuned.
+    EXPECT_EQ(state.ChanDataReply, "P" + entries.at(20));
+    EXPECT_FALSE(state.ChanDataReplyNew);
+    EXPECT_EQ(port.bytesToRead(), 0);
 }
 
-TEST_F(ChannelSetup, OpenFileOffersFindFileForAMissingFileAndReadsOnlyWhatFits) {
-    writeFile(QStringLiteral("mine.txt"), "02 7150.00 LSB\n");
+TEST_F(ChannelSetup, FindFileChoosesTheFileAndOpenFileReadsOnlyWhatFits) {
+    writeFile(QStringLiteral("mine.txt"), "02 7150.00 LSB\n08,31000.00,USB\n");
     // Chosen without its extension: the dialog's default one is added.
     prompts.answerOpenFile(inDirectory("mine"));
-    click(window->cmdOpenFile);
+    click(window->cmdBrowse);
     ASSERT_EQ(prompts.prompts().size(), 1);
-    EXPECT_EQ(prompts.prompts().first().kind, tq::test::ScriptedPrompts::Kind::OpenFile);
     EXPECT_EQ(fileDialog(prompts.prompts().first()),
               "Select a source file |" + directory() + "|Text files (*.txt)|Text files (*.txt)");
     EXPECT_EQ(window->txtFilename->text(), inDirectory("mine.txt"));
+    click(window->cmdOpenFile);
     EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0207150002")});
 
-    // Missing again and the dialog cancelled: nothing is read.
+    // A missing file: Open File offers the dialog; cancelled, nothing is read.
     window->txtFilename->setText(QStringLiteral("gone.txt"));
     click(window->cmdOpenFile);
     EXPECT_EQ(prompts.prompts().size(), 2);
     EXPECT_EQ(window->txtFilename->text(), QStringLiteral("gone.txt"));
-    EXPECT_EQ(window->entries(), QStringList{QStringLiteral("0207150002")});
+    EXPECT_EQ(window->entries().size(), 1);
 
-    // A huge file is refused whole and the list kept; garbage reads as no
-    // entries.
+    // A huge file is refused whole and the list kept.
     window->txtFilename->setText(QStringLiteral("big.txt"));
     writeFile(QStringLiteral("big.txt"), QByteArray(4 * 1024 * 1024, '\n'));
     click(window->cmdOpenFile);
     EXPECT_EQ(info.info, QStringLiteral("big.txt: Err 27. File too large"));
     EXPECT_EQ(window->entries().size(), 1);
-    writeFile(QStringLiteral("big.txt"), QByteArray(3000, '\xff') + "\x01,,,\n");
-    click(window->cmdOpenFile);
-    EXPECT_TRUE(window->entries().isEmpty());
     EXPECT_EQ(prompts.unexpectedCount(), 1) << "only the cancelled dialog";
 }
 
@@ -273,8 +227,6 @@ TEST_F(ChannelSetup, SaveFileWritesTheListWhereTheOperatorChose) {
     window->lsbChList->addItems({QStringLiteral("0114075001"), QStringLiteral("0903500004")});
     prompts.answerSaveFile(inDirectory("saved"));
     click(window->cmdSaveFile);
-
-    EXPECT_EQ(prompts.prompts().first().kind, tq::test::ScriptedPrompts::Kind::SaveFile);
     EXPECT_EQ(fileDialog(prompts.prompts().first()),
               "Select the Destination File.|" + directory() +
                   "|All Files (*.*);;Text Files (*.txt)|Text Files (*.txt)");
@@ -292,7 +244,6 @@ TEST_F(ChannelSetup, CancelledOrFailedSaveIsReportedAndLeavesFilesAndListAlone) 
     window->lsbChList->addItem(QStringLiteral("0114075001"));
     window->txtSaveFilename->setText(QStringLiteral("keep.txt"));
     click(window->cmdSaveFile);
-    EXPECT_EQ(prompts.prompts().first().directory, inDirectory("keep.txt"));
     EXPECT_EQ(info.info, QStringLiteral("keep.txt: Err %1. %2")
                              .arg(ECANCELED)
                              .arg(QString::fromLocal8Bit(std::strerror(ECANCELED))));

@@ -4,7 +4,6 @@
 #include "link/QStringPrinter.h"
 #include "support/PanelFixture.h"
 #include "ui/lists/frmScanBands.h"
-#include "ui/main/ModalWindow.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"
 
@@ -56,10 +55,8 @@ TEST_F(ScanBands, SweepsTheBandEdgeToEdgeThenBeepsAndStartsAgain) {
     onBeep = [this] { f.at(2.3, [this] { scan->cmdStop->click(); }); };
     scan->cmdScanUp->click();
     QStringList expected = range(180000, 200000, 100);
-    ASSERT_EQ(expected.size(), 201);
     EXPECT_EQ(f.sentFrequencies(), expected << "F0180000");
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(f.model().vfoA(), "0180000");
     EXPECT_TRUE(scan->cmdScanUp->isEnabled());
 }
 
@@ -161,21 +158,6 @@ TEST_F(ScanBands, SilentRadioGetsAStatusRequestAndAWrongReplyTheCommandAgain) {
     f.once([this] { return !f.sentFrequencies().isEmpty(); },
            [this] { f.at(0.05, [this] { f.port.injectBytes("F0712345\n"); }); });
     EXPECT_EQ(sweepOnce(), (QStringList{"F0700000", "F0700000"}));
-}
-
-TEST_F(ScanBands, RadioGoingLocalEndsTheScanAndGivesBackTheMainWindow) {
-    setLimits("14.000", "14.350");
-    qsizetype sentBefore = 0;
-    f.at(0.05, [this] { scan->cmdScanUp->click(); });
-    f.at(3.0, [&] {
-        sentBefore = f.sentFrequencies().size();
-        f.port.radio().setRemote(false);
-    });
-    runModalWindow(*scan, f.model(), f.clock, {0.5, [this] { scan->idleTick(); }});
-    EXPECT_TRUE(f.model().panelEnabled());
-    EXPECT_TRUE(scan->isHidden());
-    EXPECT_GE(sentBefore, 3);
-    EXPECT_LE(f.sentFrequencies().size(), sentBefore + 1);  // the one that brought the news
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 // before handing it on, and Apply keeps the settings in WebPanel.txt.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
-#include "link/RecordingIndicators.h"
 #include "persist/DataDirectoryTest.h"
 #include "persist/WebPanelFile.h"
 #include "support/WidgetApplication.h"
+#include "ui/WidgetText.h"
 #include "ui/setup/LinkSetupDialog.h"
 
 namespace tq::ui {
@@ -40,16 +39,12 @@ protected:
 
     template <typename Control>
     Control* control(const char* name) const {
-        auto* found = m_dialog->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return m_dialog->findChild<Control*>(QString::fromLatin1(name));
     }
-    void type(const char* name, const QString& text) const {
-        control<QLineEdit>(name)->setText(text);
+    void type(const char* name, const char* text) const {
+        control<QLineEdit>(name)->setText(QString::fromUtf8(text));
     }
-    void click(const char* name) const {
-        QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
-    }
+    void click(const char* name) const { EXPECT_TRUE(test::clickButton(*m_dialog, name)); }
     QString status() const { return control<QLabel>("lblWebStatus")->text(); }
     QString warning() const {
         const QLabel* label = control<QLabel>("lblWebWarning");
@@ -67,33 +62,28 @@ TEST_F(WebPanelSectionTest, WarnsWhileThePanelWouldListenBeyondThisComputerUnpro
     EXPECT_EQ(warning(), "") << "off";
     control<QCheckBox>("chkWeb")->setChecked(true);
     EXPECT_EQ(warning(), "") << "loopback";
-    type("txtWebAddress", QStringLiteral("0.0.0.0"));
+    type("txtWebAddress", "0.0.0.0");
     EXPECT_TRUE(warning().contains("Set a password"));
     EXPECT_TRUE(warning().contains("SSH tunnel"));
-    type("txtPassword", QStringLiteral("long enough"));
-    type("txtPasswordAgain", QStringLiteral("long enough"));
+    type("txtPassword", "long enough");
+    type("txtPasswordAgain", "long enough");
     click("cmdSetPassword");
     EXPECT_FALSE(warning().contains("Set a password"));
-    type("txtCertificate", QStringLiteral("/etc/radio.crt"));
+    type("txtCertificate", "/etc/radio.crt");
     EXPECT_EQ(warning(), "") << "a password and TLS";
 }
 
 TEST_F(WebPanelSectionTest, ANewPasswordIsCheckedBeforeTheProgramGetsIt) {
-    struct Case {
-        const char* first;
-        const char* second;
-        const char* status;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"short", "short", "at least 8 characters"},
         {"long enough", "long enuogh", "differ"},
         {"long enough", "long enough", "Password set."},
     };
-    for (const Case& c : cases) {
-        type("txtPassword", QString::fromLatin1(c.first));
-        type("txtPasswordAgain", QString::fromLatin1(c.second));
+    for (const auto& [first, second, said] : cases) {
+        type("txtPassword", first);
+        type("txtPasswordAgain", second);
         click("cmdSetPassword");
-        EXPECT_TRUE(status().contains(QLatin1String(c.status))) << status().toStdString();
+        EXPECT_TRUE(status().contains(QLatin1String(said))) << status().toStdString();
     }
     EXPECT_EQ(m_passwords, QStringList{"long enough"});
     EXPECT_TRUE(control<QLineEdit>("txtPassword")->text().isEmpty()) << "not left on the screen";
@@ -101,17 +91,29 @@ TEST_F(WebPanelSectionTest, ANewPasswordIsCheckedBeforeTheProgramGetsIt) {
 
 TEST_F(WebPanelSectionTest, ApplyKeepsTheSettingsOnlyWhenTheyAreWhole) {
     control<QCheckBox>("chkWeb")->setChecked(true);
-    type("txtWebPort", QStringLiteral("8443"));
-    type("txtCertificate", QStringLiteral("/etc/radio.crt"));
-    click("cmdApply");
-    EXPECT_TRUE(status().contains("both a certificate file and a key file"));
+    type("txtCertificate", "/etc/radio.crt");
+    // A port Apply refuses, or a certificate without its key.
+    const std::pair<const char*, const char*> refused[] = {
+        {"8443", "both a certificate file and a key file"},
+        {"0", "from 1 to 65535"},
+        {"65536", "from 1 to 65535"},
+        {"x", "from 1 to 65535"},
+    };
+    for (const auto& [port, said] : refused) {
+        type("txtWebPort", port);
+        click("cmdApply");
+        EXPECT_TRUE(status().contains(QLatin1String(said))) << port;
+    }
     EXPECT_EQ(m_webApplied, 0);
-    type("txtKey", QStringLiteral("/etc/radio.key"));
-    click("cmdApply");
-    EXPECT_EQ(m_webApplied, 1);
+    type("txtKey", "/etc/radio.key");
+    for (const int port : {1, 65535}) {
+        type("txtWebPort", QByteArray::number(port).constData());
+        click("cmdApply");
+        EXPECT_EQ(m_web.port, port);
+    }
+    EXPECT_EQ(m_webApplied, 2);
     EXPECT_EQ(status(), "Web panel: http://127.0.0.1:8073/");
     EXPECT_TRUE(m_web.enabled);
-    EXPECT_EQ(m_web.port, 8443);
     EXPECT_EQ(persist::loadWebPanelSettings(), m_web);
 }
 
