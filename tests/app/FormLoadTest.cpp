@@ -150,7 +150,7 @@ TEST(PortStep, MissingPortWaitsForNewSettings) {
     EXPECT_TRUE(h.runToMainLoop());
 }
 
-TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
+TEST(Sliders, RfGainAndBfoReadOutsAndCommandsAndRefreshAsksForTheStatus) {
     ProgramHarness h(radioWith(Firmware::V604NonAdapt));
     ASSERT_TRUE(h.runToMainLoop());
     h.takeWritten();
@@ -169,6 +169,11 @@ TEST(Sliders, RfGainAndBfoReadOutsAndCommands) {
     EXPECT_EQ(h.ui<QLabel>("lblPorM")->text(), "-");
     EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("B000\n")));
     EXPECT_EQ(h.port.radio().settings().get(Setting::Bfo), 0);
+
+    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdGetStatus);  // Refresh
+    h.runFor(0.5);
+    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("?\n")));
+    EXPECT_FALSE(h.program->panel->requests().isRaised(tq::panel::PanelRequest::cmdGetStatus));
 }
 
 TEST(DigitalModes, SaveTheAudioSettingsAndRestoreThemAtOff) {

@@ -21,6 +21,7 @@ TEST(LinkParityMarkDecoder, MarkedBytesBecomeTextAndEventsEvenWhenSplitAcrossRea
         bool marks = true;
         bool discardNull = true;
         QChar replacement = u':';
+        bool toggleMarks = false;  // off and on again between reads
     };
     const Case cases[] = {
         {"plain text", {{'R', '1', '\r', '\n'}}, QStringLiteral("R1\r\n")},
@@ -37,6 +38,18 @@ TEST(LinkParityMarkDecoder, MarkedBytesBecomeTextAndEventsEvenWhenSplitAcrossRea
         {"NULs dropped, 0x80 too", {{0, 'F', 0, 0, 'A', 0, 0x80, 'x'}}, QStringLiteral("FAx")},
         {"NULs kept", {{'a', 0, 'b'}}, QString::fromLatin1("a\0b", 3), {}, true, false},
         {"seven bits", {{0xC1, 0xB1, 0x8D, 0x7E}}, QStringLiteral("A1\r~")},
+        {"FF before no mark keeps both",
+         {{0xFF, 'A'}},
+         QStringLiteral("\x7F"
+                        "A")},
+        {"toggling forgets a half-read mark",
+         {{0xFF}, {'A'}},
+         QStringLiteral("A"),
+         {},
+         true,
+         true,
+         u':',
+         true},
         {"unmarked stream",
          {{0xFF, 0x00, 0x00, 'A'}},
          QStringLiteral("\x7F"
@@ -57,6 +70,10 @@ TEST(LinkParityMarkDecoder, MarkedBytesBecomeTextAndEventsEvenWhenSplitAcrossRea
                 bytes.append(static_cast<char>(b));
             }
             const auto out = decoder.decode(bytes);
+            if (c.toggleMarks) {
+                decoder.setMarksEnabled(false);
+                decoder.setMarksEnabled(true);
+            }
             text += out.text;
             events.insert(events.end(), out.events.begin(), out.events.end());
         }
