@@ -36,7 +36,7 @@
 #include "ProcessUsage.h"
 #include "StationClients.h"
 #include "TimedLines.h"
-#include "link/PtyPair.h"
+#include "support/PtyPair.h"
 #include "support/ProgramProcess.h"
 
 namespace {

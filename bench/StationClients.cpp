@@ -3,7 +3,7 @@
 #include <QTcpServer>
 
 #include "BenchStats.h"
-#include "link/PtyPair.h"
+#include "support/PtyPair.h"
 
 namespace tq::bench {
 

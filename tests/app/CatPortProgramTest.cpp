@@ -1,82 +1,99 @@
 // The CAT port in the whole program, in virtual time: left closed at start-up
-// when it is missing, re-opened from Setup > CAT Setup after Apply only.
+// when it is missing, re-opened from Setup > CAT Setup after Apply only; with
+// the extended commands on, a transmit request keys through the panel's latch
+// and VFO B follows station software only while receiving.
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include "ProgramHarness.h"
-#include "support/PanelLookup.h"
 
 using tq::test::ProgramHarness;
 
 namespace {
 
-bool inMainLoop(ProgramHarness& h) {
-    return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
-           h.formLoad->stage() == tq::app::Stage::MainLoop;
-}
-
-QStringList catLog(ProgramHarness& h, const QString& prefix) {
-    return h.catPort.log().filter(QRegularExpression(QStringLiteral("^") + prefix));
-}
-
 class CatPort : public ::testing::Test {
 protected:
-    CatPort() {
-        h.writeFile(QStringLiteral("CATSetup.txt"),
-                    QStringLiteral("2\r\n4800 ,N, 8, 1\r\ncomRTS\r\nElecraft\r\n"));
+    void startWith(const char* catSetup, bool extended = false) {
+        h.writeFile("CATSetup.txt", QString::fromLatin1(catSetup));
+        h.writeFile("StationLinks.txt",
+                    QStringLiteral("%1\r\n0\r\n127.0.0.1\r\n4532\r\n").arg(int(extended)));
+        ASSERT_TRUE(h.runToMainLoop());
     }
+
+    /// Station software sends a batch; the replies the program wrote while
+    /// it served it.
+    QStringList ask(const QString& batch) {
+        h.catPort.clearLog();
+        h.catPort.receive(batch);
+        h.catPort.fire(tq::link::CommEvent::kReceiveThreshold);
+        h.runFor(1.0);
+        return h.catPort.log().filter(QRegularExpression("^write ")).replaceInStrings("write ", "");
+    }
+
+    bool radioKeyed() { return h.port.radio().settings().keyed(); }
+
     ProgramHarness h;
 };
 
 TEST_F(CatPort, MissingPortLeavesTheProgramWithoutCat) {
-    h.writeFile(QStringLiteral("CATSetup.txt"),
-                QStringLiteral("COM2\r\n9600,N,8,1\r\ncomNone\r\nKenwood\r\n"));
-    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h); }));
+    startWith("COM2\r\n9600,N,8,1\r\ncomNone\r\nKenwood\r\n");
     EXPECT_FALSE(h.catPort.isOpen());
-    EXPECT_EQ(tq::test::control<QLineEdit>(*h.program->window, QStringLiteral("txtInCat"))->text(),
-              QStringLiteral("No CAT Port"));
-    EXPECT_EQ(tq::test::control<QLineEdit>(*h.program->window, QStringLiteral("txtOutCAT"))->text(),
-              QStringLiteral("No CAT Port"));
+    EXPECT_EQ(h.ui<QLineEdit>("txtInCat")->text(), QStringLiteral("No CAT Port"));
+    EXPECT_EQ(h.ui<QLineEdit>("txtOutCAT")->text(), QStringLiteral("No CAT Port"));
 }
 
 TEST_F(CatPort, SetupMenuReopensThePortAfterApplyOnly) {
-    ASSERT_TRUE(h.runUntil([&] { return inMainLoop(h); }));
-    const auto dialog = [] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == u"frmCATSetup" && widget->isVisible()) {
-                return widget;
-            }
-        }
-        return static_cast<QWidget*>(nullptr);
-    };
+    startWith("2\r\n4800 ,N, 8, 1\r\ncomRTS\r\nElecraft\r\n");
     h.catPort.clearLog();
     for (const char* button : {"cmdCancel", "cmdApply"}) {
-        h.clock.schedule(0.1, [&] {
-            tq::test::control<QAction>(*h.program->window, QStringLiteral("mnuCATSetup"))
-                ->trigger();
-        });
+        h.clock.schedule(0.1, [&] { h.ui<QAction>("mnuCATSetup")->trigger(); });
         h.clock.schedule(0.5, [&, button] {
-            QWidget* form = dialog();
+            QWidget* form = ProgramHarness::openWindow("frmCATSetup");
             ASSERT_NE(form, nullptr);
             form->findChild<QComboBox*>(QStringLiteral("cmbBits"))->setCurrentIndex(2);
             form->findChild<QPushButton*>(QString::fromLatin1(button))->click();
         });
         h.runFor(2.0);
-        EXPECT_EQ(dialog(), nullptr);
+        EXPECT_EQ(ProgramHarness::openWindow("frmCATSetup"), nullptr);
         EXPECT_FALSE(h.program->flags.CatPortChanged);
     }
     // Cancel left the port alone; Apply re-opened it with the new settings.
-    const QStringList opens = catLog(h, QStringLiteral("open"));
+    const QStringList opens = h.catPort.log().filter(QRegularExpression("^open"));
     ASSERT_EQ(opens.size(), 1);
     EXPECT_TRUE(opens[0].contains(QStringLiteral("settings=4800 ,E, 7, 1")))
         << opens[0].toStdString();
     EXPECT_EQ(h.program->catSetup.CatPortSettings, QStringLiteral("4800 ,E, 7, 1"));
+}
+
+TEST_F(CatPort, ExtendedTransmitKeysThroughThePanelLatchAndVfoBWaitsForReceive) {
+    startWith("2\r\n9600,N,8,1\r\ncomNone\r\nTS-2000\r\n", true);
+    ASSERT_TRUE(h.catPort.isOpen());
+    EXPECT_TRUE(ask(QStringLiteral("FA00007074000;TX;")).isEmpty());
+    h.runFor(1.0);
+    EXPECT_TRUE(radioKeyed());
+    EXPECT_TRUE(h.program->model().xmitActive());
+    EXPECT_EQ(h.ui<QPushButton>("cmdXmit")->text(), QStringLiteral("&XMT OFF"));
+    const QStringList info = ask(QStringLiteral("IF;"));
+    ASSERT_EQ(info.size(), 1);
+    EXPECT_EQ(info[0].mid(2, 11), QStringLiteral("00007074000"));
+    EXPECT_EQ(info[0].at(28), u'1');
+    // No retuning VFO B while it may hold the frequency to return to.
+    const QString before = h.program->model().vfoB();
+    EXPECT_EQ(ask(QStringLiteral("FB00007080000;")), QStringList{QStringLiteral("?;")});
+    EXPECT_EQ(h.program->model().vfoB(), before);
+
+    EXPECT_TRUE(ask(QStringLiteral("RX;")).isEmpty());
+    h.runFor(1.0);
+    EXPECT_FALSE(radioKeyed());
+    EXPECT_FALSE(h.program->model().xmitActive());
+    EXPECT_EQ(ask(QStringLiteral("FB00007080000;FB;")),
+              QStringList{QStringLiteral("FB00007080000;")});
+    EXPECT_EQ(h.program->model().vfoB(), QStringLiteral("0708000"));
 }
 
 }  // namespace

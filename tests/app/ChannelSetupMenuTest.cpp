@@ -2,45 +2,32 @@
 // the main window, loads the radio's channels and gives the panel back.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "link/QStringPrinter.h"
 #include "sim/RadioSettings.h"
-#include "support/PanelLookup.h"
+#include "support/QStringPrinter.h"
 #include "ui/channels/frmChannelSetup.h"
 
 namespace {
 
+using tq::test::ProgramHarness;
 using tq::ui::frmChannelSetup;
 
-frmChannelSetup* openChannelWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frmChannelSetup") && widget->isVisible()) {
-            return qobject_cast<frmChannelSetup*>(widget);
-        }
-    }
-    return nullptr;
-}
-
 TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndLeavesThePanelAsItWas) {
-    tq::test::ProgramHarness h;
+    ProgramHarness h;
     ASSERT_TRUE(h.runUntil([&] { return h.formLoad->stage() == tq::app::Stage::MainLoop; }));
     auto& main = *h.program->window;
     const QString dataDirectory = QDir::currentPath();
-    const auto vfoA = [&h] {
-        const QString digits = h.program->model().vfoA();
-        return digits;
-    };
-    const QString tuned = vfoA();
+    const QString tuned = h.program->model().vfoA();
     h.takeWritten();
 
     bool mainWindowDisabled = false;
     QStringList loaded;
     h.clock.schedule(0.5, [&] {
-        frmChannelSetup* channels = openChannelWindow();
+        auto* channels = ProgramHarness::openWindow<frmChannelSetup>("frmChannelSetup");
         ASSERT_NE(channels, nullptr);
         mainWindowDisabled = !main.isEnabled();
         QTest::mouseClick(channels->cmdLoad, Qt::LeftButton);
@@ -48,7 +35,7 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndLeavesThePanelAsItWa
         QDir::setCurrent(QDir::tempPath());
         QTest::mouseClick(channels->cmdOK, Qt::LeftButton);
     });
-    tq::test::control<QAction>(main, QStringLiteral("mnuChannelSetup"))->trigger();
+    h.ui<QAction>("mnuChannelSetup")->trigger();
 
     EXPECT_TRUE(mainWindowDisabled);
     EXPECT_TRUE(main.isEnabled());
@@ -60,7 +47,7 @@ TEST(ChannelSetupMenu, LoadsAllChannelsWhileThePanelWaitsAndLeavesThePanelAsItWa
     // tuned, not the last channel read.
     h.runFor(3.0);
     EXPECT_FALSE(h.programEnded);
-    EXPECT_EQ(vfoA(), tuned);
+    EXPECT_EQ(h.program->model().vfoA(), tuned);
     EXPECT_EQ(h.port.radio().settings().get(tq::sim::Setting::Frequency), tuned.toInt());
 }
 

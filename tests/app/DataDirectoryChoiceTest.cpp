@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "app/DataDirectory.h"
-#include "link/CurrentDirectory.h"
-#include "link/QStringPrinter.h"
+#include "support/CurrentDirectory.h"
+#include "support/QStringPrinter.h"
 #include "support/WidgetApplication.h"
 
 namespace tq::app {

@@ -2,7 +2,6 @@
 // the radio's port from the adapters this computer has.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
@@ -16,23 +15,16 @@ namespace {
 TEST(FirstStart, OpensThePortDialogOnTheAdaptersFound) {
     ProgramHarness h;
     QFile::remove(h.dir.filePath(QStringLiteral("PortSetup.txt")));
-    h.devices.plugIn({QStringLiteral("ttyUSB0"),
-                      QStringLiteral("/dev/tq5820-test-usb0"),
-                      {},
-                      QStringLiteral("FT232R USB UART"),
-                      QStringLiteral("FTDI")});
+    h.devices.plugIn({"ttyUSB0", "/dev/tq5820-test-usb0", {}, "FT232R USB UART", "FTDI"});
     QStringList offered;
     h.clock.schedule(2.0, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() != u"frmPortSetup" || !widget->isVisible()) {
-                continue;
-            }
-            const auto* devices = widget->findChild<QComboBox*>(QStringLiteral("cmbDevice"));
-            for (int i = 0; i < devices->count(); ++i) {
-                offered << devices->itemText(i);
-            }
-            widget->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        QWidget* dialog = ProgramHarness::openWindow("frmPortSetup");
+        ASSERT_NE(dialog, nullptr);
+        const auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("cmbDevice"));
+        for (int i = 0; i < devices->count(); ++i) {
+            offered << devices->itemText(i);
         }
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
     });
     h.runFor(3.0);
     EXPECT_EQ(offered, QStringList{QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)")});

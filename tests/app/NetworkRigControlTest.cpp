@@ -10,35 +10,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTcpSocket>
 
 #include "ProgramHarness.h"
 #include "sim/RadioSettings.h"
-#include "support/PanelLookup.h"
-#include "ui/main/StepButton.h"
+#include "support/ProgramProcess.h"
 
 using tq::sim::Setting;
 using tq::test::ProgramHarness;
 
 namespace {
 
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
+using tq::test::ProgramProcess;
 
 class NetworkRigControl : public ::testing::Test {
 protected:
     void SetUp() override {
-        port = freePort();
+        port = ProgramProcess::freePort();
         h.writeFile(QStringLiteral("StationLinks.txt"),
                     QStringLiteral("0\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(port));
-        ASSERT_TRUE(h.runUntil([&] {
-            return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
-                   h.formLoad->stage() == tq::app::Stage::MainLoop;
-        }));
+        ASSERT_TRUE(h.runToMainLoop());
         client.connectToHost(QHostAddress::LocalHost, port);
         ASSERT_TRUE(client.waitForConnected(5000));
         h.runUntil([&] { return h.program->stationSoftware->server().clientCount() == 1; }, 1.0);
@@ -60,7 +51,7 @@ protected:
     }
 
     bool radioKeyed() { return h.port.radio().settings().keyed(); }
-    tq::ui::frmTQ5820& window() { return *h.program->window; }
+    QString xmitCaption() { return h.ui<QPushButton>("cmdXmit")->text(); }
 
     ProgramHarness h;
     quint16 port = 0;
@@ -78,8 +69,7 @@ TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
     h.runFor(1.0);
     EXPECT_TRUE(radioKeyed());
     EXPECT_TRUE(h.program->model().xmitActive());
-    EXPECT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->text(),
-              "&XMT OFF");
+    EXPECT_EQ(xmitCaption(), "&XMT OFF");
     EXPECT_EQ(ask("+t\n"), "get_ptt:\nPTT: 1\nRPRT 0\n");
     EXPECT_EQ(ask("F 7075000\n"), "RPRT -9\n") << "no retuning while transmitting";
     EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 707400);
@@ -88,8 +78,7 @@ TEST_F(NetworkRigControl, AClientTunesAndKeysThroughThePanelAndItsDropUnkeys) {
     h.runFor(1.0);
     EXPECT_FALSE(radioKeyed());
     EXPECT_FALSE(h.program->model().xmitActive());
-    EXPECT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdXmit"))->text(),
-              "&XMT ON");
+    EXPECT_EQ(xmitCaption(), "&XMT ON");
 }
 
 TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
@@ -106,18 +95,16 @@ TEST_F(NetworkRigControl, TransmitIsRefusedWhereThePanelWouldNotTransmit) {
     // While tune holds the transmitter.
     h.program->panel->requests().raise(tq::panel::PanelRequest::cmdTune);
     h.runFor(2.0);
-    ASSERT_EQ(tq::test::control<QPushButton>(window(), QStringLiteral("cmdTune"))->text(),
-              "T&UNE OFF");
+    ASSERT_EQ(h.ui<QPushButton>("cmdTune")->text(), "T&UNE OFF");
     EXPECT_EQ(ask("T 2\n"), "RPRT -9\n");
     h.program->panel->requests().raise(tq::panel::PanelRequest::cmdTune);
-    h.runFor(3.0);
-    h.runFor(1.0);
+    h.runFor(4.0);
     EXPECT_FALSE(radioKeyed());
     EXPECT_FALSE(h.program->model().xmitActive());
 }
 
 TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings) {
-    const quint16 newPort = freePort();
+    const quint16 newPort = ProgramProcess::freePort();
     bool badPortRefused = false;
     h.clock.schedule(0.1, [&] {
         auto* dialog = qobject_cast<QWidget*>(QApplication::activeModalWidget());
@@ -138,7 +125,7 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
         EXPECT_TRUE(status->text().endsWith(QStringLiteral("127.0.0.1:%1").arg(newPort)));
         dialog->close();
     });
-    tq::test::control<QAction>(window(), QStringLiteral("mnuLinkSetup"))->trigger();
+    h.ui<QAction>("mnuLinkSetup")->trigger();
     EXPECT_TRUE(badPortRefused);
     EXPECT_EQ(h.program->stationSoftware->server().serverPort(), newPort);
     EXPECT_TRUE(h.program->stationLinks.extendedCat);

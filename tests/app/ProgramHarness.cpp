@@ -55,6 +55,22 @@ void ProgramHarness::runFor(double seconds) {
     runUntil([] { return false; }, seconds);
 }
 
+bool ProgramHarness::runToMainLoop(panel::ControlMode mode) {
+    return runUntil([&] {
+        return program->model().controlMode() == mode && formLoad->stage() == app::Stage::MainLoop;
+    });
+}
+
+void ProgramHarness::whenIdle(double delaySeconds, std::function<void()> action) {
+    clock.schedule(delaySeconds, [this, action = std::move(action)]() mutable {
+        if (program->operationRunning) {
+            whenIdle(0.01, std::move(action));
+            return;
+        }
+        action();
+    });
+}
+
 QString ProgramHarness::takeWritten() {
     const QString text = QString::fromLatin1(port.written());
     port.clearWritten();

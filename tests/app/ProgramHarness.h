@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <functional>
 
 #include "app/FormLoad.h"
 #include "app/Program.h"
-#include "link/FakeSerialPort.h"
 #include "sim/SimulatedPort.h"
 #include "support/FakeSerialDeviceList.h"
+#include "support/FakeSerialPort.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestClock.h"
 
@@ -34,9 +36,32 @@ public:
     bool runUntil(const std::function<bool()>& condition, double seconds = 60.0);
     /// Runs the main loop for a stretch of virtual time.
     void runFor(double seconds);
+    /// Runs until the main loop runs in the given operation.
+    bool runToMainLoop(panel::ControlMode mode = panel::ControlMode::Remote);
+
+    /// Runs action at a moment from delaySeconds on that falls between the
+    /// main loop's operations: a click or a menu entry inside a served
+    /// operation's pause is refused.
+    void whenIdle(double delaySeconds, std::function<void()> action);
 
     /// What the program has sent to the radio since the last call.
     QString takeWritten();
+
+    /// A control of the main window by its established name ("cmdXmit").
+    template <typename Control = QWidget>
+    Control* ui(const QString& name) const {
+        return program->window->findChild<Control*>(name);
+    }
+    /// The open (visible) top-level window of that name; nullptr when none is.
+    template <typename Window = QWidget>
+    static Window* openWindow(const QString& name) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == name && widget->isVisible()) {
+                return qobject_cast<Window*>(widget);
+            }
+        }
+        return nullptr;
+    }
 
     tq::test::TestClock clock;
     sim::SimulatedPort port;

@@ -10,21 +10,16 @@
 #include <QLabel>
 
 #include "ProgramHarness.h"
-#include "link/QStringPrinter.h"
 #include "persist/ReadOnlyDirectory.h"
-#include "support/PanelLookup.h"
+#include "support/QStringPrinter.h"
 
 using tq::test::ProgramHarness;
 
 namespace {
 
-bool inRemoteMainLoop(ProgramHarness& h) {
-    return h.program->model().controlMode() == tq::panel::ControlMode::Remote &&
-           h.formLoad->stage() == tq::app::Stage::MainLoop;
-}
-
-void exitFromMenu(ProgramHarness& h) {
-    tq::test::control<QAction>(*h.program->window, QStringLiteral("mnuFileExit"))->trigger();
+QStringList exitAndReadIni(ProgramHarness& h) {
+    h.ui<QAction>("mnuFileExit")->trigger();
+    return h.readFile(QStringLiteral("TQ5820ini.txt")).split(QStringLiteral("\r\n"));
 }
 
 TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
@@ -34,10 +29,10 @@ TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
         ASSERT_EQ(::mkfifo(QFile::encodeName(h.dir.filePath(QString::fromLatin1(name))), 0600), 0);
     }
     // Opening any of them for reading would wait here for a writer forever.
-    ASSERT_TRUE(h.runUntil([&] { return inRemoteMainLoop(h); }));
+    ASSERT_TRUE(h.runToMainLoop());
     EXPECT_FALSE(h.program->flags.OutOfBandAllowed) << "a FIFO is no Permissions.txt";
     EXPECT_EQ(h.program->audio.SetupSource, "H1") << "the default audio settings";
-    exitFromMenu(h);
+    h.ui<QAction>("mnuFileExit")->trigger();
     EXPECT_EQ(h.exitStatus, 0);
     EXPECT_TRUE(QFileInfo(h.dir.filePath(QStringLiteral("TQ5820ini.txt"))).isFile())
         << "the save put a file in the FIFO's place";
@@ -46,39 +41,30 @@ TEST(SettingsFilesProgram, FifosInPlaceOfSettingsFilesHoldNothingUp) {
 TEST(SettingsFilesProgram, JunkIniLineIsNeitherShownNorWrittenBack) {
     ProgramHarness h;
     // Line 5, the split caption, is binary junk and longer than the window.
-    h.writeFile(QStringLiteral("TQ5820ini.txt"),
-                QStringLiteral(" 1500 \r\n 900 \r\n1234567\r\nLSB\r\n") +
-                    QString::fromLatin1("\x7f"
-                                        "ELF\x02\x01\x01\xff\xfe") +
-                    QString(400, u'W') + QStringLiteral("\r\n10KHz\r\n"));
-    ASSERT_TRUE(h.runUntil([&] { return inRemoteMainLoop(h); }));
-    const auto& window = *h.program->window;
-    EXPECT_EQ(tq::test::control<QLabel>(window, QStringLiteral("lblSplit"))->text(), "Split Off")
-        << "the caption of a missing line";
+    h.writeFile("TQ5820ini.txt", QStringLiteral(" 1500 \r\n 900 \r\n1234567\r\nLSB\r\n") +
+                                     QString::fromLatin1("\x7f"
+                                                         "ELF\x02\x01\x01\xff\xfe") +
+                                     QString(400, u'W') + QStringLiteral("\r\n10KHz\r\n"));
+    ASSERT_TRUE(h.runToMainLoop());
+    EXPECT_EQ(h.ui<QLabel>("lblSplit")->text(), "Split Off") << "the caption of a missing line";
     EXPECT_EQ(h.program->model().vfoB(), "1234567") << "the other lines still count";
-    EXPECT_EQ(tq::test::control<QComboBox>(window, QStringLiteral("cmbVFOBMode"))->currentText(),
-              "LSB");
-    EXPECT_EQ(tq::test::control<QComboBox>(window, QStringLiteral("cmbStepSize"))->currentText(),
-              "10KHz");
-    exitFromMenu(h);
-    const QStringList lines =
-        h.readFile(QStringLiteral("TQ5820ini.txt")).split(QStringLiteral("\r\n"));
-    ASSERT_GE(lines.size(), 6);
-    EXPECT_EQ(lines.mid(2, 4), QStringList({"1234567", "LSB", "Split Off", "10KHz"}));
+    EXPECT_EQ(h.ui<QComboBox>("cmbVFOBMode")->currentText(), "LSB");
+    EXPECT_EQ(h.ui<QComboBox>("cmbStepSize")->currentText(), "10KHz");
+    EXPECT_EQ(exitAndReadIni(h).mid(2, 4), QStringList({"1234567", "LSB", "Split Off", "10KHz"}));
 }
 
 TEST(SettingsFilesProgram, FailedSaveOnCloseAsksRetryOrQuitAndTheShutdownGoesOn) {
     ProgramHarness h;
     const QString earlier =
         QStringLiteral(" 1500 \r\n 900 \r\n1234567\r\nLSB\r\nSplit On\r\nOFF\r\n");
-    h.writeFile(QStringLiteral("TQ5820ini.txt"), earlier);
-    ASSERT_TRUE(h.runUntil([&] { return inRemoteMainLoop(h); }));
+    h.writeFile("TQ5820ini.txt", earlier);
+    ASSERT_TRUE(h.runToMainLoop());
     h.takeWritten();
     h.prompts.answerChoice(0);  // Retry: fails again
     h.prompts.answerChoice(1);  // Quit without saving
     {
         tq::test::ReadOnlyDirectory readOnly(h.dir.path());
-        exitFromMenu(h);
+        h.ui<QAction>("mnuFileExit")->trigger();
     }
     EXPECT_TRUE(h.programEnded);
     EXPECT_EQ(h.exitStatus, tq::app::ShutdownSave::kNotSaved);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/ShutdownSave.h"
-#include "link/QStringPrinter.h"
-#include "link/RecordingIndicators.h"
+#include "support/QStringPrinter.h"
+#include "support/RecordingLinkIndicators.h"
 #include "support/ScriptedPrompts.h"
 #include "support/WidgetApplication.h"
 #include "ui/setup/QtPrompts.h"
@@ -53,7 +53,7 @@ TEST(ShutdownSave, FailureIsAskedAboutOrPrintedAndSetsTheExitStatus) {
             prompts.answerChoice(answer);
         }
         QStringList complaints;
-        link::RecordingIndicators info;
+        link::RecordingLinkIndicators info;
         ShutdownSave save(prompts, [&](const QString& line) { complaints << line; });
         if (c.signal) {
             save.signalReceived();
@@ -78,7 +78,7 @@ TEST(ShutdownSave, SignalWhileTheQuestionIsOpenClosesItAndEnds) {
     test::ensureWidgetApplication();
     ui::QtPrompts prompts;
     QStringList complaints;
-    link::RecordingIndicators info;
+    link::RecordingLinkIndicators info;
     ShutdownSave save(prompts, [&](const QString& line) { complaints << line; });
     // Runs once the question's own event loop is waiting for the operator.
     QTimer::singleShot(0, [&save] { save.signalReceived(); });

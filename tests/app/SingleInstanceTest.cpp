@@ -13,7 +13,7 @@ using tq::app::SingleInstance;
 
 namespace {
 
-TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEnds) {
+TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEndsAndACrashedCopysLockIsTakenOver) {
     QTemporaryDir dir;
     const QString lock = dir.filePath(QStringLiteral("tq5820.lock"));
     auto first = std::make_unique<SingleInstance>(lock);
@@ -22,6 +22,14 @@ TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstEnds) {
     EXPECT_FALSE(second.acquire());
     first.reset();
     EXPECT_TRUE(second.acquire());
+
+    const QString crashed = dir.filePath(QStringLiteral("crashed.lock"));
+    QFile stale(crashed);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    // What a copy leaves behind when it dies: its (now unused) process number.
+    stale.write("2147483646\ntq5820\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    EXPECT_TRUE(SingleInstance(crashed).acquire());
 }
 
 TEST(SingleInstance, OneCopyPerDataDirectoryWhateverItsSpelling) {
@@ -34,7 +42,6 @@ TEST(SingleInstance, OneCopyPerDataDirectoryWhateverItsSpelling) {
     ASSERT_TRUE(first.acquire());
     EXPECT_FALSE(SingleInstance::lockPathFor(radio1).startsWith(radio1))
         << "a read-only data directory takes no lock file";
-
     const std::pair<QString, bool> copies[] = {
         {radio1 + u'/', false},
         {root.filePath(QStringLiteral("radio2/../radio1")), false},
@@ -47,19 +54,7 @@ TEST(SingleInstance, OneCopyPerDataDirectoryWhateverItsSpelling) {
     }
 }
 
-TEST(SingleInstance, LockOfACrashedCopyIsTakenOver) {
-    QTemporaryDir dir;
-    const QString lock = dir.filePath(QStringLiteral("tq5820.lock"));
-    QFile stale(lock);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    // What a copy leaves behind when it dies: its (now unused) process number.
-    stale.write("2147483646\ntq5820\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
-    SingleInstance next(lock);
-    EXPECT_TRUE(next.acquire());
-}
-
-TEST(ProgramOptions, CommandLines) {
+TEST(ProgramOptions, CommandLinesAreReadBeforeQtTakesItsOwnAndBadOnesAreRefused) {
     const auto demo = ProgramOptions::parse({"tq5820", "--demo", "--data-dir", "/tmp/x"});
     EXPECT_TRUE(demo.demo);
     EXPECT_EQ(demo.dataDir, "/tmp/x");
@@ -67,21 +62,15 @@ TEST(ProgramOptions, CommandLines) {
     EXPECT_EQ(ProgramOptions::parse({"tq5820", "--data-dir=/d"}).dataDir, "/d");
     EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--help"}).showHelp);
     EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--version"}).showVersion);
-    // Read before QApplication has taken out its own options.
     const auto qt = ProgramOptions::parse(
         {"tq5820", "-platform", "offscreen", "--style", "Fusion", "-reverse", "--demo"});
     EXPECT_TRUE(qt.demo);
     EXPECT_TRUE(qt.error.isEmpty()) << qt.error.toStdString();
-    for (const char* bad : {"--bogus", "--data-dir", "--data-dir=", "--demo=1", "-platformx"}) {
-        EXPECT_FALSE(ProgramOptions::parse({"tq5820", bad}).error.isEmpty()) << bad;
-    }
-}
-
-TEST(ProgramOptions, RigctldTurnsTheServerOnWithAnOptionalPort) {
     EXPECT_FALSE(ProgramOptions::parse({"tq5820"}).rigctldPort.has_value());
     EXPECT_EQ(ProgramOptions::parse({"tq5820", "--rigctld"}).rigctldPort, 0) << "the file's port";
     EXPECT_EQ(ProgramOptions::parse({"tq5820", "--rigctld=4600"}).rigctldPort, 4600);
-    for (const char* bad : {"--rigctld=0", "--rigctld=65536", "--rigctld=x", "--rigctld="}) {
+    for (const char* bad : {"--bogus", "--data-dir", "--data-dir=", "--demo=1", "-platformx",
+                            "--rigctld=0", "--rigctld=65536", "--rigctld=x", "--rigctld="}) {
         EXPECT_FALSE(ProgramOptions::parse({"tq5820", bad}).error.isEmpty()) << bad;
     }
 }

@@ -5,7 +5,7 @@
 #include "cat/CatBridge.h"
 #include "cat/CatPanel.h"
 #include "link/PortFailure.h"
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "panel/StationGateway.h"
 #include "support/ScriptedPort.h"
 #include "support/TestClock.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cat/CatCommandTable.h"
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::cat {
 namespace {

@@ -1,19 +1,17 @@
 // Station software on the CAT port of the real tq5820 (offscreen), with
 // tq5820-sim as the radio: frequency and mode are read and set through the
-// bridge, and junk on the CAT line neither stops the answers nor reaches the
-// radio.
+// bridge, junk on the CAT line neither stops the answers nor reaches the
+// radio, and a garbled line from the radio cuts no route off.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTcpSocket>
 
-#include "link/PtyPair.h"
 #include "support/CoreApplication.h"
 #include "support/ProgramProcess.h"
+#include "support/PtyPair.h"
 
 namespace {
 
@@ -24,9 +22,7 @@ constexpr int kReplyLimitMs = 5000;
 /// Resident memory of a process in kilobytes, from /proc.
 qint64 residentKb(qint64 pid) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
+    status.open(QIODevice::ReadOnly);
     for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:")) {
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
@@ -35,18 +31,11 @@ qint64 residentKb(qint64 pid) {
     return -1;
 }
 
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 class CatOverPty : public ::testing::Test {
 protected:
     void SetUp() override {
         tq::test::ensureCoreApplication();
         ASSERT_TRUE(m_station.ok());
-        m_networkPort = freePort();
         m_run = std::make_unique<tq::test::ProgramProcess>(tq::test::ProgramProcess::Options{
             .simArguments = {QStringLiteral("--firmware"), QStringLiteral("3"),
                              QStringLiteral("--reply-delay"), QStringLiteral("5"),
@@ -72,7 +61,7 @@ protected:
             m_network.waitForConnected(kReplyLimitMs);
         }
         m_network.write(line + '\n');
-        QDeadlineTimer deadline(kReplyLimitMs);
+        const QDeadlineTimer deadline(kReplyLimitMs);
         while (!m_network.canReadLine() && !deadline.hasExpired()) {
             m_network.waitForReadyRead(100);
         }
@@ -80,7 +69,7 @@ protected:
     }
 
     tq::link::PtyPair m_station;
-    quint16 m_networkPort = 0;
+    quint16 m_networkPort = tq::test::ProgramProcess::freePort();
     QTcpSocket m_network;
     std::unique_ptr<tq::test::ProgramProcess> m_run;
     tq::test::SimProcess* m_sim = nullptr;
@@ -118,10 +107,6 @@ TEST_F(CatOverPty, StationSoftwareReadsAndSetsThroughTheBridgeAndJunkIsHarmless)
     EXPECT_FALSE(sentToRadio.contains(QRegularExpression(QStringLiteral("rx [FM][0-9]"))))
         << sentToRadio.toStdString();
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(CatOverPty, AGarbledFrequencyLineFromTheRadioCutsNoStationSoftwareOff) {
     ASSERT_EQ(ask("FA00007074000;FA;", 14), QStringLiteral("FA00007074000;"));

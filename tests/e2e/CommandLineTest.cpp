@@ -26,7 +26,8 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplay) {
     } cases[] = {
         {"tq5820", "--version", QStringLiteral("tq5820 ") + version},
         {"tq5820", "--help",
-         QStringLiteral("Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]] [--web[=PORT]]")},
+         QStringLiteral(
+             "Usage: tq5820 [--demo] [--data-dir DIR] [--rigctld[=PORT]] [--web[=PORT]]")},
         {"tq5820-sim", "--version", QStringLiteral("tq5820-sim ") + version},
     };
     for (const auto& c : cases) {

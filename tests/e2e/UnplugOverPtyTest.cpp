@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "link/PtyPair.h"
 #include "support/CoreApplication.h"
 #include "support/ProgramProcess.h"
+#include "support/PtyPair.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <cmath>
 
-#include "QStringPrinter.h"
 #include "link/Pause.h"
 #include "support/CoreApplication.h"
 #include "support/TestClock.h"
@@ -10,63 +10,50 @@
 namespace tq::link {
 namespace {
 
-constexpr double kNoon = 12 * 3600.0;
-
-TEST(LinkPause, ReturnsOnceTheDurationHasPassed) {
-    test::TestClock clock(kNoon);
-    Pause(clock, 1.5);
-    EXPECT_NEAR(clock.elapsedTotal(), 1.5, 1e-6);
-}
-
-TEST(LinkPause, WaitsOnceWhenTheClockComesBackOnTime) {
-    // Readings a whole number of milliseconds apart, late in the day, differ
-    // by a hair less in floating point than the pause asked for.
-    for (const double start : {9000.0, 43200.0, 60000.123, 86000.5}) {
-        test::TestClock clock(start);
-        Pause(clock, 0.015);
-        EXPECT_EQ(clock.waitCount(), 1) << start;
-        EXPECT_NEAR(clock.elapsedTotal(), 0.015, 1e-6) << start;
-    }
-}
-
-TEST(LinkPause, HandlesEventsWhileWaiting) {
+TEST(LinkPause, WaitsOutItsTimeHandlingEventsAndNothingAtZeroOrBelow) {
     tq::test::ensureCoreApplication();
-    test::TestClock clock(kNoon);
-    bool posted = false;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
-    double scheduledAt = -1;
-    clock.schedule(0.3, [&] { scheduledAt = clock.elapsedTotal(); });
-
-    Pause(clock, 0.5);
-
-    EXPECT_TRUE(posted) << "a posted event waits until after the pause";
-    EXPECT_NEAR(scheduledAt, 0.3, 1e-6);
-    EXPECT_NEAR(clock.elapsedTotal(), 0.5, 1e-6);
-}
-
-TEST(LinkPause, ZeroOrNegativeReturnsAtOnceWithoutHandlingEvents) {
-    tq::test::ensureCoreApplication();
-    for (const double seconds : {0.0, -1.0, -0.001}) {
-        test::TestClock clock(kNoon);
+    const struct {
+        double start;  // seconds since midnight
+        double seconds;
+        bool withTimer;
+        int waits;  // -1: any number
+    } cases[] = {
+        {43200.0, 1.5, true, -1},
+        // Readings a whole number of milliseconds apart, late in the day,
+        // differ by a hair less in floating point than the pause asked for.
+        {9000.0, 0.015, false, 1},
+        {60000.123, 0.015, false, 1},
+        {86000.5, 0.015, false, 1},
+        {86399.8, 0.5, false, -1},  // across midnight
+        {43200.0, 0.0, false, 0},
+        {43200.0, -1.0, false, 0},
+        {43200.0, -0.001, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.start << " + " << c.seconds);
+        test::TestClock clock(c.start);
         bool posted = false;
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [&posted] { posted = true; }, Qt::QueuedConnection);
+        double firedAt = -1;
+        if (c.withTimer) {
+            clock.schedule(c.seconds / 2, [&] { firedAt = clock.elapsedTotal(); });
+        }
 
-        Pause(clock, seconds);
+        Pause(clock, c.seconds);
 
-        EXPECT_FALSE(posted) << seconds;
-        EXPECT_EQ(clock.waitCount(), 0) << seconds;
-        EXPECT_EQ(clock.elapsedTotal(), 0.0) << seconds;
+        const double waited = std::max(c.seconds, 0.0);
+        EXPECT_NEAR(clock.elapsedTotal(), waited, 1e-6);
+        EXPECT_NEAR(clock.now(), std::fmod(c.start + waited, 86400.0), 1e-6);
+        EXPECT_EQ(posted, c.seconds > 0) << "events are handled only while pausing";
+        if (c.withTimer) {
+            EXPECT_NEAR(firedAt, c.seconds / 2, 1e-6);
+        }
+        if (c.waits >= 0) {
+            EXPECT_EQ(clock.waitCount(), c.waits);
+        }
         QCoreApplication::processEvents();  // leave nothing behind for the next case
     }
-}
-
-TEST(LinkPause, EndsOnTimeAcrossMidnight) {
-    test::TestClock clock(86399.8);  // 23:59:59.8
-    Pause(clock, 0.5);
-    EXPECT_NEAR(clock.now(), 0.3, 0.01);  // 00:00:00.3
-    EXPECT_NEAR(clock.elapsedTotal(), 0.5, 0.01);
 }
 
 }  // namespace

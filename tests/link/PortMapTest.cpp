@@ -4,82 +4,54 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "QStringPrinter.h"
 #include "link/PortMap.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::link {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 TEST(LinkPortMap, ParsesNumberedLinesAndIgnoresTheRest) {
     const QString text = QStringLiteral(
-        "# radio and CAT ports\r\n"
-        "\r\n"
-        "3 /dev/ttyUSB0\r\n"
+        "# radio and CAT ports\r\n\r\n3 /dev/ttyUSB0\r\n"
         "  4\t/dev/serial/by-id/usb-FTDI_FT232R name with blanks  \r\n"
-        "   # indented comment\n"
-        "five /dev/ttyUSB5\n"
-        "6\n"
-        "0 /dev/ttyUSB9\n"
-        "-1 /dev/ttyUSB8\n"
-        "7x /dev/ttyUSB7\n"
-        "8 ttyACM0\n"
-        "3 /dev/ttyUSB1\n");
-    const QMap<int, QString> entries = PortMap::parse(text);
+        "   # indented comment\nfive /dev/ttyUSB5\n6\n0 /dev/ttyUSB9\n-1 /dev/ttyUSB8\n"
+        "7x /dev/ttyUSB7\n8 ttyACM0\n3 /dev/ttyUSB1\n");
     const QMap<int, QString> expected{
         {3, QStringLiteral("/dev/ttyUSB1")},  // a later line for a number wins
         {4, QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R name with blanks")},
         {8, QStringLiteral("ttyACM0")},
     };
-    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(PortMap::parse(text), expected);
     EXPECT_TRUE(PortMap::parse(QString()).isEmpty());
 }
 
-TEST(LinkPortMap, NumbersNotInTheFileFallBackToBuiltInPorts) {
+TEST(LinkPortMap, EachLookupReadsTheFileAndUnmappedNumbersAreBuiltInPorts) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const PortMap map(dir.path());
     EXPECT_TRUE(map.mappedEntries().isEmpty());
     EXPECT_EQ(map.devicePath(1), QStringLiteral("/dev/ttyS0"));
     EXPECT_EQ(map.devicePath(4), QStringLiteral("/dev/ttyS3"));
 
-    writeFile(dir.filePath(QStringLiteral("SerialPorts.txt")), "2 /dev/ttyUSB0\n5 ttyACM1\n");
+    const QString target = dir.filePath(QStringLiteral("device"));
+    QFile(target).open(QIODevice::WriteOnly);
+    const QString link = dir.filePath(QStringLiteral("by-id-link"));
+    ASSERT_TRUE(QFile::link(target, link));
+    const auto writeMap = [&](const QString& text) {
+        QFile file(dir.filePath(QStringLiteral("SerialPorts.txt")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    };
+    writeMap(QStringLiteral("2 /dev/ttyUSB0\n5 ttyACM1\n6 %1\n7 /nonexistent/ttyX\n").arg(link));
     EXPECT_EQ(map.devicePath(2), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(map.devicePath(5), QStringLiteral("/dev/ttyACM1"));  // bare names live in /dev
     EXPECT_EQ(map.devicePath(1), QStringLiteral("/dev/ttyS0"));
-    EXPECT_EQ(map.mappedEntries().keys(), (QList<int>{2, 5}));
-}
+    EXPECT_EQ(map.mappedEntries().keys(), (QList<int>{2, 5, 6, 7}));
+    EXPECT_EQ(map.devicePath(6), link);
+    EXPECT_EQ(map.resolvedDevicePath(6), QFileInfo(target).canonicalFilePath());
+    EXPECT_EQ(map.resolvedDevicePath(7), QStringLiteral("/nonexistent/ttyX"));
 
-TEST(LinkPortMap, ChangesToTheFileTakeEffectAtTheNextLookup) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const PortMap map(dir.path());
-    const QString file = dir.filePath(QStringLiteral("SerialPorts.txt"));
-    writeFile(file, "1 /dev/ttyUSB0\n");
-    EXPECT_EQ(map.devicePath(1), QStringLiteral("/dev/ttyUSB0"));
-    writeFile(file, "1 /dev/ttyUSB3\n");
-    EXPECT_EQ(map.devicePath(1), QStringLiteral("/dev/ttyUSB3"));
-}
-
-TEST(LinkPortMap, ResolvedPathFollowsLinksAndKeepsMissingPaths) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString target = dir.filePath(QStringLiteral("device"));
-    writeFile(target, "");
-    const QString link = dir.filePath(QStringLiteral("by-id-link"));
-    ASSERT_TRUE(QFile::link(target, link));
-    writeFile(dir.filePath(QStringLiteral("SerialPorts.txt")),
-              (QStringLiteral("1 ") + link + QStringLiteral("\n2 /nonexistent/ttyX\n")).toUtf8());
-
-    const PortMap map(dir.path());
-    EXPECT_EQ(map.devicePath(1), link);
-    EXPECT_EQ(map.resolvedDevicePath(1), QFileInfo(target).canonicalFilePath());
-    EXPECT_EQ(map.resolvedDevicePath(2), QStringLiteral("/nonexistent/ttyX"));
+    writeMap(QStringLiteral("2 /dev/ttyUSB3\n"));
+    EXPECT_EQ(map.devicePath(2), QStringLiteral("/dev/ttyUSB3"));
 }
 
 }  // namespace

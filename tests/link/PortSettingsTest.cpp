@@ -1,37 +1,38 @@
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
 #include "link/PortFailure.h"
 #include "link/PortSettings.h"
 
 namespace tq::link {
 namespace {
 
+using Parity = PortSettings::Parity;
+using StopBits = PortSettings::StopBits;
+
 TEST(LinkPortSettings, TextsAsTheSetupDialogsWriteThem) {
-    const PortSettings radio = PortSettings::parse(QStringLiteral("9600 ,O,7,1"));
-    EXPECT_EQ(radio.baudRate, 9600);
-    EXPECT_EQ(radio.parity, PortSettings::Parity::Odd);
-    EXPECT_EQ(radio.dataBits, 7);
-    EXPECT_EQ(radio.stopBits, PortSettings::StopBits::One);
-
-    const PortSettings cat = PortSettings::parse(QStringLiteral("4800 ,N, 8, 1"));
-    EXPECT_EQ(cat.baudRate, 4800);
-    EXPECT_EQ(cat.parity, PortSettings::Parity::None);
-    EXPECT_EQ(cat.dataBits, 8);
-    EXPECT_EQ(cat.stopBits, PortSettings::StopBits::One);
-
-    const PortSettings other = PortSettings::parse(QStringLiteral("19200,e,8,2"));
-    EXPECT_EQ(other.parity, PortSettings::Parity::Even);
-    EXPECT_EQ(other.stopBits, PortSettings::StopBits::Two);
+    const struct {
+        const char* text;
+        int baud;
+        Parity parity;
+        int bits;
+        StopBits stop;
+    } cases[] = {
+        {"9600 ,O,7,1", 9600, Parity::Odd, 7, StopBits::One},
+        {"4800 ,N, 8, 1", 4800, Parity::None, 8, StopBits::One},
+        {"19200,e,8,2", 19200, Parity::Even, 8, StopBits::Two},
+    };
+    for (const auto& c : cases) {
+        const PortSettings s = PortSettings::parse(QString::fromLatin1(c.text));
+        EXPECT_EQ(std::tuple(s.baudRate, s.parity, s.dataBits, s.stopBits),
+                  std::tuple(c.baud, c.parity, c.bits, c.stop))
+            << c.text;
+    }
 }
 
 TEST(LinkPortSettings, MalformedTextsFailWithInvalidPropertyValue) {
-    const char* const malformed[] = {
-        "",           "9600",       "9600,O,7",    "9600,O,7,1,1", "fast,O,7,1", "-9600,O,7,1",
-        "0,O,7,1",    "9600,X,7,1", "9600,OO,7,1", "9600,O,9,1",   "9600,O,4,1", "9600,O,seven,1",
-        "9600,O,7,3", "9600,O,7,",  ",O,7,1",
-    };
-    for (const char* text : malformed) {
+    for (const char* text : {"", "9600", "9600,O,7", "9600,O,7,1,1", "fast,O,7,1", "-9600,O,7,1",
+                             "0,O,7,1", "9600,X,7,1", "9600,OO,7,1", "9600,O,9,1", "9600,O,4,1",
+                             "9600,O,seven,1", "9600,O,7,3", "9600,O,7,", ",O,7,1"}) {
         try {
             PortSettings::parse(QString::fromLatin1(text));
             ADD_FAILURE() << "accepted \"" << text << "\"";

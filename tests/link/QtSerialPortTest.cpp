@@ -4,24 +4,21 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
-#include <chrono>
-#include <thread>
+#include <algorithm>
 #include <vector>
 
-#include "PtyPair.h"
-#include "QStringPrinter.h"
 #include "link/PortFailure.h"
 #include "link/QtSerialPort.h"
 #include "support/CoreApplication.h"
+#include "support/PtyPair.h"
+#include "support/QStringPrinter.h"
 #include "support/TestClock.h"
 
 namespace tq::link {
 namespace {
 
-// Upper bound for things that happen within milliseconds; only keeps a
-// broken build from hanging, never a statement about speed.
+// Only keeps a broken build from hanging; never a statement about speed.
 constexpr int kGuardMs = 5000;
 
 /// The program's port on the slave end of a pseudo-terminal, mapped as port 1
@@ -31,7 +28,6 @@ protected:
     void SetUp() override {
         tq::test::ensureCoreApplication();
         ASSERT_TRUE(m_pty.ok());
-        ASSERT_TRUE(m_dir.isValid());
         QFile map(m_dir.filePath(QStringLiteral("SerialPorts.txt")));
         ASSERT_TRUE(map.open(QIODevice::WriteOnly));
         map.write(QStringLiteral("1 %1\n2 /nonexistent/ttyUSB7\n").arg(m_pty.slaveName()).toUtf8());
@@ -41,20 +37,15 @@ protected:
             EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
             m_events.push_back(code);
         });
+        m_port->setPortNumber(1);
+        m_port->setSettings(QStringLiteral("9600 ,O,7,1"));
+        m_port->setHandshaking(Handshaking::RtsCts);
+        m_port->setRts(true);
     }
 
     void TearDown() override {
         m_port.reset();
         QCoreApplication::processEvents();
-    }
-
-    void openRadioPort() {
-        m_port->setPortNumber(1);
-        m_port->setSettings(QStringLiteral("9600 ,O,7,1"));
-        m_port->setHandshaking(Handshaking::RtsCts);
-        m_port->setRts(true);
-        m_port->open();
-        ASSERT_TRUE(m_port->isOpen());
     }
 
     /// Reads until the text has the given length, waiting on the port
@@ -70,13 +61,12 @@ protected:
         return text;
     }
 
+    bool serveUntil(const std::function<bool()>& done) {
+        return tq::test::serveEventsUntil(done, kGuardMs);
+    }
     /// Handles events for a while, as the main loop does between passes.
-    void runEventsFor(int ms) { QTest::qWait(ms); }
-
-    termios slaveAttributes() const {
-        termios attributes{};
-        tcgetattr(m_pty.slaveFd(), &attributes);
-        return attributes;
+    void serveFor(int ms) {
+        tq::test::serveEventsUntil([] { return false; }, ms);
     }
 
     test::TestClock m_clock;
@@ -86,8 +76,9 @@ protected:
     std::vector<int> m_events;
 };
 
-TEST_F(LinkQtSerialPort, TextGoesOutAndComesBackSevenBitWithoutNuls) {
-    openRadioPort();
+TEST_F(LinkQtSerialPort, TextGoesOutAndComesBackSevenBitWithoutNulsAndInputCanBeDropped) {
+    m_port->open();
+    ASSERT_TRUE(m_port->isOpen());
     EXPECT_EQ(m_port->deviceName(), m_pty.slaveName());
 
     m_port->write(QStringLiteral("?\n"));
@@ -103,13 +94,22 @@ TEST_F(LinkQtSerialPort, TextGoesOutAndComesBackSevenBitWithoutNuls) {
     // single 0x7F here also shows the line errors are being marked.
     m_pty.send(QByteArray("\0R\xB1\0\r\xFF\x8A", 7));
     EXPECT_EQ(readText(4), QString::fromLatin1("R1\r\x7F\n"));
+
+    m_pty.send("junk");
+    ASSERT_TRUE(serveUntil([this] { return m_port->bytesToRead() > 0; }));
+    m_pty.send("more");
+    m_port->discardInput();
+    EXPECT_EQ(m_port->bytesToRead(), 0);
+    m_pty.send("R0\r\n");
+    EXPECT_EQ(readText(4), QStringLiteral("R0\r\n"));
     EXPECT_TRUE(m_events.empty());
 }
 
 TEST_F(LinkQtSerialPort, TerminalIsAskedToMarkLineErrorsAfterOpenAndAfterNewSettings) {
-    openRadioPort();
-    auto expectMarking = [this](const char* when) {
-        const termios attributes = slaveAttributes();
+    m_port->open();
+    const auto expectMarking = [this](const char* when) {
+        termios attributes{};
+        tcgetattr(m_pty.slaveFd(), &attributes);
         EXPECT_EQ(attributes.c_iflag & (INPCK | PARMRK), tcflag_t(INPCK | PARMRK)) << when;
         EXPECT_EQ(attributes.c_iflag & (IGNPAR | ISTRIP | IGNBRK | BRKINT), tcflag_t(0)) << when;
     };
@@ -120,64 +120,30 @@ TEST_F(LinkQtSerialPort, TerminalIsAskedToMarkLineErrorsAfterOpenAndAfterNewSett
     expectMarking("after a handshaking change");
 }
 
-TEST_F(LinkQtSerialPort, WaitWakesWhenDataArrives) {
-    openRadioPort();
-    std::thread radio([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        m_pty.send("R1\r\n");
-    });
-    const bool arrived = m_port->waitForReadyRead(kGuardMs / 1000.0);
-    radio.join();
-    EXPECT_TRUE(arrived);
-    EXPECT_GT(m_port->bytesToRead(), 0);
-}
-
-TEST_F(LinkQtSerialPort, BytesTheEventLoopAlreadyFetchedAreWaitingNotNew) {
-    openRadioPort();
-    m_pty.send("AB");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 2; }, kGuardMs));
+TEST_F(LinkQtSerialPort, BytesTheEventLoopFetchedAreWaitingNotNewAndTheThresholdRaisesOneEvent) {
+    m_port->open();
+    m_port->setBufferOptions({.receiveThreshold = 3});
+    m_pty.send("F");
+    ASSERT_TRUE(serveUntil([this] { return m_port->bytesToRead() == 1; }));
     // Nothing new arrives: the wait times out instead of counting old bytes.
     EXPECT_FALSE(m_port->waitForReadyRead(0.05));
-    EXPECT_EQ(m_port->readAll(), QStringLiteral("AB"));
-    runEventsFor(20);
-    EXPECT_TRUE(m_events.empty()) << "a timed-out wait is no error";
-}
-
-TEST_F(LinkQtSerialPort, DiscardInputDropsEverythingWaiting) {
-    openRadioPort();
-    m_pty.send("junk");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() > 0; }, kGuardMs));
-    m_pty.send("more");
-    m_port->discardInput();
-    EXPECT_EQ(m_port->bytesToRead(), 0);
-    m_pty.send("R0\r\n");
-    EXPECT_EQ(readText(4), QStringLiteral("R0\r\n"));
-}
-
-TEST_F(LinkQtSerialPort, ReceiveThresholdRaisesOneEventOnceEnoughBytesWait) {
-    openRadioPort();
-    m_port->setBufferOptions({.receiveThreshold = 3});
-
-    m_pty.send("F");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 1; }, kGuardMs));
-    runEventsFor(20);
-    EXPECT_TRUE(m_events.empty()) << "below the threshold";
+    serveFor(20);
+    EXPECT_TRUE(m_events.empty()) << "below the threshold, and a timed-out wait is no error";
 
     m_pty.send("A;");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_events.empty(); }, kGuardMs));
-    runEventsFor(20);
+    ASSERT_TRUE(serveUntil([this] { return !m_events.empty(); }));
+    serveFor(20);
     EXPECT_EQ(m_events, std::vector<int>{CommEvent::kReceiveThreshold});
     EXPECT_EQ(m_port->lastEvent(), CommEvent::kReceiveThreshold);
     EXPECT_EQ(m_port->readAll(), QStringLiteral("FA;"));
 }
 
 TEST_F(LinkQtSerialPort, FullReceiveBufferLosesTheRestAndSaysSo) {
-    openRadioPort();
+    m_port->open();
     m_port->setBufferOptions({.receiveBufferSize = 64});
-
     m_pty.send(QByteArray(200, 'X'));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_port->bytesToRead() == 64; }, kGuardMs));
-    runEventsFor(50);
+    ASSERT_TRUE(serveUntil([this] { return m_port->bytesToRead() == 64; }));
+    serveFor(50);
     EXPECT_EQ(m_port->bytesToRead(), 64);
     EXPECT_NE(std::find(m_events.begin(), m_events.end(), CommEvent::kReceiveOverflow),
               m_events.end());
@@ -187,66 +153,44 @@ TEST_F(LinkQtSerialPort, FullReceiveBufferLosesTheRestAndSaysSo) {
     EXPECT_TRUE(readText(9).endsWith(QStringLiteral("F1420000\n")));
 }
 
-TEST_F(LinkQtSerialPort, PseudoTerminalModemLinesReadOffWithoutEvents) {
-    openRadioPort();
-    EXPECT_FALSE(m_port->dsr());
-    EXPECT_FALSE(m_port->cts());
-    EXPECT_FALSE(m_port->cd());
-    m_port->setDtr(true);  // no modem lines: ignored, not a failure
-    runEventsFor(QtSerialPort::kLineCheckIntervalMs * 2 + 100);
-    EXPECT_TRUE(m_events.empty());
-    EXPECT_TRUE(m_port->isOpen());
-}
-
-TEST_F(LinkQtSerialPort, HangUpIsOneDeviceLossAndClosesThePort) {
-    openRadioPort();
-    m_pty.closeMaster();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
-    // Long enough for a line check to run after the close.
-    runEventsFor(QtSerialPort::kLineCheckIntervalMs + 100);
-    EXPECT_EQ(m_events, std::vector<int>{CommEvent::kDeviceLost});
-    EXPECT_FALSE(m_port->isOpen());
-    EXPECT_THROW(m_port->bytesToRead(), PortFailure);
-}
-
-TEST_F(LinkQtSerialPort, HangUpDuringAReplyWaitDoesNotSpin) {
-    openRadioPort();
+TEST_F(LinkQtSerialPort, HangUpDuringAReplyWaitNeitherSpinsNorReportsUntilEventsRun) {
+    m_port->open();
     m_pty.closeMaster();
     // The reply wait runs without an event loop and asks again and again; a
     // lost line must make each wait take its time instead of returning early.
-    const double before = m_clock.elapsedTotal();
-    int waits = 0;
-    for (; waits < 3; ++waits) {
+    for (int waits = 0; waits < 3; ++waits) {
         EXPECT_FALSE(m_port->waitForReadyRead(0.8));
         EXPECT_EQ(m_port->bytesToRead(), 0);
     }
-    EXPECT_GT(m_clock.elapsedTotal() - before, 3 * 0.8 - 0.1)
-        << "later waits sleep in virtual time";
+    EXPECT_GT(m_clock.elapsedTotal(), 3 * 0.8 - 0.1) << "later waits sleep in virtual time";
     EXPECT_NO_THROW(m_port->write(QStringLiteral("?\n")));
     EXPECT_TRUE(m_events.empty()) << "events are delivered by the event loop, never inside a wait";
 
-    // Once events run, the loss is reported once and the port closed.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_port->isOpen(); }, kGuardMs));
-    runEventsFor(20);
+    // Once events run, the loss is reported once and the port closed; a
+    // line check after the close adds nothing.
+    ASSERT_TRUE(serveUntil([this] { return !m_port->isOpen(); }));
+    serveFor(QtSerialPort::kLineCheckIntervalMs + 100);
     EXPECT_EQ(m_events, std::vector<int>{CommEvent::kDeviceLost});
+    EXPECT_THROW(m_port->bytesToRead(), PortFailure);
 }
 
 TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbersAndSayWhy) {
-    auto failureOf = [](SerialPort& port) -> std::pair<int, QString> {
+    const auto failureOf = [](SerialPort& port) -> std::pair<int, QString> {
         try {
             port.open();
         } catch (const PortFailure& failure) {
-            EXPECT_FALSE(failure.description().isEmpty());
             return {failure.number(), failure.description()};
         }
         return {0, {}};
     };
-
     m_port->setPortNumber(2);  // mapped to a device that is not there
-    EXPECT_EQ(failureOf(*m_port).first, PortFailure::kInvalidPortNumber);
+    const auto missing = failureOf(*m_port);
+    EXPECT_EQ(missing.first, PortFailure::kInvalidPortNumber);
+    EXPECT_FALSE(missing.second.isEmpty());
     EXPECT_FALSE(m_port->isOpen());
 
-    openRadioPort();
+    m_port->setPortNumber(1);
+    m_port->open();
     EXPECT_EQ(failureOf(*m_port).first, PortFailure::kPortAlreadyOpen);
 
     QtSerialPort second(m_clock, PortMap(m_dir.path()));

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "FakeSerialPort.h"
-#include "QStringPrinter.h"
-#include "RecordingIndicators.h"
 #include "link/PortFailure.h"
 #include "link/RadioPort.h"
+#include "support/FakeSerialPort.h"
+#include "support/QStringPrinter.h"
+#include "support/RecordingLinkIndicators.h"
 #include "support/TestClock.h"
 
 namespace tq::link {
@@ -21,40 +21,27 @@ protected:
 
     test::TestClock m_clock;
     FakeSerialPort m_port{m_clock};
-    RecordingIndicators m_indicators;
+    RecordingLinkIndicators m_indicators;
     RadioPortSetup m_setup;
     RadioLinkFlags m_flags;
     RadioPort m_radio{m_port, m_clock, m_indicators, m_setup, m_flags};
 };
 
-const QString kOpenedAsRadioPort = QStringLiteral(
-    "open t=0.00 port=3 hs=2 settings=9600 ,O,7,1 rts=1 dtr=0 readLength=0 rx=4096 tx=256 "
-    "rth=0 sth=0 nul=1 parity=:");
-
-TEST_F(LinkRadioPort, ClosedPortIsOpenedWithTheRadioSettingsThenEmptied) {
+TEST_F(LinkRadioPort, OpensWithTheRadioSettingsAndReopensAnOpenPortAfterAPause) {
     EXPECT_TRUE(m_radio.SetUpRadioPort());
-    EXPECT_EQ(m_port.log(), (QStringList{kOpenedAsRadioPort, QStringLiteral("discard")}));
-    EXPECT_TRUE(m_port.isOpen());
+    const QString opened = QStringLiteral(
+        "open t=%1 port=3 hs=2 settings=9600 ,O,7,1 rts=1 dtr=0 readLength=0 rx=4096 tx=256 "
+        "rth=0 sth=0 nul=1 parity=:");
+    EXPECT_EQ(m_port.log(), (QStringList{opened.arg("0.00"), QStringLiteral("discard")}));
     EXPECT_TRUE(m_indicators.shown().isEmpty());
     EXPECT_EQ(m_clock.waitCount(), 0) << "no pause when the port was closed";
-}
 
-TEST_F(LinkRadioPort, ReapplyingWhileOpenDiscardsInputClosesAndPausesBeforeReopening) {
-    ASSERT_TRUE(m_radio.SetUpRadioPort());
     m_port.clearLog();
     m_port.receive(QStringLiteral("F1420000\r\n"));
-
     EXPECT_TRUE(m_radio.SetUpRadioPort());
-
-    const QStringList log = m_port.log();
-    ASSERT_EQ(log.size(), 5) << log.join(u'|').toStdString();
-    EXPECT_EQ(log[0], QStringLiteral("bytesToRead"));
-    EXPECT_EQ(log[1], QStringLiteral("readAll"));
-    EXPECT_EQ(log[2], QStringLiteral("close t=0.00"));
-    EXPECT_TRUE(log[3].startsWith(QStringLiteral("open t=0.50 port=3 "))) << log[3].toStdString();
-    EXPECT_EQ(log[4], QStringLiteral("discard"));
+    EXPECT_EQ(m_port.log(), (QStringList{"bytesToRead", "readAll", "close t=0.00",
+                                         opened.arg("0.50"), "discard"}));
     EXPECT_TRUE(m_port.waiting().isEmpty());
-    EXPECT_NEAR(m_clock.elapsedTotal(), 0.5, 1e-6);
 }
 
 TEST_F(LinkRadioPort, HandshakeNamesGiveTheirPortCodes) {
@@ -70,77 +57,69 @@ TEST_F(LinkRadioPort, HandshakeNamesGiveTheirPortCodes) {
     }
 }
 
-TEST_F(LinkRadioPort, PortThatStaysClosedIsReportedAsNotOpened) {
-    m_port.setOpenSucceeds(false);
-    EXPECT_FALSE(m_radio.SetUpRadioPort());
-    EXPECT_EQ(m_indicators.info(), QStringLiteral("Selected port did not open..."));
-    EXPECT_TRUE(m_indicators.infoVisible());
-    EXPECT_EQ(m_port.log().last().left(4), QStringLiteral("open"))
-        << "nothing done to a closed port";
-}
-
-TEST_F(LinkRadioPort, FailuresGoToTheCaller) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"0", "9600,O,7,1"},      // no such port number
-        {"COM3", "9600,O,7,1"},   // reads as 0
-        {"3", "9600,O,seven,1"},  // malformed settings
+TEST_F(LinkRadioPort, BadSettingsGoToTheCallerAndAPortThatStaysClosedIsReported) {
+    const struct {
+        const char* number;
+        const char* settings;
+        int failure;
+    } cases[] = {
+        {"0", "9600,O,7,1", PortFailure::kInvalidPortNumber},
+        {"COM3", "9600,O,7,1", PortFailure::kInvalidPortNumber},  // reads as 0
+        {"3", "9600,O,seven,1", PortFailure::kInvalidPropertyValue},
     };
-    const int numbers[] = {PortFailure::kInvalidPortNumber, PortFailure::kInvalidPortNumber,
-                           PortFailure::kInvalidPropertyValue};
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        m_setup.RadioPortNumber = QString::fromLatin1(cases[i].first);
-        m_setup.RadioPortSettings = QString::fromLatin1(cases[i].second);
+    for (const auto& c : cases) {
+        m_setup.RadioPortNumber = QString::fromLatin1(c.number);
+        m_setup.RadioPortSettings = QString::fromLatin1(c.settings);
         try {
             m_radio.SetUpRadioPort();
-            ADD_FAILURE() << "no failure for " << cases[i].first << " " << cases[i].second;
+            ADD_FAILURE() << "no failure for " << c.number << " " << c.settings;
         } catch (const PortFailure& failure) {
-            EXPECT_EQ(failure.number(), numbers[i]) << cases[i].first << " " << cases[i].second;
+            EXPECT_EQ(failure.number(), c.failure) << c.number << " " << c.settings;
         }
         EXPECT_FALSE(m_port.isOpen());
         EXPECT_TRUE(m_indicators.shown().isEmpty()) << "the caller reports the failure";
     }
+    m_setup.RadioPortNumber = QStringLiteral("3");
+    m_setup.RadioPortSettings = QStringLiteral("9600,O,7,1");
+    m_port.setOpenSucceeds(false);
+    EXPECT_FALSE(m_radio.SetUpRadioPort());
+    EXPECT_EQ(m_indicators.shown(), QStringList{"Selected port did not open..."});
+    EXPECT_TRUE(m_port.log().last().startsWith("open")) << "nothing done to a closed port";
 }
 
-TEST_F(LinkRadioPort, BreakRequestsALinkRestart) {
-    ASSERT_TRUE(m_radio.SetUpRadioPort());
-    m_port.fire(CommEvent::kBreak);
-    EXPECT_TRUE(m_flags.LinkRestartRequest);
-    EXPECT_TRUE(m_indicators.comStat().isEmpty());
-}
-
-TEST_F(LinkRadioPort, LineErrorsShowComError) {
-    for (const int code : {1004, 1006, 1008, 1009, 1010, 1011}) {
+TEST_F(LinkRadioPort, BreakRestartsTheLinkAndLineErrorsShowComError) {
+    for (const int code : {1004, 1006, 1008, 1009, 1010, 1011, CommEvent::kBreak}) {
         m_indicators.setComStat(QStringLiteral("COM3"));
         m_port.fire(code);
-        EXPECT_EQ(m_indicators.comStat(), QStringLiteral("Com Error")) << code;
+        const bool isBreak = code == CommEvent::kBreak;
+        EXPECT_EQ(m_indicators.comStat(), isBreak ? "COM3" : "Com Error") << code;
+        EXPECT_EQ(m_flags.LinkRestartRequest, isBreak) << code;
     }
-    EXPECT_FALSE(m_flags.LinkRestartRequest);
 }
 
-TEST_F(LinkRadioPort, DsrChangeFollowsTheLineOnlyWhenExternalPttIsEnabled) {
+TEST_F(LinkRadioPort, DsrChangeFollowsTheLineOnlyWhenExternalPttIsEnabledAndThePortOpen) {
     ASSERT_TRUE(m_radio.SetUpRadioPort());
-
-    m_setup.ExtPttEnabled = false;
-    m_port.setDsrLine(false);
-    m_flags.ExtPttState = false;
-    m_port.fire(CommEvent::kDsrChanged);
-    EXPECT_TRUE(m_flags.ExtPttState) << "disabled external PTT always reads idle";
-
-    m_setup.ExtPttEnabled = true;
-    m_port.fire(CommEvent::kDsrChanged);
-    EXPECT_FALSE(m_flags.ExtPttState);
-    m_port.setDsrLine(true);
-    m_port.fire(CommEvent::kDsrChanged);
-    EXPECT_TRUE(m_flags.ExtPttState);
-}
-
-TEST_F(LinkRadioPort, DsrChangeArrivingAfterCloseReadsTheLineAsOff) {
-    ASSERT_TRUE(m_radio.SetUpRadioPort());
-    m_setup.ExtPttEnabled = true;
-    m_port.setDsrLine(true);
-    m_port.close();
-    EXPECT_NO_THROW(m_port.fire(CommEvent::kDsrChanged));
-    EXPECT_FALSE(m_flags.ExtPttState);
+    const struct {
+        bool enabled;
+        bool line;
+        bool open;
+        bool ptt;
+    } cases[] = {
+        {false, false, true, true},  // disabled external PTT always reads idle
+        {true, false, true, false},
+        {true, true, true, true},
+        {true, true, false, false},  // arriving after the close: the line reads off
+    };
+    for (const auto& c : cases) {
+        m_setup.ExtPttEnabled = c.enabled;
+        m_port.setDsrLine(c.line);
+        if (!c.open) {
+            m_port.close();
+        }
+        m_flags.ExtPttState = !c.ptt;
+        EXPECT_NO_THROW(m_port.fire(CommEvent::kDsrChanged));
+        EXPECT_EQ(m_flags.ExtPttState, c.ptt) << c.enabled << c.line << c.open;
+    }
 }
 
 }  // namespace

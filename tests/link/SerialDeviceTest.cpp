@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "link/QStringPrinter.h"
 #include "link/QtSerialDeviceList.h"
 #include "link/SerialDevice.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::link {
 namespace {

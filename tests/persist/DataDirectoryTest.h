@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "link/CurrentDirectory.h"
-#include "link/QStringPrinter.h"
-#include "link/RecordingIndicators.h"
+#include "support/CurrentDirectory.h"
+#include "support/QStringPrinter.h"
+#include "support/RecordingLinkIndicators.h"
 
 namespace tq::test {
 
@@ -34,7 +34,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    link::RecordingIndicators m_indicators;
+    link::RecordingLinkIndicators m_indicators;
 
 private:
     QTemporaryDir m_dir;

@@ -47,7 +47,7 @@ TEST_F(PersistedFiles, SavedSettingsAreLoadedBackAtTheNextStart) {
     readAudioSetup(audio, m_indicators);
     EXPECT_EQ(audio.DigitalSourceAtStart, QStringLiteral("H2"));
 
-    link::RecordingIndicators quiet;
+    link::RecordingLinkIndicators quiet;
     EXPECT_EQ(loadStationLinks(quiet), StationLinks{});
     EXPECT_TRUE(quiet.shown().isEmpty()) << "no links file is the usual case";
 }

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <functional>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "persist/PersistedAudioSetup.h"
 #include "persist/PersistedNumber.h"
 #include "persist/PersistedState.h"

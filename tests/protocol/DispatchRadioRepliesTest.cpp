@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "protocol/DispatchRadioReplies.h"
 #include "support/RecordingIndicators.h"
 

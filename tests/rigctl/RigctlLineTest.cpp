@@ -2,7 +2,7 @@
 // extended replies, and what reaches the radio.
 #include <gtest/gtest.h>
 
-#include "rigctl/FakeRig.h"
+#include "support/FakeRig.h"
 #include "rigctl/HttpLine.h"
 #include "rigctl/RigctlLine.h"
 #include "rigctl/RigctlParser.h"

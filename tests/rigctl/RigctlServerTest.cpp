@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "rigctl/FakeRig.h"
+#include "support/FakeRig.h"
 #include "rigctl/RigctlServer.h"
 #include "support/CoreApplication.h"
 #include "support/TestClock.h"

@@ -1,6 +1,9 @@
 #include "support/CoreApplication.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace tq::test {
 
@@ -12,6 +15,18 @@ void ensureCoreApplication() {
     static char name[] = "tq_tests";
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
+}
+
+bool serveEventsUntil(const std::function<bool()>& done, int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    QEventLoop loop;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+    tick.start(10);
+    while (!done() && !deadline.hasExpired()) {
+        loop.exec();  // blocks until the next tick, handling events meanwhile
+    }
+    return done();
 }
 
 }  // namespace tq::test

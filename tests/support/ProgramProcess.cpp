@@ -4,7 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTcpServer>
 
 namespace tq::test {
 
@@ -38,6 +42,12 @@ ProgramProcess::ProgramProcess(const Options& options)
         written = written && writeFile(m_dir.filePath(name), text);
     }
     m_ready = written && !m_sim->devicePath().isEmpty();
+}
+
+quint16 ProgramProcess::freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
 }
 
 ProgramProcess::~ProgramProcess() {
@@ -82,6 +92,35 @@ bool ProgramProcess::restartSim() {
     m_sim.reset();
     m_sim = std::make_unique<SimProcess>(m_dir.filePath(QStringLiteral("radio")), m_simArguments);
     return !m_sim->devicePath().isEmpty();
+}
+
+QMap<int, QString> ProgramProcess::listeningPorts() const {
+    QSet<QString> inodes;  // of the process's sockets
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(m_program.processId()));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files)) {
+        const QString name = QFileInfo(QFile::symLinkTarget(fds.filePath(fd))).fileName();
+        if (name.startsWith(QStringLiteral("socket:["))) {
+            inodes << name.mid(8).chopped(1);
+        }
+    }
+    QMap<int, QString> ports;
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        QFile file(QString::fromLatin1(table));
+        if (!file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        file.readLine();  // heading
+        while (!file.atEnd()) {
+            const QStringList fields =
+                QString::fromLatin1(file.readLine()).split(u' ', Qt::SkipEmptyParts);
+            // local address:port, ..., state 0A = LISTEN, ..., inode
+            if (fields.size() > 9 && fields[3] == u"0A" && inodes.contains(fields[9])) {
+                ports.insert(fields[1].section(u':', -1).toInt(nullptr, 16),
+                             fields[1].section(u':', 0, -2));
+            }
+        }
+    }
+    return ports;
 }
 
 QString ProgramProcess::output() {

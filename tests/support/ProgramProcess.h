@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QProcess>
 #include <QString>
@@ -36,6 +37,9 @@ public:
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
+    /// A TCP port on the loopback address that nothing listens on just now.
+    static quint16 freePort();
+
     /// Whether the simulator runs and the data directory is written.
     bool ready() const { return m_ready; }
 
@@ -53,6 +57,9 @@ public:
     /// and a fresh one serves the same link; false when it did not start.
     bool restartSim();
     QProcess& process() { return m_program; }
+    /// The TCP ports tq5820 listens on, each with its local address as /proc
+    /// prints it (0100007F is 127.0.0.1).
+    QMap<int, QString> listeningPorts() const;
     SimProcess& sim() { return *m_sim; }
     QString dataPath(const QString& name) const { return m_dir.filePath(name); }
 

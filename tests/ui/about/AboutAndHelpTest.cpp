@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QTest>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/WidgetApplication.h"
 #include "ui/about/HelpBrowser.h"
 #include "ui/about/frmHelp.h"

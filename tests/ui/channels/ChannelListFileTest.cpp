@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "persist/ChannelListFile.h"
 #include "persist/DataDirectoryTest.h"
 

@@ -8,7 +8,7 @@
 
 #include <QTest>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "persist/DataDirectoryTest.h"
 #include "persist/ReadOnlyDirectory.h"
 #include "sim/SimulatedPort.h"

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "panel/ListFrequency.h"
 #include "persist/BandList.h"
 #include "ui/lists/BandSelectPlacement.h"

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "link/CurrentDirectory.h"
-#include "link/QStringPrinter.h"
+#include "support/CurrentDirectory.h"
+#include "support/QStringPrinter.h"
 #include "panel/PanelColours.h"
 #include "persist/ReadOnlyDirectory.h"
 #include "support/PanelFixture.h"

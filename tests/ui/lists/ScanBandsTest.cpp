@@ -1,7 +1,7 @@
 // The band scan window against the simulated radio, in virtual time.
 #include <gtest/gtest.h>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/PanelFixture.h"
 #include "ui/lists/frmScanBands.h"
 #include "ui/main/WidgetColours.h"

@@ -1,7 +1,7 @@
 // The scanners' text formats: frequency boxes, list lines and ScanFreqs.txt.
 #include <gtest/gtest.h>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "panel/ScanConversions.h"
 #include "persist/ListLine.h"
 #include "persist/ScanFreqsFile.h"

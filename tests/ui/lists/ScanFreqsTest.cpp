@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "link/CurrentDirectory.h"
-#include "link/QStringPrinter.h"
+#include "support/CurrentDirectory.h"
+#include "support/QStringPrinter.h"
 #include "persist/ReadOnlyDirectory.h"
 #include "support/PanelFixture.h"
 #include "ui/lists/frmScanFreqs.h"

@@ -9,7 +9,7 @@ namespace tq::link {
 
 /// Stands in for the main window: keeps the information box text and every
 /// text shown in it, and the link status caption.
-class RecordingIndicators final : public LinkIndicators {
+class RecordingLinkIndicators final : public LinkIndicators {
 public:
     void showErrorInfo(const QString& text) override {
         m_info = text;
