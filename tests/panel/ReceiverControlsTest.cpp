@@ -71,6 +71,19 @@ TEST(Receiver, AudioPathTheRadioNeverTakesIsGivenUpAndShown) {
     EXPECT_EQ(bench.model().info(), "Radio did not switch to REMOTE audio..");
 }
 
+TEST(Receiver, AudioPathToggleOfTheSetUpFlipsItInEachDialect) {
+    for (const auto& [firmware, sent] :
+         {std::pair{Firmware::V601, "\""}, std::pair{Firmware::V604Adapt, "\"0"},
+          std::pair{Firmware::V604NonAdapt, "\"0"}}) {
+        PanelFixture bench(PanelFixture::radio(firmware));
+        bench.panel.receiver().ToggleLocalRemote();
+        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(sent)});
+        EXPECT_EQ(bench.setting(Setting::Audio), 0) << sent;
+        bench.panel.receiver().ToggleLocalRemote();
+        EXPECT_EQ(bench.setting(Setting::Audio), 1) << sent;
+    }
+}
+
 TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
     sim::RadioOptions options = PanelFixture::radio(Firmware::V604Adapt);
     options.initial.set(Setting::Audio, 0);  // remote audio
@@ -86,6 +99,12 @@ TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
     const ReceiverControls& receiver = bench.panel.receiver();
     EXPECT_TRUE(receiver.SavedSource.isEmpty() && receiver.SavedVox.isEmpty() &&
                 receiver.SavedLocRem.isEmpty());
+    // A VOX setting the radio never reaches gets one turn of the key.
+    bench.vox = QStringLiteral("V7");
+    bench.port.clearWritten();
+    bench.panel.chooseDigitalMode(DigitalMode::Psk);
+    servePass(bench.panel);
+    EXPECT_EQ(bench.sent().count("V"), 3);
 }
 
 TEST(Receiver, SwitchesSendTheirKeyAndTheRadioTakesIt) {

@@ -88,32 +88,44 @@ TEST_F(TransmitTest, SplitWithVfoBOutsideTheBandsTransmitsNothing) {
 
 TEST_F(TransmitTest, LatchOnSplitTransmitsOnVfoBUntilTheSecondClick) {
     splitToVfoB("0710000");
-    click(PanelRequest::cmdXmit);
+    EXPECT_EQ(click(PanelRequest::cmdXmit), QStringList({"F0710000", "K"}));
     EXPECT_TRUE(bench.radioKeyed());
     EXPECT_EQ(bench.setting(Setting::Frequency), 710000);
-    EXPECT_TRUE(model.xmitActive());
-    EXPECT_FALSE(model.enabled(Control::cmdTune));
     refreshLater();
     EXPECT_TRUE(model.transmitting() && model.frequencyLock());
-    // Push-to-talk would unkey the latch under it: refused.
-    bench.port.clearWritten();
-    bench.hold(Stepper::Ptt, 0, kLeftButton, 0.5);
-    EXPECT_TRUE(bench.sent().isEmpty());
-    // The band limits disable transmitting for a frequency outside the
-    // bands, but the latch must stay reachable to let go.
-    model.setEnabled(Control::cmdXmit, false);
-    model.setEnabled(Control::cmdTune, true);
-    refreshLater();
-    EXPECT_TRUE(model.enabled(Control::cmdXmit));
-    EXPECT_FALSE(model.enabled(Control::cmdTune));
 
-    EXPECT_EQ(click(PanelRequest::cmdXmit).first(), "U");
+    EXPECT_EQ(click(PanelRequest::cmdXmit), QStringList({"U", "F1420000"}));
     EXPECT_FALSE(bench.radioKeyed());
-    EXPECT_EQ(bench.setting(Setting::Frequency), 1420000);
     EXPECT_EQ(model.vfoA(), "1420000");
     EXPECT_EQ(model.vfoB(), "0710000");
-    EXPECT_FALSE(model.xmitActive());
-    EXPECT_TRUE(model.enabled(Control::cmdTune));
+    EXPECT_EQ(model.split(), Split::On);
+}
+
+TEST_F(TransmitTest, LatchAndTuneKeepOnlyTheirOwnButtonAndRefusePushToTalk) {
+    for (const auto& [button, own, other] :
+         {std::tuple{PanelRequest::cmdXmit, Control::cmdXmit, Control::cmdTune},
+          std::tuple{PanelRequest::cmdTune, Control::cmdTune, Control::cmdXmit}}) {
+        click(button);
+        EXPECT_TRUE(bench.radioKeyed());
+        EXPECT_TRUE(model.xmitActive() || model.tuning());
+        EXPECT_FALSE(model.enabled(other));
+        // Push-to-talk would unkey the transmitter under them.
+        bench.port.clearWritten();
+        bench.hold(Stepper::Ptt, 0, kLeftButton, 0.5);
+        EXPECT_TRUE(bench.sent().isEmpty());
+        // The band limits enable and disable both for each new frequency;
+        // the button that lets go must stay reachable.
+        model.setEnabled(own, false);
+        model.setEnabled(other, true);
+        refreshLater();
+        EXPECT_TRUE(model.enabled(own));
+        EXPECT_FALSE(model.enabled(other));
+
+        EXPECT_EQ(click(button).first(), "U");
+        EXPECT_FALSE(bench.radioKeyed());
+        EXPECT_FALSE(model.xmitActive() || model.tuning());
+        EXPECT_TRUE(model.enabled(other));
+    }
 }
 
 TEST_F(TransmitTest, IndicatorFollowsTheRadioBetweenReceiveAndTransmit) {
@@ -152,8 +164,6 @@ TEST_P(TuneTest, TransmitsACarrierInAmeAndPutsBackWhatChanged) {
     clickTune();
     EXPECT_EQ(bench.setting(Setting::Mode), 3);
     EXPECT_TRUE(bench.radioKeyed());
-    EXPECT_TRUE(model.tuning());
-    EXPECT_FALSE(model.enabled(Control::cmdXmit));
     for (const char* key : {"S", "H", "H"}) {
         pressRadioKey(key);
     }
@@ -166,8 +176,6 @@ TEST_P(TuneTest, TransmitsACarrierInAmeAndPutsBackWhatChanged) {
     EXPECT_EQ(bench.setting(Setting::Source), 1);
     EXPECT_EQ(bench.setting(Setting::SideTone), 0);
     EXPECT_EQ(bench.setting(Setting::PttEnable), 1);
-    EXPECT_FALSE(model.tuning());
-    EXPECT_TRUE(model.enabled(Control::cmdXmit));
     EXPECT_EQ(model.info(), "");
 }
 
