@@ -232,6 +232,20 @@ TEST_F(DisplayTest, TuneLabelFollowsAnOperatingAmplifierButNotOverATuneStartedHe
     EXPECT_TRUE(bench.sent().isEmpty());
 }
 
+TEST_F(DisplayTest, LinkActivityShowsOnTheLampTheLinkStatusAndTheRawData) {
+    protocol::Lamp whileSending = protocol::Lamp::Idle;
+    bench.at(0.1, [&] { whileSending = model.lamp(); });
+    bench.link().SendRadioCommand(QStringLiteral("?"), true, 0.6);
+    EXPECT_EQ(whileSending, protocol::Lamp::Sending);
+    EXPECT_EQ(model.lamp(), protocol::Lamp::Idle);
+    bench.link().AwaitRadioReply();
+    EXPECT_EQ(model.comStatus(), "Com OK");
+    EXPECT_TRUE(model.rawData().contains(QStringLiteral("F1420000")))
+        << model.rawData().toStdString();
+    bench.link().AwaitRadioReply();
+    EXPECT_EQ(model.comStatus(), "No Com");
+}
+
 TEST_F(DisplayTest, SyncCharacterJustSentStandsOutOnWhiteABlankedOneKeepsItsColour) {
     for (const auto& [caption, colour] :
          {std::pair{"K", Colour::White}, std::pair{"", Colour::Red}}) {

@@ -125,6 +125,8 @@ TEST_F(TransmitTest, LatchAndTuneKeepOnlyTheirOwnButtonAndRefusePushToTalk) {
         EXPECT_FALSE(bench.radioKeyed());
         EXPECT_FALSE(model.xmitActive() || model.tuning());
         EXPECT_TRUE(model.enabled(other));
+        bench.hold(Stepper::Ptt, 0, kLeftButton, 0.5);
+        EXPECT_TRUE(bench.sent().contains("K")) << "push-to-talk works again";
     }
 }
 

@@ -113,8 +113,13 @@ TEST_F(VfoTest, PressesAndKeysChangeNothingWhileLockedTransmittingOrInAnotherExc
 
     // A click landing in the pause of a swap's exchange.
     model.vfoB.set(QStringLiteral("0710000"));
-    bench.at(0.1, pressAndKey);
+    bool duringSwap = false;
+    bench.at(0.1, [&] {
+        duringSwap = panel.vfo().exchangeRunning();
+        pressAndKey();
+    });
     EXPECT_EQ(click(PanelRequest::cmdSwap), QStringList{"F0710000"});
+    EXPECT_TRUE(duringSwap);
     bench.link().AwaitRadioReply();
 
     // Digits that are no frequency: the radio's own is shown again.
