@@ -134,8 +134,9 @@ TEST_F(TransmitTest, IndicatorFollowsTheRadioBetweenReceiveAndTransmit) {
     bench.state.MeterSelReply = QStringLiteral("D4");  // FWD: its scale follows
     bench.link().SyncCount = 3;
     for (const auto& [sync, transmitting, colour] :
-         {std::tuple{"K", true, Colour::Red}, std::tuple{"U", false, Colour::Green},
-          std::tuple{"U", false, Colour::Green}}) {
+         {std::tuple{"K", true, Colour::Red},  // into transmit
+          std::tuple{"K", true, Colour::Red},  // staying there: from the answer alone
+          std::tuple{"U", false, Colour::Green}, std::tuple{"U", false, Colour::Green}}) {
         bench.link().SendRadioCommand(QLatin1String(sync), false, 0.1);
         panel.transmit().RefreshTransmitState();
         EXPECT_EQ(model.transmitting(), transmitting) << sync;
@@ -218,6 +219,15 @@ TEST_F(TransmitTest, LostPortIsReportedAndLeavesNothingHeld) {
     EXPECT_TRUE(model.info().startsWith("cmdF_MouseDown: Err")) << model.info().toStdString();
     EXPECT_EQ(bench.link().SyncChar, SyncCharacter::U);
     EXPECT_FALSE(panel.transmit().exchangeRunning() || panel.vfo().exchangeRunning());
+
+    // Lost while letting go on split: reported, and VFO A is back on the panel.
+    bench.port.open();
+    model.info.set(QString());
+    splitToVfoB("0710000");
+    bench.at(1.1, [this] { bench.port.close(); });
+    bench.hold(Stepper::Ptt, 0, kLeftButton, 1.0);
+    EXPECT_TRUE(model.info().startsWith("cmdPTT_MouseDown: Err")) << model.info().toStdString();
+    EXPECT_EQ(model.vfoA(), "1420000");
 }
 
 TEST_F(TransmitTest, DataButtonHidesTheBoxOrShowsItEmptied) {
