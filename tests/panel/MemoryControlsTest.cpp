@@ -30,17 +30,17 @@ TEST_F(MemoryTest, ChannelDigitsStepWithoutWrappingAround) {
         const char* to;
         int beeps;
     };
-    for (const Case& c :
-         {Case{"95", 0, kLeft, 0.1, "95", 1},  // tens stop at 9x
-          Case{"89", 0, kLeft, 0.1, "99", 0}, Case{"05", 0, kRight, 0.1, "05", 1},  // and at 0x
-          Case{"10", 0, kRight, 0.1, "00", 0},
-          Case{"00", 1, kRight, 0.1, "00", 1},  // units stop at 00
-          Case{"09", 1, kLeft, 0.1, "10", 0},   // and carry into the tens
-          Case{"99", 1, kLeft, 0.1, "99", 1},
-          Case{"00", 1, kLeft, 0.6, "03", 0},  // held: a step every 0.25 s
-          Case{"50", 0, kLeft, 1.1, "90", 1},  // held past the end: stays
-          Case{"x ", 1, kLeft, 0.1, "01", 0},  // no number: counts as 00
-          Case{"42", 1, kMiddleButton, 0.1, "42", 0}}) {
+    for (const Case& c : {Case{"95", 0, kLeft, 0.1, "95", 1},   // tens stop at 9x
+                          Case{"89", 0, kLeft, 0.1, "99", 0},   // the last channel
+                          Case{"05", 0, kRight, 0.1, "05", 1},  // and at 0x
+                          Case{"10", 0, kRight, 0.1, "00", 0},
+                          Case{"00", 1, kRight, 0.1, "00", 1},  // units stop at 00
+                          Case{"09", 1, kLeft, 0.1, "10", 0},   // and carry into the tens
+                          Case{"99", 1, kLeft, 0.1, "99", 1},
+                          Case{"00", 1, kLeft, 0.6, "03", 0},  // held: a step every 0.25 s
+                          Case{"50", 0, kLeft, 1.1, "90", 1},  // held past the end: stays
+                          Case{"x ", 1, kLeft, 0.1, "01", 0},  // no number: counts as 00
+                          Case{"42", 1, kMiddleButton, 0.1, "42", 0}}) {
         model.channel.set(QLatin1String(c.from));
         bench.beeps = 0;
         bench.hold(Stepper::Channel, c.index, c.button, c.held);

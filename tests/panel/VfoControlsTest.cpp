@@ -20,14 +20,15 @@ TEST_F(VfoTest, DigitClickStepsTheWholeNumberAndBeepsAtTheRangeEdges) {
         const char* sent;
         int beeps;
     };
-    for (const Case& c :
-         {Case{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
-          Case{"2999998", 6, kLeft, "2999999", 0},
-          Case{"0900000", 0, kRight, "0900000", 1},  // below 1.6 MHz
-          Case{"0160001", 6, kRight, "0160000", 0}, Case{"0160000", 6, kRight, "0160000", 1},
-          Case{"1000000", 1, kRight, "0900000", 0},  // a leading zero
-          Case{"1419999", 6, kLeft, "1420000", 0},   // carry through four digits
-          Case{"1420000", 2, kRight, "1410000", 0}, Case{"1420000", 6, kMiddle, "1420000", 0}}) {
+    for (const Case& c : {Case{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
+                          Case{"2999998", 6, kLeft, "2999999", 0},
+                          Case{"0900000", 0, kRight, "0900000", 1},  // below 1.6 MHz
+                          Case{"0160001", 6, kRight, "0160000", 0},  // the lowest frequency
+                          Case{"0160000", 6, kRight, "0160000", 1},
+                          Case{"1000000", 1, kRight, "0900000", 0},  // a leading zero
+                          Case{"1419999", 6, kLeft, "1420000", 0},   // carry through four digits
+                          Case{"1420000", 2, kRight, "1410000", 0},
+                          Case{"1420000", 6, kMiddle, "1420000", 0}}) {  // no direction: no step
         bench.tuneRadio(QLatin1String(c.radio));
         bench.beeps = 0;
         tap(Stepper::VfoA, c.digit, c.button);
@@ -137,13 +138,13 @@ TEST_F(VfoTest, VfoBIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
         double held;
         const char* to;
     };
-    for (const Case& c :
-         {Case{"0000000", 6, kLeft, 0.01, "0160001"},   // the lowest first
-          Case{"07x0000", 6, kLeft, 0.01, "0160001"},   // no number: nothing
-          Case{"3000000", 6, kRight, 0.01, "2999998"},  // the highest first
-          Case{"2950000", 1, kLeft, 0.01, "2950000"},   // 30.5 MHz: dropped
-          Case{"0160000", 6, kRight, 0.01, "0160000"}, Case{"0710000", 6, kMiddle, 0.01, "0710000"},
-          Case{"0710000", 4, kLeft, 0.6, "0710300"}}) {  // every 0.25 s
+    for (const Case& c : {Case{"0000000", 6, kLeft, 0.01, "0160001"},   // the lowest first
+                          Case{"07x0000", 6, kLeft, 0.01, "0160001"},   // no number: nothing
+                          Case{"3000000", 6, kRight, 0.01, "2999998"},  // the highest first
+                          Case{"2950000", 1, kLeft, 0.01, "2950000"},   // 30.5 MHz: dropped
+                          Case{"0160000", 6, kRight, 0.01, "0160000"},
+                          Case{"0710000", 6, kMiddle, 0.01, "0710000"},  // no direction
+                          Case{"0710000", 4, kLeft, 0.6, "0710300"}}) {  // every 0.25 s
         model.vfoB.set(QLatin1String(c.from));
         bench.hold(Stepper::VfoB, c.digit, c.button, c.held);
         EXPECT_EQ(model.vfoB(), QLatin1String(c.to)) << c.from;
@@ -168,14 +169,14 @@ TEST_F(VfoTest, SwapSendsTheModeIfItDiffersAndTheOldVfoBFrequency) {
         QStringList sent;
         Mode modeA;
     };
-    for (const Case& c :
-         {Case{Mode::Usb, "0710000", {"F0710000"}, Mode::Usb},
-          // A blank mode box never blanks the other.
-          Case{Mode::Blank, "0710000", {"F0710000"}, Mode::Usb},
-          // Old B is the radio's frequency, or no frequency.
-          Case{Mode::Usb, "1420000", {}, Mode::Usb}, Case{Mode::Usb, "07x0000", {}, Mode::Usb},
-          // This firmware takes the mode directly, the frequency behind it.
-          Case{Mode::Lsb, "0710000", {"M2", "F1420000", "F0710000"}, Mode::Lsb}}) {
+    for (const Case& c : {Case{Mode::Usb, "0710000", {"F0710000"}, Mode::Usb},
+                          // A blank mode box never blanks the other.
+                          Case{Mode::Blank, "0710000", {"F0710000"}, Mode::Usb},
+                          // Nothing is written when:
+                          Case{Mode::Usb, "1420000", {}, Mode::Usb},  // the radio is on old B
+                          Case{Mode::Usb, "07x0000", {}, Mode::Usb},  // B is no frequency
+                          // This firmware takes the mode directly, the frequency behind it.
+                          Case{Mode::Lsb, "0710000", {"M2", "F1420000", "F0710000"}, Mode::Lsb}}) {
         bench.tuneRadio(QStringLiteral("1420000"));
         model.vfoA.set(QStringLiteral("0420000"));
         model.vfoB.set(QLatin1String(c.vfoB));
