@@ -1,0 +1,84 @@
+// The amplifier buttons against the simulated radio, whose amplifier warms
+// up in 5 s, asks for a tune 1 s into operate and is tuned after 2 s keyed.
+#include "panel/PanelTest.h"
+
+namespace tq::test {
+namespace {
+
+using namespace tq::panel;
+using protocol::SyncCharacter;
+
+struct AmplifierTest : PanelTest {
+    void operateAndAskForTune() {
+        click(PanelRequest::cmdAmpPwr);
+        after(5.1);
+        click(PanelRequest::cmdAmpOpr);
+        after(1.1);
+    }
+};
+
+TEST_F(AmplifierTest, PowerAndOperateSwitchOnlyFromASettledState) {
+    using P = PanelRequest;
+    struct Step {
+        P button;
+        AmpPower power;  // what the indicators show after the click
+        AmpOperate operate;
+        QStringList sent;
+        double settle;  // until the amplifier has answered
+    };
+    for (const Step& s :
+         {Step{P::cmdAmpOpr, AmpPower::Off, AmpOperate::Blank, {}, 0.1},
+          Step{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, {"O2"}, 0.1},
+          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::Warmup, {}, 5.0},
+          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingUp, {"O4"}, 0.1},
+          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingDown, {"O3"}, 0.1},
+          Step{P::cmdAmpPwr, AmpPower::PendingDown, AmpOperate::Standby, {"O1"}, 0.1},
+          Step{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, {"O2"}, 0.1}}) {
+        EXPECT_EQ(click(s.button), s.sent);
+        EXPECT_EQ(model.ampPower(), s.power);
+        EXPECT_EQ(model.ampOperate(), s.operate);
+        EXPECT_TRUE(click(s.button).isEmpty()) << "a second click finds the marker";
+        after(s.settle);
+    }
+}
+
+TEST_F(AmplifierTest, TuneKeysTheRadioOnlyWhenAskedAndASecondClickStopsIt) {
+    model.setEnabled(Control::cmdTuneAmp, true);
+    for (const AmpTune shown : {AmpTune::Blank, AmpTune::Tuning, AmpTune::Tuned}) {
+        model.ampTune.set(shown);
+        EXPECT_TRUE(click(PanelRequest::cmdTuneAmp).isEmpty());
+        EXPECT_FALSE(model.ampTuneActive());
+    }
+    operateAndAskForTune();
+    ASSERT_EQ(model.ampTune(), AmpTune::StartTune);
+    const double clicked = bench.clock.now();
+    EXPECT_EQ(click(PanelRequest::cmdTuneAmp), QStringList{"K"});
+    EXPECT_EQ(model.ampTune(), AmpTune::PendingUp);
+    EXPECT_TRUE(model.ampTuneActive());
+    EXPECT_DOUBLE_EQ(model.ampTuneStarted(), clicked);
+    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::K);
+    EXPECT_TRUE(bench.radioKeyed());
+
+    after(0.5);
+    EXPECT_EQ(model.ampTune(), AmpTune::Tuning);
+    EXPECT_EQ(click(PanelRequest::cmdTuneAmp), QStringList{"U"});
+    EXPECT_FALSE(model.ampTuneActive());
+    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::U);
+    EXPECT_FALSE(bench.radioKeyed());
+}
+
+TEST_F(AmplifierTest, TunedReportEndsTheTuneAndReleasesTheTransmitter) {
+    operateAndAskForTune();
+    click(PanelRequest::cmdTuneAmp);
+    bench.port.clearWritten();
+    after(2.5);
+    EXPECT_EQ(model.ampTune(), AmpTune::Tuned);
+    EXPECT_EQ(model.ampTuneColour(), Colour::Red);
+    EXPECT_FALSE(model.ampTuneActive());
+    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::U);
+    EXPECT_EQ(bench.sent(), QStringList{"U"});
+    EXPECT_FALSE(bench.radioKeyed());
+}
+
+}  // namespace
+}  // namespace tq::test

@@ -1,0 +1,109 @@
+// What a view may do with the panel: the refusals the window's disabled
+// controls give, for every view, and a release that always gets through.
+#include "panel/PanelTest.h"
+
+namespace tq::test {
+namespace {
+
+using namespace tq::panel;
+
+struct ActionsTest : PanelTest {
+    bool raised(PanelRequest request) { return panel.requests().isRaised(request); }
+};
+
+TEST_F(ActionsTest, ClickOnADisabledOrHiddenButtonIsRefused) {
+    using P = PanelRequest;
+    using C = Control;
+    const std::pair<P, C> guarded[] = {
+        {P::cmdMute, C::cmdMute},         {P::cmdPTTEn, C::cmdPTTEn},
+        {P::cmdSideTone, C::cmdSideTone}, {P::cmdVOX, C::cmdVOX},
+        {P::cmdClipping, C::cmdClipping}, {P::cmdViewInData, C::cmdViewInData},
+        {P::cmdBFO, C::cmdBFO},           {P::cmdTune, C::cmdTune},
+        {P::cmdXmit, C::cmdXmit},         {P::cmdAmpPwr, C::cmdAmpPwr},
+        {P::cmdAmpOpr, C::cmdAmpOpr},     {P::cmdTuneAmp, C::cmdTuneAmp}};
+    for (const auto& [request, control] : guarded) {
+        model.setEnabled(control, false);
+        panel.click(request);
+        model.setEnabled(control, true);
+        model.setVisible(control, false);
+        panel.click(request);
+        EXPECT_FALSE(raised(request)) << static_cast<int>(control);
+        model.setVisible(control, true);
+        panel.click(request);
+        EXPECT_TRUE(raised(request)) << static_cast<int>(control);
+    }
+    // Buttons the program never disables take a click whatever else is.
+    model.setEnabled(Control::cmdXmit, false);
+    panel.click(PanelRequest::cmdSwap);
+    EXPECT_TRUE(raised(PanelRequest::cmdSwap));
+}
+
+TEST_F(ActionsTest, PanelDisabledWhileASecondaryWindowIsOpenTakesNothingButARelease) {
+    model.panelEnabled.set(false);
+    panel.click(PanelRequest::cmdSwap);
+    panel.chooseMode(Mode::Cw);
+    panel.chooseAgc(Agc::Fast);
+    panel.chooseSource(Source::Patch);
+    panel.chooseDigitalMode(DigitalMode::Psk);
+    panel.chooseStepSize(StepSize::Hz10);
+    panel.chooseVfoBMode(Mode::Lsb);
+    panel.chooseMeter(3);
+    panel.moveRfGain(10);
+    EXPECT_FALSE(panel.key(Qt::Key_I));
+    bench.hold(Stepper::VfoA, 6, kLeftButton, 0.01);
+    bench.hold(Stepper::Ptt, 0, kLeftButton, 0.3);
+    EXPECT_FALSE(panel.requests().any());
+    EXPECT_EQ(model.mode(), Mode::Usb);
+    EXPECT_EQ(model.stepSize(), StepSize::Blank);
+    EXPECT_EQ(model.vfoBMode(), Mode::Blank);
+    EXPECT_EQ(model.rfGain(), kRfgTop);
+    EXPECT_TRUE(bench.sent().isEmpty());
+
+    // A channel digit held as the window opened steps until its release.
+    model.panelEnabled.set(true);
+    bench.at(0.3, [this] { model.panelEnabled.set(false); });
+    bench.hold(Stepper::Channel, 1, kLeftButton, 0.6);
+    EXPECT_EQ(model.channel(), "03");
+}
+
+TEST_F(ActionsTest, ChoicesSetTheirBoxAndAskForRadioWork) {
+    panel.chooseMode(Mode::Cw);
+    panel.chooseSource(Source::Patch);
+    panel.chooseVfoBMode(Mode::Lsb);
+    panel.chooseStepSize(StepSize::KHz10);
+    EXPECT_EQ(model.mode(), Mode::Cw);
+    EXPECT_EQ(model.source(), Source::Patch);
+    EXPECT_EQ(model.vfoBMode(), Mode::Lsb);
+    EXPECT_EQ(model.stepSize(), StepSize::KHz10);
+    EXPECT_TRUE(raised(PanelRequest::cmbMode) && raised(PanelRequest::cmbSource));
+    // Meters outside the six, and any meter while the options are disabled.
+    panel.chooseMeter(-1);
+    panel.chooseMeter(kMeterCount);
+    model.setEnabled(Control::optMeter, false);
+    panel.chooseMeter(2);
+    EXPECT_FALSE(raised(PanelRequest::optMeter));
+}
+
+TEST_F(ActionsTest, SlidersTakeMovesOnlyWhileEnabledAndStayInTheirRange) {
+    panel.moveBfo(150);  // the BFO starts off, its slider disabled
+    EXPECT_EQ(model.bfoValue(), kBfoZero);
+    EXPECT_FALSE(raised(PanelRequest::vscBFO));
+    model.setEnabled(Control::vscBFO, true);
+    for (const auto& [move, value] : {std::pair{250, kBfoTop}, std::pair{-5, kBfoBottom}}) {
+        panel.moveBfo(move);
+        EXPECT_EQ(model.bfoValue(), value);
+    }
+    EXPECT_TRUE(raised(PanelRequest::vscBFO));
+
+    panel.moveRfGain(kRfgTop);
+    EXPECT_FALSE(raised(PanelRequest::vscRFG)) << "an unchanged value is no move";
+    panel.moveRfGain(-3);
+    EXPECT_EQ(model.rfGain(), kRfgBottom);
+    EXPECT_TRUE(raised(PanelRequest::vscRFG));
+    model.setEnabled(Control::vscRFG, false);
+    panel.moveRfGain(99);
+    EXPECT_EQ(model.rfGain(), kRfgBottom);
+}
+
+}  // namespace
+}  // namespace tq::test

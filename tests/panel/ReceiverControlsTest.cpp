@@ -1,0 +1,182 @@
+// The receiver and audio controls against the simulated radio: what each
+// choice and switch sends, and what the radio then holds.
+#include "panel/PanelTest.h"
+
+namespace tq::test {
+namespace {
+
+using namespace tq::panel;
+using sim::Firmware;
+using sim::Setting;
+
+using ReceiverTest = PanelTest;
+
+TEST(Receiver, ModeAndAgcChoicesBringTheRadioThereAgcOffOnlyOnTheAdaptFirmware) {
+    struct Case {
+        Firmware firmware;
+        Mode mode;
+        Agc agc;
+        int radioMode, radioAgc;
+        Agc shownAgc;  // elsewhere OFF puts the box back to the radio's AGC
+    };
+    for (const Case& c : {Case{Firmware::V604Adapt, Mode::Cw, Agc::Off, 4, 1, Agc::Off},
+                          Case{Firmware::V601, Mode::Lsb, Agc::Off, 2, 2, Agc::Slow},
+                          Case{Firmware::V604NonAdapt, Mode::Ame, Agc::Off, 3, 2, Agc::Slow},
+                          Case{Firmware::V604NonAdapt, Mode::Usb, Agc::Fast, 1, 4, Agc::Fast},
+                          Case{Firmware::V601, Mode::Cw, Agc::Med, 4, 3, Agc::Med}}) {
+        PanelFixture bench(PanelFixture::radio(c.firmware));
+        bench.panel.chooseMode(c.mode);
+        bench.panel.chooseAgc(c.agc);
+        servePass(bench.panel);
+        bench.panel.gUpdateDisplay();
+        EXPECT_EQ(bench.setting(Setting::Mode), c.radioMode);
+        EXPECT_EQ(bench.setting(Setting::Agc), c.radioAgc) << static_cast<int>(c.firmware);
+        EXPECT_EQ(bench.model().agc(), c.shownAgc) << static_cast<int>(c.firmware);
+    }
+}
+
+TEST_F(ReceiverTest, SourceKeyCyclesForwardAndRemoteSwitchesTheAudioPath) {
+    struct Step {
+        Source chosen;
+        QStringList sent;
+        int source, audio;  // audio 1 local, 0 remote
+    };
+    for (const Step& s : {Step{Source::Patch, {"HH"}, 3, 1},
+                          Step{Source::Mic, {"H"}, 1, 1},  // the key only goes forward
+                          Step{Source::OffCw, {}, 1, 1},   // only ever reported
+                          Step{Source::Remote, {"\"0"}, 1, 0},
+                          Step{Source::Remote, {}, 1, 0},  // already: a reply is awaited
+                          Step{Source::Audio2, {"\"1", "H"}, 2, 1}}) {  // local audio first
+        panel.chooseSource(s.chosen);
+        EXPECT_EQ(serve(), s.sent) << static_cast<int>(s.chosen);
+        EXPECT_EQ(bench.setting(Setting::Source), s.source);
+        EXPECT_EQ(bench.setting(Setting::Audio), s.audio);
+    }
+}
+
+TEST(Receiver, AudioPathTheRadioNeverTakesIsGivenUpAndShown) {
+    // The oldest firmware flips the path with one key.
+    PanelFixture oldest(PanelFixture::radio(Firmware::V601));
+    oldest.panel.chooseSource(Source::Remote);
+    servePass(oldest.panel);
+    EXPECT_EQ(oldest.sent(), QStringList{"\""});
+    EXPECT_EQ(oldest.setting(Setting::Audio), 0);
+    // A radio under local control takes nothing.
+    sim::RadioOptions local = PanelFixture::radio(Firmware::V604Adapt);
+    local.remote = false;
+    PanelFixture bench(local);
+    bench.panel.chooseSource(Source::Remote);
+    servePass(bench.panel);
+    EXPECT_EQ(bench.sent().count("\"0"), ReceiverControls::kLocalRemoteTries);
+    EXPECT_EQ(bench.model().info(), "Radio did not switch to REMOTE audio..");
+}
+
+TEST(Receiver, AudioPathToggleOfTheSetUpFlipsItInEachDialect) {
+    for (const auto& [firmware, sent] :
+         {std::pair{Firmware::V601, "\""}, std::pair{Firmware::V604Adapt, "\"0"},
+          std::pair{Firmware::V604NonAdapt, "\"0"}}) {
+        PanelFixture bench(PanelFixture::radio(firmware));
+        bench.panel.receiver().ToggleLocalRemote();
+        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(sent)});
+        EXPECT_EQ(bench.setting(Setting::Audio), 0) << sent;
+        bench.panel.receiver().ToggleLocalRemote();
+        EXPECT_EQ(bench.setting(Setting::Audio), 1) << sent;
+    }
+}
+
+TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
+    sim::RadioOptions options = PanelFixture::radio(Firmware::V604Adapt);
+    options.initial.set(Setting::Audio, 0);  // remote audio
+    PanelFixture bench(options);             // digital source H2, DATA VOX
+    for (const DigitalMode mode : {DigitalMode::Psk, DigitalMode::Rtty, DigitalMode::Off}) {
+        bench.panel.chooseDigitalMode(mode);
+        servePass(bench.panel);
+        const bool digital = mode != DigitalMode::Off;
+        EXPECT_EQ(bench.setting(Setting::Audio), digital ? 1 : 0);
+        EXPECT_EQ(bench.setting(Setting::Source), digital ? 2 : 1);
+        EXPECT_EQ(bench.setting(Setting::Vox), digital ? 2 : 0);
+    }
+    const ReceiverControls& receiver = bench.panel.receiver();
+    EXPECT_TRUE(receiver.SavedSource.isEmpty() && receiver.SavedVox.isEmpty() &&
+                receiver.SavedLocRem.isEmpty());
+    // A VOX setting the radio never reaches gets one turn of the key.
+    bench.vox = QStringLiteral("V7");
+    bench.port.clearWritten();
+    bench.panel.chooseDigitalMode(DigitalMode::Psk);
+    servePass(bench.panel);
+    EXPECT_EQ(bench.sent().count("V"), 3);
+}
+
+TEST(Receiver, SwitchesSendTheirKeyAndTheRadioTakesIt) {
+    struct Case {
+        PanelRequest button;
+        const char* sent;
+        Setting setting;
+        int after;
+    };
+    for (const Case& c : {Case{PanelRequest::cmdPTTEn, "'0", Setting::PttEnable, 0},
+                          Case{PanelRequest::cmdSideTone, "S", Setting::SideTone, 1},
+                          Case{PanelRequest::cmdVOX, "V", Setting::Vox, 1},
+                          Case{PanelRequest::cmdClipping, "I", Setting::Clip, 1},
+                          Case{PanelRequest::cmdGetStatus, "?", Setting::Mute, 0}}) {
+        PanelFixture bench;
+        bench.panel.click(c.button);
+        servePass(bench.panel);
+        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(c.sent)});
+        bench.link().AwaitRadioReply();
+        EXPECT_EQ(bench.setting(c.setting), c.after) << c.sent;
+        if (c.button == PanelRequest::cmdSideTone) {
+            EXPECT_EQ(bench.model().sideTone(), OnOff::On) << "shown at once";
+            EXPECT_FALSE(bench.state.SideToneReplyNew);
+        }
+    }
+}
+
+TEST_F(ReceiverTest, SpeakerSwitchesFromWhatItsIndicatorShowsAndMetersFromTheOption) {
+    for (const auto& [shown, sent] :
+         {std::pair{OnOff::On, QStringList{"(0"}}, std::pair{OnOff::Off, QStringList{"(1"}},
+          std::pair{OnOff::Blank, QStringList{}}}) {
+        model.mute.set(shown);
+        EXPECT_EQ(click(PanelRequest::cmdMute), sent);
+    }
+    for (int index : {3, 5, 0}) {
+        panel.chooseMeter(index);
+        serve();
+        EXPECT_EQ(bench.setting(Setting::Meter), index + 1);
+        EXPECT_EQ(model.meterChoice(), index);
+    }
+}
+
+TEST_F(ReceiverTest, BfoSendsItsOffsetOnlyWhileOnWithTheSignBesideIt) {
+    panel.setBfoValue(120);  // as the set-up moves it: nothing sent while off
+    EXPECT_TRUE(serve().isEmpty());
+    EXPECT_EQ(model.bfoSign(), BfoSign::Plus);
+
+    EXPECT_EQ(click(PanelRequest::cmdBFO), QStringList{"B120"});
+    EXPECT_TRUE(model.bfoOn() && model.bfoLabel());
+    EXPECT_TRUE(model.enabled(Control::vscBFO));
+    for (const auto& [value, sign, sent] :
+         {std::tuple{99, BfoSign::Minus, "B099"}, std::tuple{100, BfoSign::Blank, "B100"},
+          std::tuple{101, BfoSign::Plus, "B101"}, std::tuple{0, BfoSign::Minus, "B000"}}) {
+        panel.moveBfo(value);
+        EXPECT_EQ(serve(), QStringList{QLatin1String(sent)});
+        EXPECT_EQ(model.bfoSign(), sign) << sent;
+    }
+    EXPECT_EQ(bench.setting(Setting::Bfo), 0);
+
+    EXPECT_EQ(click(PanelRequest::cmdBFO), QStringList{"B100"});
+    EXPECT_EQ(panel.receiver().BfoCode, "100");
+    EXPECT_FALSE(model.bfoOn() || model.bfoLabel());
+    EXPECT_FALSE(model.enabled(Control::vscBFO));
+}
+
+TEST_F(ReceiverTest, RfGainCountsDownFromFullGainInTwoDigits) {
+    for (const auto& [value, sent] :
+         {std::pair{0, "G63"}, std::pair{58, "G05"}, std::pair{63, "G00"}}) {
+        panel.moveRfGain(value);
+        EXPECT_EQ(serve(), QStringList{QLatin1String(sent)});
+    }
+}
+
+}  // namespace
+}  // namespace tq::test

@@ -1,0 +1,209 @@
+// Frequency entry: VFO A stepped digit by digit and sent to the radio, the
+// I / D keys, VFO B on the panel only, and copy, swap and split.
+#include "panel/PanelTest.h"
+
+namespace tq::test {
+namespace {
+
+using namespace tq::panel;
+using sim::Setting;
+constexpr int kLeft = kLeftButton, kRight = kRightButton, kMiddle = kMiddleButton;
+
+struct VfoTest : PanelTest {
+    void tap(Stepper stepper, int digit, int button) { bench.hold(stepper, digit, button, 0.01); }
+};
+
+TEST_F(VfoTest, DigitClickStepsTheWholeNumberAndBeepsAtTheRangeEdges) {
+    struct Case {
+        const char* radio;
+        int digit, button;
+        const char* sent;
+        int beeps;
+    };
+    for (const Case& c : {Case{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
+                          Case{"2999998", 6, kLeft, "2999999", 0},
+                          Case{"0900000", 0, kRight, "0900000", 1},  // below 1.6 MHz
+                          Case{"0160001", 6, kRight, "0160000", 0},  // the lowest frequency
+                          Case{"0160000", 6, kRight, "0160000", 1},
+                          Case{"1000000", 1, kRight, "0900000", 0},  // a leading zero
+                          Case{"1419999", 6, kLeft, "1420000", 0},   // carry through four digits
+                          Case{"1420000", 2, kRight, "1410000", 0},
+                          Case{"1420000", 6, kMiddle, "1420000", 0}}) {  // no direction: no step
+        bench.tuneRadio(QLatin1String(c.radio));
+        bench.beeps = 0;
+        tap(Stepper::VfoA, c.digit, c.button);
+        EXPECT_EQ(bench.sentFrequencies(), QStringList{u'F' + QLatin1String(c.sent)}) << c.radio;
+        EXPECT_EQ(bench.beeps, c.beeps) << c.radio;
+        EXPECT_EQ(model.vfoA(), QLatin1String(c.sent));
+        EXPECT_EQ(model.infoLine(), "") << "a press clears the information line";
+    }
+}
+
+TEST_F(VfoTest, HeldDigitSendsTheFirstFiveStepsThenEveryTenthAndTheLastOnRelease) {
+    const auto releaseAt = [this](const char* shown) {
+        bench.once([this, shown] { return model.vfoA() == QLatin1String(shown); },
+                   [this] { panel.release(Stepper::VfoA, 6, kLeft); });
+        panel.press(Stepper::VfoA, 6, kLeft);
+    };
+    // Let go after the 25th step is shown: that pass sent nothing, so the
+    // release sends the frequency shown.
+    releaseAt("1420025");
+    EXPECT_EQ(bench.sentFrequencies(),
+              QStringList({"F1420001", "F1420002", "F1420003", "F1420004", "F1420005", "F1420011",
+                           "F1420021", "F1420025"}));
+    // Let go while the 11th step goes out: nothing more is sent.
+    bench.port.clearWritten();
+    releaseAt("1420036");
+    EXPECT_EQ(bench.sentFrequencies().size(), 6);
+    EXPECT_EQ(bench.setting(Setting::Frequency), 1420036);
+}
+
+TEST_F(VfoTest, HeldDigitStopsWhenItCanNoLongerBeReleasedOrTheRadioTransmits) {
+    bench.at(0.3, [this] { model.setEnabled(Control::cmdF, false); });
+    panel.press(Stepper::VfoA, 6, kLeft);
+    EXPECT_EQ(bench.sentFrequencies().last(), u'F' + model.vfoA());
+
+    // The radio goes to transmit: the step in progress is dropped.
+    model.setEnabled(Control::cmdF, true);
+    qsizetype sentBeforeLock = -1;
+    bench.at(0.3, [&] {
+        sentBeforeLock = bench.sentFrequencies().size();
+        model.frequencyLock.set(true);
+    });
+    panel.press(Stepper::VfoA, 6, kLeft);
+    EXPECT_EQ(bench.sentFrequencies().size(), sentBeforeLock);
+}
+
+TEST_F(VfoTest, KeysIAndDStepOnceAtTheChosenSize) {
+    for (const auto& [size, key, expected] : {std::tuple{StepSize::Hz10, Qt::Key_I, "F1420001"},
+                                              std::tuple{StepSize::Hz100, Qt::Key_D, "F1419990"},
+                                              std::tuple{StepSize::KHz1, Qt::Key_D, "F1419900"},
+                                              std::tuple{StepSize::KHz10, Qt::Key_I, "F1421000"}}) {
+        bench.tuneRadio(QStringLiteral("1420000"));
+        panel.chooseStepSize(size);
+        EXPECT_TRUE(panel.key(key));
+        EXPECT_EQ(bench.sentFrequencies(), QStringList{QLatin1String(expected)});
+    }
+    bench.port.clearWritten();
+    EXPECT_FALSE(panel.key(Qt::Key_X));
+    panel.chooseStepSize(StepSize::Off);
+    EXPECT_FALSE(panel.key(Qt::Key_I));
+    EXPECT_TRUE(bench.sent().isEmpty());
+}
+
+TEST_F(VfoTest, PressesAndKeysChangeNothingWhileLockedTransmittingOrInAnotherExchange) {
+    panel.chooseStepSize(StepSize::KHz1);
+    const auto pressAndKey = [this] {
+        tap(Stepper::VfoA, 6, kLeft);
+        panel.key(Qt::Key_D);
+    };
+    model.frequencyLock.set(true);
+    pressAndKey();
+    model.frequencyLock.set(false);
+    bench.link().SyncChar = protocol::SyncCharacter::K;  // keyed by the panel
+    pressAndKey();
+    bench.link().SyncChar = protocol::SyncCharacter::U;
+    panel.setServedOperationCheck([] { return true; });  // inside an operation's pause
+    pressAndKey();
+    panel.setServedOperationCheck({});
+    bench.at(0.3, pressAndKey);
+    bench.hold(Stepper::Ptt, 0, kLeft, 0.6);
+    EXPECT_TRUE(bench.sentFrequencies().isEmpty());
+    after(0.1);
+    panel.transmit().RefreshTransmitState();  // back to receive: unlocked
+
+    // A click landing in the pause of a swap's exchange.
+    model.vfoB.set(QStringLiteral("0710000"));
+    bool duringSwap = false;
+    bench.at(0.1, [&] {
+        duringSwap = panel.vfo().exchangeRunning();
+        pressAndKey();
+    });
+    EXPECT_EQ(click(PanelRequest::cmdSwap), QStringList{"F0710000"});
+    EXPECT_TRUE(duringSwap);
+    bench.link().AwaitRadioReply();
+
+    // Digits that are no frequency: the radio's own is shown again.
+    bench.port.clearWritten();
+    model.vfoA.set(QStringLiteral("07x0000"));
+    tap(Stepper::VfoA, 6, kLeft);
+    EXPECT_TRUE(bench.sentFrequencies().isEmpty());
+    EXPECT_EQ(model.vfoA(), "0710000");
+}
+
+TEST_F(VfoTest, VfoBIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
+    struct Case {
+        const char* from;
+        int digit, button;
+        double held;
+        const char* to;
+    };
+    for (const Case& c : {Case{"0000000", 6, kLeft, 0.01, "0160001"},   // the lowest first
+                          Case{"07x0000", 6, kLeft, 0.01, "0160001"},   // no number: nothing
+                          Case{"3000000", 6, kRight, 0.01, "2999998"},  // the highest first
+                          Case{"2950000", 1, kLeft, 0.01, "2950000"},   // 30.5 MHz: dropped
+                          Case{"0160000", 6, kRight, 0.01, "0160000"},
+                          Case{"0710000", 6, kMiddle, 0.01, "0710000"},  // no direction
+                          Case{"0710000", 4, kLeft, 0.6, "0710300"}}) {  // every 0.25 s
+        model.vfoB.set(QLatin1String(c.from));
+        bench.hold(Stepper::VfoB, c.digit, c.button, c.held);
+        EXPECT_EQ(model.vfoB(), QLatin1String(c.to)) << c.from;
+    }
+    // A second press while one is held is dropped.
+    model.vfoB.set(QStringLiteral("0710000"));
+    bench.at(0.3, [this] { panel.press(Stepper::VfoB, 4, kRight); });
+    bench.hold(Stepper::VfoB, 4, kLeft, 0.6);
+    EXPECT_EQ(model.vfoB(), "0710300");
+    // Disabled while held, the digit stops by itself.
+    bench.at(0.6, [this] { model.setEnabled(Control::cmdVFOB, false); });
+    panel.press(Stepper::VfoB, 4, kLeft);
+    EXPECT_EQ(model.vfoB(), "0710600");
+    EXPECT_EQ(bench.beeps, 0);
+    EXPECT_TRUE(bench.sent().isEmpty()) << "VFO B is never sent by itself";
+}
+
+TEST_F(VfoTest, SwapSendsTheModeIfItDiffersAndTheOldVfoBFrequency) {
+    struct Case {
+        Mode modeB;
+        const char* vfoB;
+        QStringList sent;
+        Mode modeA;
+    };
+    for (const Case& c : {Case{Mode::Usb, "0710000", {"F0710000"}, Mode::Usb},
+                          // A blank mode box never blanks the other.
+                          Case{Mode::Blank, "0710000", {"F0710000"}, Mode::Usb},
+                          // Nothing is written when:
+                          Case{Mode::Usb, "1420000", {}, Mode::Usb},  // the radio is on old B
+                          Case{Mode::Usb, "07x0000", {}, Mode::Usb},  // B is no frequency
+                          // This firmware takes the mode directly, the frequency behind it.
+                          Case{Mode::Lsb, "0710000", {"M2", "F1420000", "F0710000"}, Mode::Lsb}}) {
+        bench.tuneRadio(QStringLiteral("1420000"));
+        model.vfoA.set(QStringLiteral("0420000"));
+        model.vfoB.set(QLatin1String(c.vfoB));
+        model.vfoBMode.set(c.modeB);
+        EXPECT_EQ(click(PanelRequest::cmdSwap), c.sent) << c.vfoB;
+        EXPECT_EQ(model.vfoA(), QLatin1String(c.vfoB));
+        EXPECT_EQ(model.vfoB(), "0420000");
+        EXPECT_EQ(model.mode(), c.modeA);
+        EXPECT_EQ(model.vfoBMode(), Mode::Usb);
+        bench.link().AwaitRadioReply();
+    }
+    EXPECT_EQ(bench.setting(Setting::Frequency), 710000);
+}
+
+TEST_F(VfoTest, CopyAndSplitChangeOnlyThePanel) {
+    model.vfoBMode.set(Mode::Cw);
+    EXPECT_TRUE(click(PanelRequest::cmdA2B).isEmpty());
+    EXPECT_EQ(model.vfoB(), "1420000");
+    EXPECT_EQ(model.vfoBMode(), Mode::Cw) << "the modes are not copied";
+    for (const auto& [before, after] :
+         {std::pair{Split::Off, Split::On}, std::pair{Split::On, Split::Off},
+          std::pair{Split::Blank, Split::Off}}) {
+        model.split.set(before);
+        EXPECT_TRUE(click(PanelRequest::cmdSplit).isEmpty());
+        EXPECT_EQ(model.split(), after);
+    }
+}
+
+}  // namespace
+}  // namespace tq::test

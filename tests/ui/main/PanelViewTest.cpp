@@ -1,0 +1,146 @@
+// The main window as a view of the panel model: it paints what the model
+// holds and turns the operator's input into the panel's actions.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <functional>
+#include <utility>
+
+#include "link/QStringPrinter.h"
+#include "panel/PanelColours.h"
+#include "support/PanelLookup.h"
+#include "support/RecordingPanelActions.h"
+#include "support/WidgetApplication.h"
+#include "ui/main/WidgetColours.h"
+#include "ui/main/frmTQ5820.h"
+
+namespace tq::test {
+namespace {
+
+using namespace tq::panel;
+
+/// The recorder, answering key() as told: whether the panel used the key.
+struct KeyActions : RecordingPanelActions {
+    bool key(int qtKey) override {
+        RecordingPanelActions::key(qtKey);
+        return keyUsed;
+    }
+    bool keyUsed = false;
+};
+
+struct PanelViewTest : WidgetTest {
+    PanelViewTest() {
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    template <typename Control = QWidget>
+    Control* find(const QString& name) {
+        Control* found = control<Control>(window, name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QStringList take() { return std::exchange(actions.calls, {}); }
+
+    PanelModel model;
+    KeyActions actions;
+    ui::frmTQ5820 window{model, actions};
+};
+
+TEST_F(PanelViewTest, PaintsTheModelOnItsControls) {
+    using Read = std::function<QString(PanelViewTest&)>;
+    const auto text = [](const char* name) -> Read {
+        return [name](PanelViewTest& t) {
+            QWidget* w = t.find(QLatin1String(name));
+            if (auto* box = qobject_cast<QComboBox*>(w)) {
+                return box->currentText();
+            }
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                return label->text();
+            }
+            return qobject_cast<QAbstractButton*>(w)->text();
+        };
+    };
+    const auto flag = [](const char* name, bool (QWidget::*read)() const) -> Read {
+        return [name, read](PanelViewTest& t) {
+            return QString::number((t.find(QLatin1String(name))->*read)());
+        };
+    };
+    const auto checked = [](PanelViewTest& t) {
+        return QString::number(t.find<QRadioButton>(QStringLiteral("optMeter_3"))->isChecked());
+    };
+    struct Row {
+        const char* what;
+        std::function<void(PanelModel&)> set;
+        Read read;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"digit", [](PanelModel& m) { m.vfoA.set(QStringLiteral("1420500")); }, text("cmdF_4"),
+         "5"},
+        {"mode", [](PanelModel& m) { m.mode.set(Mode::Lsb); }, text("cmbMode"), "LSB"},
+        {"band", [](PanelModel& m) { m.bandIndicator.set(BandIndicator::OutOfBand); },
+         text("lblInBand"), "Out Of Band"},
+        {"band colour", [](PanelModel& m) { m.bandIndicatorColour.set(Colour::Red); },
+         [](PanelViewTest& t) {
+             return ui::backColour(t.find(QStringLiteral("lblInBand"))).name();
+         },
+         "#ff0000"},
+        {"latch", [](PanelModel& m) { m.xmitActive.set(true); }, text("cmdXmit"), "&XMT OFF"},
+        {"meter", [](PanelModel& m) { m.meterChecked.set(3); }, checked, "1"},
+        {"no meter", [](PanelModel& m) { m.meterChecked.set(std::nullopt); }, checked, "0"},
+        {"disabled", [](PanelModel& m) { m.setEnabled(Control::cmdTune, false); },
+         flag("cmdTune", &QWidget::isEnabled), "0"},
+        {"hidden", [](PanelModel& m) { m.setVisible(Control::txtInData, false); },
+         flag("txtInData", &QWidget::isHidden), "1"},
+        {"panel off", [](PanelModel& m) { m.panelEnabled.set(false); },
+         [](PanelViewTest& t) { return QString::number(t.window.isEnabled()); }, "0"},
+    };
+    for (const Row& row : rows) {
+        row.set(model);
+        EXPECT_EQ(row.read(*this), QLatin1String(row.shown)) << row.what;
+    }
+    EXPECT_TRUE(take().isEmpty()) << "the model setting a box is no choice of the operator's";
+}
+
+TEST_F(PanelViewTest, TurnsClicksChoicesHoldsKeysAndSlidersIntoActions) {
+    QTest::mouseClick(find(QStringLiteral("cmdSwap")), Qt::LeftButton);
+    find<QRadioButton>(QStringLiteral("optMeter_4"))->click();
+    emit find<QComboBox>(QStringLiteral("cmbSource"))->activated(3);
+    EXPECT_EQ(take(), QStringList({QStringLiteral("click %1").arg(int(PanelRequest::cmdSwap)),
+                                   "meter 4", "source REMOTE"}));
+
+    // Each stepping control reports its index and the mouse button's code.
+    for (const auto& [name, stepper, index] :
+         {std::tuple{"cmdF_3", "vfoA", 3}, std::tuple{"cmdVFOB_6", "vfoB", 6},
+          std::tuple{"cmdM_1", "channel", 1}, std::tuple{"cmdPTT", "ptt", 0}}) {
+        for (const auto& [mouse, code] :
+             {std::pair{Qt::LeftButton, kLeftButton}, std::pair{Qt::RightButton, kRightButton},
+              std::pair{Qt::MiddleButton, kMiddleButton}}) {
+            QTest::mousePress(find(QLatin1String(name)), mouse);
+            QTest::mouseRelease(find(QLatin1String(name)), mouse);
+            const QString where = QStringLiteral("%1 %2 %3").arg(stepper).arg(index).arg(code);
+            EXPECT_EQ(take(), QStringList({"press " + where, "release " + where})) << name;
+        }
+    }
+
+    // A key goes to the panel first, whatever has the focus; only a key the
+    // panel leaves reaches the control.
+    QWidget* mode = find(QStringLiteral("cmbMode"));
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down);
+    actions.keyUsed = true;
+    QTest::keyClick(mode, Qt::Key_I);
+    EXPECT_EQ(take(), QStringList({QStringLiteral("key %1").arg(Qt::Key_Down), "mode USB",
+                                   QStringLiteral("key %1").arg(Qt::Key_I)}));
+
+    // A slider move the panel refuses goes back to the model's value.
+    model.setEnabled(Control::vscRFG, true);
+    auto* slider = find<QSlider>(QStringLiteral("vscRFG"));
+    slider->setValue(40);
+    EXPECT_EQ(take().value(0), "rfGain 40");
+    EXPECT_EQ(slider->value(), kRfgTop);
+}
+
+}  // namespace
+}  // namespace tq::test
