@@ -19,26 +19,23 @@ struct AmplifierTest : PanelTest {
 
 TEST_F(AmplifierTest, PowerAndOperateSwitchOnlyFromASettledState) {
     using P = PanelRequest;
-    struct Step {
-        P button;
-        AmpPower power;  // what the indicators show after the click
-        AmpOperate operate;
-        QStringList sent;
-        double settle;  // until the amplifier has answered
-    };
-    for (const Step& s :
-         {Step{P::cmdAmpOpr, AmpPower::Off, AmpOperate::Blank, {}, 0.1},
-          Step{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, {"O2"}, 0.1},
-          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::Warmup, {}, 5.0},
-          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingUp, {"O4"}, 0.1},
-          Step{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingDown, {"O3"}, 0.1},
-          Step{P::cmdAmpPwr, AmpPower::PendingDown, AmpOperate::Standby, {"O1"}, 0.1},
-          Step{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, {"O2"}, 0.1}}) {
-        EXPECT_EQ(click(s.button), s.sent);
-        EXPECT_EQ(model.ampPower(), s.power);
-        EXPECT_EQ(model.ampOperate(), s.operate);
-        EXPECT_TRUE(click(s.button).isEmpty()) << "a second click finds the marker";
-        after(s.settle);
+    // The button, what the indicators show after it, what is sent, and the
+    // time until the amplifier has answered.
+    for (const auto& [button, power, operate, sent, settle] :
+         {std::tuple{P::cmdAmpOpr, AmpPower::Off, AmpOperate::Blank, QStringList{}, 0.1},
+          std::tuple{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, QStringList{"O2"}, 0.1},
+          std::tuple{P::cmdAmpOpr, AmpPower::On, AmpOperate::Warmup, QStringList{}, 5.0},
+          std::tuple{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingUp, QStringList{"O4"}, 0.1},
+          std::tuple{P::cmdAmpOpr, AmpPower::On, AmpOperate::PendingDown, QStringList{"O3"}, 0.1},
+          std::tuple{P::cmdAmpPwr, AmpPower::PendingDown, AmpOperate::Standby, QStringList{"O1"},
+                     0.1},
+          std::tuple{P::cmdAmpPwr, AmpPower::PendingUp, AmpOperate::Blank, QStringList{"O2"},
+                     0.1}}) {
+        EXPECT_EQ(click(button), sent);
+        EXPECT_EQ(model.ampPower(), power);
+        EXPECT_EQ(model.ampOperate(), operate);
+        EXPECT_TRUE(click(button).isEmpty()) << "a second click finds the marker";
+        after(settle);
     }
 }
 

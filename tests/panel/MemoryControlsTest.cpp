@@ -23,29 +23,24 @@ struct MemoryTest : PanelTest {
 };
 
 TEST_F(MemoryTest, ChannelDigitsStepWithoutWrappingAround) {
-    struct Case {
-        const char* from;
-        int index, button;
-        double held;
-        const char* to;
-        int beeps;
-    };
-    for (const Case& c : {Case{"95", 0, kLeft, 0.1, "95", 1},   // tens stop at 9x
-                          Case{"89", 0, kLeft, 0.1, "99", 0},   // the last channel
-                          Case{"05", 0, kRight, 0.1, "05", 1},  // and at 0x
-                          Case{"10", 0, kRight, 0.1, "00", 0},
-                          Case{"00", 1, kRight, 0.1, "00", 1},  // units stop at 00
-                          Case{"09", 1, kLeft, 0.1, "10", 0},   // and carry into the tens
-                          Case{"99", 1, kLeft, 0.1, "99", 1},
-                          Case{"00", 1, kLeft, 0.6, "03", 0},  // held: a step every 0.25 s
-                          Case{"50", 0, kLeft, 1.1, "90", 1},  // held past the end: stays
-                          Case{"x ", 1, kLeft, 0.1, "01", 0},  // no number: counts as 00
-                          Case{"42", 1, kMiddleButton, 0.1, "42", 0}}) {
-        model.channel.set(QLatin1String(c.from));
+    // From, the digit, button and time held, to, the beeps.
+    for (const auto& [from, index, button, held, to, beeps] :
+         {std::tuple{"95", 0, kLeft, 0.1, "95", 1},   // tens stop at 9x
+          std::tuple{"89", 0, kLeft, 0.1, "99", 0},   // the last channel
+          std::tuple{"05", 0, kRight, 0.1, "05", 1},  // and at 0x
+          std::tuple{"10", 0, kRight, 0.1, "00", 0},
+          std::tuple{"00", 1, kRight, 0.1, "00", 1},  // units stop at 00
+          std::tuple{"09", 1, kLeft, 0.1, "10", 0},   // and carry into the tens
+          std::tuple{"99", 1, kLeft, 0.1, "99", 1},
+          std::tuple{"00", 1, kLeft, 0.6, "03", 0},  // held: a step every 0.25 s
+          std::tuple{"50", 0, kLeft, 1.1, "90", 1},  // held past the end: stays
+          std::tuple{"x ", 1, kLeft, 0.1, "01", 0},  // no number: counts as 00
+          std::tuple{"42", 1, kMiddleButton, 0.1, "42", 0}}) {
+        model.channel.set(QLatin1String(from));
         bench.beeps = 0;
-        bench.hold(Stepper::Channel, c.index, c.button, c.held);
-        EXPECT_EQ(model.channel(), QLatin1String(c.to)) << c.from << " index " << c.index;
-        EXPECT_EQ(bench.beeps, c.beeps) << c.from << " index " << c.index;
+        bench.hold(Stepper::Channel, index, button, held);
+        EXPECT_EQ(model.channel(), QLatin1String(to)) << from << " index " << index;
+        EXPECT_EQ(bench.beeps, beeps) << from << " index " << index;
     }
     // A second press while one is held is dropped.
     model.channel.set(QStringLiteral("20"));

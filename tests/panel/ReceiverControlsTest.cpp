@@ -12,76 +12,59 @@ using sim::Setting;
 using ReceiverTest = PanelTest;
 
 TEST(Receiver, ModeAndAgcChoicesBringTheRadioThereAgcOffOnlyOnTheAdaptFirmware) {
-    struct Case {
-        Firmware firmware;
-        Mode mode;
-        Agc agc;
-        int radioMode, radioAgc;
-        Agc shownAgc;  // elsewhere OFF puts the box back to the radio's AGC
-    };
-    for (const Case& c : {Case{Firmware::V604Adapt, Mode::Cw, Agc::Off, 4, 1, Agc::Off},
-                          Case{Firmware::V601, Mode::Lsb, Agc::Off, 2, 2, Agc::Slow},
-                          Case{Firmware::V604NonAdapt, Mode::Ame, Agc::Off, 3, 2, Agc::Slow},
-                          Case{Firmware::V604NonAdapt, Mode::Usb, Agc::Fast, 1, 4, Agc::Fast},
-                          Case{Firmware::V601, Mode::Cw, Agc::Med, 4, 3, Agc::Med}}) {
-        PanelFixture bench(PanelFixture::radio(c.firmware));
-        bench.panel.chooseMode(c.mode);
-        bench.panel.chooseAgc(c.agc);
+    // The radio's mode and AGC after the choice; elsewhere AGC OFF puts the
+    // box back to the radio's AGC.
+    for (const auto& [firmware, mode, agc, radioMode, radioAgc, shownAgc] :
+         {std::tuple{Firmware::V604Adapt, Mode::Cw, Agc::Off, 4, 1, Agc::Off},
+          std::tuple{Firmware::V601, Mode::Lsb, Agc::Off, 2, 2, Agc::Slow},
+          std::tuple{Firmware::V604NonAdapt, Mode::Ame, Agc::Off, 3, 2, Agc::Slow},
+          std::tuple{Firmware::V604NonAdapt, Mode::Usb, Agc::Fast, 1, 4, Agc::Fast},
+          std::tuple{Firmware::V601, Mode::Cw, Agc::Med, 4, 3, Agc::Med}}) {
+        PanelFixture bench(PanelFixture::radio(firmware));
+        bench.panel.chooseMode(mode);
+        bench.panel.chooseAgc(agc);
         servePass(bench.panel);
         bench.panel.gUpdateDisplay();
-        EXPECT_EQ(bench.setting(Setting::Mode), c.radioMode);
-        EXPECT_EQ(bench.setting(Setting::Agc), c.radioAgc) << static_cast<int>(c.firmware);
-        EXPECT_EQ(bench.model().agc(), c.shownAgc) << static_cast<int>(c.firmware);
+        EXPECT_EQ(bench.setting(Setting::Mode), radioMode);
+        EXPECT_EQ(bench.setting(Setting::Agc), radioAgc) << static_cast<int>(firmware);
+        EXPECT_EQ(bench.model().agc(), shownAgc) << static_cast<int>(firmware);
     }
 }
 
 TEST_F(ReceiverTest, SourceKeyCyclesForwardAndRemoteSwitchesTheAudioPath) {
-    struct Step {
-        Source chosen;
-        QStringList sent;
-        int source, audio;  // audio 1 local, 0 remote
-    };
-    for (const Step& s : {Step{Source::Patch, {"HH"}, 3, 1},
-                          Step{Source::Mic, {"H"}, 1, 1},  // the key only goes forward
-                          Step{Source::OffCw, {}, 1, 1},   // only ever reported
-                          Step{Source::Remote, {"\"0"}, 1, 0},
-                          Step{Source::Remote, {}, 1, 0},  // already: a reply is awaited
-                          Step{Source::Audio2, {"\"1", "H"}, 2, 1}}) {  // local audio first
-        panel.chooseSource(s.chosen);
-        EXPECT_EQ(serve(), s.sent) << static_cast<int>(s.chosen);
-        EXPECT_EQ(bench.setting(Setting::Source), s.source);
-        EXPECT_EQ(bench.setting(Setting::Audio), s.audio);
+    // Sent, then the radio's source and audio path (1 local, 0 remote).
+    for (const auto& [chosen, sent, source, audio] :
+         {std::tuple{Source::Patch, QStringList{"HH"}, 3, 1},
+          std::tuple{Source::Mic, QStringList{"H"}, 1, 1},  // the key only goes forward
+          std::tuple{Source::OffCw, QStringList{}, 1, 1},   // only ever reported
+          std::tuple{Source::Remote, QStringList{"\"0"}, 1, 0},
+          std::tuple{Source::Remote, QStringList{}, 1, 0},  // already: a reply is awaited
+          std::tuple{Source::Audio2, QStringList{"\"1", "H"}, 2, 1}}) {  // local audio first
+        panel.chooseSource(chosen);
+        EXPECT_EQ(serve(), sent) << static_cast<int>(chosen);
+        EXPECT_EQ(bench.setting(Setting::Source), source);
+        EXPECT_EQ(bench.setting(Setting::Audio), audio);
     }
 }
 
-TEST(Receiver, AudioPathTheRadioNeverTakesIsGivenUpAndShown) {
-    // The oldest firmware flips the path with one key.
-    PanelFixture oldest(PanelFixture::radio(Firmware::V601));
-    oldest.panel.chooseSource(Source::Remote);
-    servePass(oldest.panel);
-    EXPECT_EQ(oldest.sent(), QStringList{"\""});
-    EXPECT_EQ(oldest.setting(Setting::Audio), 0);
-    // A radio under local control takes nothing.
+TEST(Receiver, AudioPathFlipsInEachDialectAndOneTheRadioNeverTakesIsGivenUp) {
+    for (const auto& [firmware, sent] :
+         {std::pair{Firmware::V601, "\""}, std::pair{Firmware::V604NonAdapt, "\"0"}}) {
+        PanelFixture bench(PanelFixture::radio(firmware));
+        bench.panel.chooseSource(Source::Remote);
+        servePass(bench.panel);
+        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(sent)});
+        EXPECT_EQ(bench.setting(Setting::Audio), 0) << sent;
+        bench.panel.receiver().ToggleLocalRemote();  // as the set-up does
+        EXPECT_EQ(bench.setting(Setting::Audio), 1) << sent;
+    }
     sim::RadioOptions local = PanelFixture::radio(Firmware::V604Adapt);
-    local.remote = false;
+    local.remote = false;  // a radio under local control takes nothing
     PanelFixture bench(local);
     bench.panel.chooseSource(Source::Remote);
     servePass(bench.panel);
     EXPECT_EQ(bench.sent().count("\"0"), ReceiverControls::kLocalRemoteTries);
     EXPECT_EQ(bench.model().info(), "Radio did not switch to REMOTE audio..");
-}
-
-TEST(Receiver, AudioPathToggleOfTheSetUpFlipsItInEachDialect) {
-    for (const auto& [firmware, sent] :
-         {std::pair{Firmware::V601, "\""}, std::pair{Firmware::V604Adapt, "\"0"},
-          std::pair{Firmware::V604NonAdapt, "\"0"}}) {
-        PanelFixture bench(PanelFixture::radio(firmware));
-        bench.panel.receiver().ToggleLocalRemote();
-        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(sent)});
-        EXPECT_EQ(bench.setting(Setting::Audio), 0) << sent;
-        bench.panel.receiver().ToggleLocalRemote();
-        EXPECT_EQ(bench.setting(Setting::Audio), 1) << sent;
-    }
 }
 
 TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
@@ -96,9 +79,6 @@ TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
         EXPECT_EQ(bench.setting(Setting::Source), digital ? 2 : 1);
         EXPECT_EQ(bench.setting(Setting::Vox), digital ? 2 : 0);
     }
-    const ReceiverControls& receiver = bench.panel.receiver();
-    EXPECT_TRUE(receiver.SavedSource.isEmpty() && receiver.SavedVox.isEmpty() &&
-                receiver.SavedLocRem.isEmpty());
     // A VOX setting the radio never reaches gets one turn of the key.
     bench.vox = QStringLiteral("V7");
     bench.port.clearWritten();
@@ -108,31 +88,26 @@ TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
 }
 
 TEST(Receiver, SwitchesSendTheirKeyAndTheRadioTakesIt) {
-    struct Case {
-        PanelRequest button;
-        const char* sent;
-        Setting setting;
-        int after;
-    };
-    for (const Case& c : {Case{PanelRequest::cmdPTTEn, "'0", Setting::PttEnable, 0},
-                          Case{PanelRequest::cmdSideTone, "S", Setting::SideTone, 1},
-                          Case{PanelRequest::cmdVOX, "V", Setting::Vox, 1},
-                          Case{PanelRequest::cmdClipping, "I", Setting::Clip, 1},
-                          Case{PanelRequest::cmdGetStatus, "?", Setting::Mute, 0}}) {
+    for (const auto& [button, sent, setting, after] :
+         {std::tuple{PanelRequest::cmdPTTEn, "'0", Setting::PttEnable, 0},
+          std::tuple{PanelRequest::cmdSideTone, "S", Setting::SideTone, 1},
+          std::tuple{PanelRequest::cmdVOX, "V", Setting::Vox, 1},
+          std::tuple{PanelRequest::cmdClipping, "I", Setting::Clip, 1},
+          std::tuple{PanelRequest::cmdGetStatus, "?", Setting::Mute, 0}}) {
         PanelFixture bench;
-        bench.panel.click(c.button);
+        bench.panel.click(button);
         servePass(bench.panel);
-        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(c.sent)});
+        EXPECT_EQ(bench.sent(), QStringList{QLatin1String(sent)});
         bench.link().AwaitRadioReply();
-        EXPECT_EQ(bench.setting(c.setting), c.after) << c.sent;
-        if (c.button == PanelRequest::cmdSideTone) {
+        EXPECT_EQ(bench.setting(setting), after) << sent;
+        if (button == PanelRequest::cmdSideTone) {
             EXPECT_EQ(bench.model().sideTone(), OnOff::On) << "shown at once";
             EXPECT_FALSE(bench.state.SideToneReplyNew);
         }
     }
 }
 
-TEST_F(ReceiverTest, SpeakerSwitchesFromWhatItsIndicatorShowsAndMetersFromTheOption) {
+TEST_F(ReceiverTest, SpeakerSwitchesFromWhatItsIndicatorShowsMetersAndRfGainFromTheirControls) {
     for (const auto& [shown, sent] :
          {std::pair{OnOff::On, QStringList{"(0"}}, std::pair{OnOff::Off, QStringList{"(1"}},
           std::pair{OnOff::Blank, QStringList{}}}) {
@@ -144,6 +119,11 @@ TEST_F(ReceiverTest, SpeakerSwitchesFromWhatItsIndicatorShowsAndMetersFromTheOpt
         serve();
         EXPECT_EQ(bench.setting(Setting::Meter), index + 1);
         EXPECT_EQ(model.meterChoice(), index);
+    }
+    for (const auto& [value, sent] :
+         {std::pair{0, "G63"}, std::pair{58, "G05"}, std::pair{63, "G00"}}) {
+        panel.moveRfGain(value);
+        EXPECT_EQ(serve(), QStringList{QLatin1String(sent)});
     }
 }
 
@@ -168,14 +148,6 @@ TEST_F(ReceiverTest, BfoSendsItsOffsetOnlyWhileOnWithTheSignBesideIt) {
     EXPECT_EQ(panel.receiver().BfoCode, "100");
     EXPECT_FALSE(model.bfoOn() || model.bfoLabel());
     EXPECT_FALSE(model.enabled(Control::vscBFO));
-}
-
-TEST_F(ReceiverTest, RfGainCountsDownFromFullGainInTwoDigits) {
-    for (const auto& [value, sent] :
-         {std::pair{0, "G63"}, std::pair{58, "G05"}, std::pair{63, "G00"}}) {
-        panel.moveRfGain(value);
-        EXPECT_EQ(serve(), QStringList{QLatin1String(sent)});
-    }
 }
 
 }  // namespace

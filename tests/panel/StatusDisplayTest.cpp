@@ -1,6 +1,5 @@
 // The display of the radio's replies: each reply kind, the transmit band
 // limits, the meter, the amplifier, and replies that are none of the known.
-#include "panel/AmateurBands.h"
 #include "panel/PanelCaptions.h"
 #include "panel/PanelTest.h"
 
@@ -99,27 +98,6 @@ TEST_F(DisplayTest, FrequencyThatIsNoNumberStopsTheRefreshUntilTheNext) {
     EXPECT_EQ(model.source(), Source::Mic);
     show();
     EXPECT_EQ(model.source(), Source::Patch);
-}
-
-TEST(AmateurBands, EdgesAreInclusiveAndSixtyMetresIsChannelsOnly) {
-    // Band edges in the radio's 10 Hz units.
-    const std::pair<int, int> bands[] = {
-        {180000, 200000},   {350000, 400000},   {700000, 730000},
-        {1010000, 1015000}, {1400000, 1435000}, {1806800, 1816800},
-        {2100000, 2145000}, {2489000, 2499000}, {2800000, 2970000}};
-    const auto inBand = [](int f) {
-        return *InAmateurBand(u'F' + QString::number(f).rightJustified(7, u'0'), false);
-    };
-    for (const auto& [low, high] : bands) {
-        EXPECT_TRUE(inBand(low) && inBand(high)) << low;
-        EXPECT_FALSE(inBand(low - 1) || inBand(high + 1)) << low;
-    }
-    for (int channel : {533050, 534650, 535700, 537150, 540350}) {
-        EXPECT_TRUE(inBand(channel)) << channel;
-        EXPECT_FALSE(inBand(channel + 1) || inBand(channel - 1)) << channel;
-    }
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F14ab000"), false), std::nullopt);
-    EXPECT_EQ(InAmateurBand(QStringLiteral("F14ab000"), true), true);
 }
 
 TEST_F(DisplayTest, BandLimitsBlockTransmittingOutsideTheBandsAndSetPttEnable) {
@@ -244,16 +222,6 @@ TEST_F(DisplayTest, LinkActivityShowsOnTheLampTheLinkStatusAndTheRawData) {
         << model.rawData().toStdString();
     bench.link().AwaitRadioReply();
     EXPECT_EQ(model.comStatus(), "No Com");
-}
-
-TEST_F(DisplayTest, SyncCharacterJustSentStandsOutOnWhiteABlankedOneKeepsItsColour) {
-    for (const auto& [caption, colour] :
-         {std::pair{"K", Colour::White}, std::pair{"", Colour::Red}}) {
-        model.syncLabelColour.set(Colour::Red);
-        panel.display().setSyncLabel(QLatin1String(caption));
-        EXPECT_EQ(model.syncLabel(), QLatin1String(caption));
-        EXPECT_EQ(model.syncLabelColour(), colour);
-    }
 }
 
 }  // namespace

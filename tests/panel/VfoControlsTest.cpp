@@ -14,27 +14,23 @@ struct VfoTest : PanelTest {
 };
 
 TEST_F(VfoTest, DigitClickStepsTheWholeNumberAndBeepsAtTheRangeEdges) {
-    struct Case {
-        const char* radio;
-        int digit, button;
-        const char* sent;
-        int beeps;
-    };
-    for (const Case& c : {Case{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
-                          Case{"2999998", 6, kLeft, "2999999", 0},
-                          Case{"0900000", 0, kRight, "0900000", 1},  // below 1.6 MHz
-                          Case{"0160001", 6, kRight, "0160000", 0},  // the lowest frequency
-                          Case{"0160000", 6, kRight, "0160000", 1},
-                          Case{"1000000", 1, kRight, "0900000", 0},  // a leading zero
-                          Case{"1419999", 6, kLeft, "1420000", 0},   // carry through four digits
-                          Case{"1420000", 2, kRight, "1410000", 0},
-                          Case{"1420000", 6, kMiddle, "1420000", 0}}) {  // no direction: no step
-        bench.tuneRadio(QLatin1String(c.radio));
+    // The radio's frequency, the digit and button, what is sent, the beeps.
+    for (const auto& [radio, digit, button, sent, beeps] :
+         {std::tuple{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
+          std::tuple{"2999998", 6, kLeft, "2999999", 0},
+          std::tuple{"0900000", 0, kRight, "0900000", 1},  // below 1.6 MHz
+          std::tuple{"0160001", 6, kRight, "0160000", 0},  // the lowest frequency
+          std::tuple{"0160000", 6, kRight, "0160000", 1},
+          std::tuple{"1000000", 1, kRight, "0900000", 0},  // a leading zero
+          std::tuple{"1419999", 6, kLeft, "1420000", 0},   // carry through four digits
+          std::tuple{"1420000", 2, kRight, "1410000", 0},
+          std::tuple{"1420000", 6, kMiddle, "1420000", 0}}) {  // no direction: no step
+        bench.tuneRadio(QLatin1String(radio));
         bench.beeps = 0;
-        tap(Stepper::VfoA, c.digit, c.button);
-        EXPECT_EQ(bench.sentFrequencies(), QStringList{u'F' + QLatin1String(c.sent)}) << c.radio;
-        EXPECT_EQ(bench.beeps, c.beeps) << c.radio;
-        EXPECT_EQ(model.vfoA(), QLatin1String(c.sent));
+        tap(Stepper::VfoA, digit, button);
+        EXPECT_EQ(bench.sentFrequencies(), QStringList{u'F' + QLatin1String(sent)}) << radio;
+        EXPECT_EQ(bench.beeps, beeps) << radio;
+        EXPECT_EQ(model.vfoA(), QLatin1String(sent));
         EXPECT_EQ(model.infoLine(), "") << "a press clears the information line";
     }
 }
@@ -124,30 +120,26 @@ TEST_F(VfoTest, PressesAndKeysChangeNothingWhileLockedTransmittingOrInAnotherExc
     bench.link().AwaitRadioReply();
 
     // Digits that are no frequency: the radio's own is shown again.
-    bench.port.clearWritten();
     model.vfoA.set(QStringLiteral("07x0000"));
+    bench.port.clearWritten();
     tap(Stepper::VfoA, 6, kLeft);
     EXPECT_TRUE(bench.sentFrequencies().isEmpty());
     EXPECT_EQ(model.vfoA(), "0710000");
 }
 
 TEST_F(VfoTest, VfoBIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
-    struct Case {
-        const char* from;
-        int digit, button;
-        double held;
-        const char* to;
-    };
-    for (const Case& c : {Case{"0000000", 6, kLeft, 0.01, "0160001"},   // the lowest first
-                          Case{"07x0000", 6, kLeft, 0.01, "0160001"},   // no number: nothing
-                          Case{"3000000", 6, kRight, 0.01, "2999998"},  // the highest first
-                          Case{"2950000", 1, kLeft, 0.01, "2950000"},   // 30.5 MHz: dropped
-                          Case{"0160000", 6, kRight, 0.01, "0160000"},
-                          Case{"0710000", 6, kMiddle, 0.01, "0710000"},  // no direction
-                          Case{"0710000", 4, kLeft, 0.6, "0710300"}}) {  // every 0.25 s
-        model.vfoB.set(QLatin1String(c.from));
-        bench.hold(Stepper::VfoB, c.digit, c.button, c.held);
-        EXPECT_EQ(model.vfoB(), QLatin1String(c.to)) << c.from;
+    // From, the digit, button and time held, to.
+    for (const auto& [from, digit, button, held, to] :
+         {std::tuple{"0000000", 6, kLeft, 0.01, "0160001"},   // the lowest first
+          std::tuple{"07x0000", 6, kLeft, 0.01, "0160001"},   // no number: nothing
+          std::tuple{"3000000", 6, kRight, 0.01, "2999998"},  // the highest first
+          std::tuple{"2950000", 1, kLeft, 0.01, "2950000"},   // 30.5 MHz: dropped
+          std::tuple{"0160000", 6, kRight, 0.01, "0160000"},
+          std::tuple{"0710000", 6, kMiddle, 0.01, "0710000"},  // no direction
+          std::tuple{"0710000", 4, kLeft, 0.6, "0710300"}}) {  // every 0.25 s
+        model.vfoB.set(QLatin1String(from));
+        bench.hold(Stepper::VfoB, digit, button, held);
+        EXPECT_EQ(model.vfoB(), QLatin1String(to)) << from;
     }
     // A second press while one is held is dropped.
     model.vfoB.set(QStringLiteral("0710000"));
@@ -163,28 +155,24 @@ TEST_F(VfoTest, VfoBIsPulledIntoRangeAndStepsLeavingItAreDroppedSilently) {
 }
 
 TEST_F(VfoTest, SwapSendsTheModeIfItDiffersAndTheOldVfoBFrequency) {
-    struct Case {
-        Mode modeB;
-        const char* vfoB;
-        QStringList sent;
-        Mode modeA;
-    };
-    for (const Case& c : {Case{Mode::Usb, "0710000", {"F0710000"}, Mode::Usb},
-                          // A blank mode box never blanks the other.
-                          Case{Mode::Blank, "0710000", {"F0710000"}, Mode::Usb},
-                          // Nothing is written when:
-                          Case{Mode::Usb, "1420000", {}, Mode::Usb},  // the radio is on old B
-                          Case{Mode::Usb, "07x0000", {}, Mode::Usb},  // B is no frequency
-                          // This firmware takes the mode directly, the frequency behind it.
-                          Case{Mode::Lsb, "0710000", {"M2", "F1420000", "F0710000"}, Mode::Lsb}}) {
+    // VFO B's mode and frequency, what is sent, VFO A's mode after.
+    for (const auto& [modeB, vfoB, sent, modeA] :
+         {std::tuple{Mode::Usb, "0710000", QStringList{"F0710000"}, Mode::Usb},
+          // A blank mode box never blanks the other.
+          std::tuple{Mode::Blank, "0710000", QStringList{"F0710000"}, Mode::Usb},
+          // Nothing is written when:
+          std::tuple{Mode::Usb, "1420000", QStringList{}, Mode::Usb},  // the radio is on old B
+          std::tuple{Mode::Usb, "07x0000", QStringList{}, Mode::Usb},  // B is no frequency
+          // This firmware takes the mode directly, the frequency behind it.
+          std::tuple{Mode::Lsb, "0710000", QStringList{"M2", "F1420000", "F0710000"}, Mode::Lsb}}) {
         bench.tuneRadio(QStringLiteral("1420000"));
         model.vfoA.set(QStringLiteral("0420000"));
-        model.vfoB.set(QLatin1String(c.vfoB));
-        model.vfoBMode.set(c.modeB);
-        EXPECT_EQ(click(PanelRequest::cmdSwap), c.sent) << c.vfoB;
-        EXPECT_EQ(model.vfoA(), QLatin1String(c.vfoB));
+        model.vfoB.set(QLatin1String(vfoB));
+        model.vfoBMode.set(modeB);
+        EXPECT_EQ(click(PanelRequest::cmdSwap), sent) << vfoB;
+        EXPECT_EQ(model.vfoA(), QLatin1String(vfoB));
         EXPECT_EQ(model.vfoB(), "0420000");
-        EXPECT_EQ(model.mode(), c.modeA);
+        EXPECT_EQ(model.mode(), modeA);
         EXPECT_EQ(model.vfoBMode(), Mode::Usb);
         bench.link().AwaitRadioReply();
     }

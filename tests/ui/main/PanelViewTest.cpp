@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <functional>
 #include <utility>
 
 #include "link/QStringPrinter.h"
@@ -48,59 +47,33 @@ struct PanelViewTest : WidgetTest {
 };
 
 TEST_F(PanelViewTest, PaintsTheModelOnItsControls) {
-    using Read = std::function<QString(PanelViewTest&)>;
-    const auto text = [](const char* name) -> Read {
-        return [name](PanelViewTest& t) {
-            QWidget* w = t.find(QLatin1String(name));
-            if (auto* box = qobject_cast<QComboBox*>(w)) {
-                return box->currentText();
-            }
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                return label->text();
-            }
-            return qobject_cast<QAbstractButton*>(w)->text();
-        };
+    // What a control shows: its text, colour, and checked, disabled, hidden.
+    const auto shown = [this](const char* name) {
+        QWidget* w = find(QLatin1String(name));
+        const auto* box = qobject_cast<QComboBox*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        return QStringList{box ? box->currentText() : w->property("text").toString(),
+                           ui::backColour(w).name(), button && button->isChecked() ? "checked" : "",
+                           w->isEnabled() ? "" : "disabled", w->isHidden() ? "hidden" : ""};
     };
-    const auto flag = [](const char* name, bool (QWidget::*read)() const) -> Read {
-        return [name, read](PanelViewTest& t) {
-            return QString::number((t.find(QLatin1String(name))->*read)());
-        };
-    };
-    const auto checked = [](PanelViewTest& t) {
-        return QString::number(t.find<QRadioButton>(QStringLiteral("optMeter_3"))->isChecked());
-    };
-    struct Row {
-        const char* what;
-        std::function<void(PanelModel&)> set;
-        Read read;
-        const char* shown;
-    };
-    const Row rows[] = {
-        {"digit", [](PanelModel& m) { m.vfoA.set(QStringLiteral("1420500")); }, text("cmdF_4"),
-         "5"},
-        {"mode", [](PanelModel& m) { m.mode.set(Mode::Lsb); }, text("cmbMode"), "LSB"},
-        {"band", [](PanelModel& m) { m.bandIndicator.set(BandIndicator::OutOfBand); },
-         text("lblInBand"), "Out Of Band"},
-        {"band colour", [](PanelModel& m) { m.bandIndicatorColour.set(Colour::Red); },
-         [](PanelViewTest& t) {
-             return ui::backColour(t.find(QStringLiteral("lblInBand"))).name();
-         },
-         "#ff0000"},
-        {"latch", [](PanelModel& m) { m.xmitActive.set(true); }, text("cmdXmit"), "&XMT OFF"},
-        {"meter", [](PanelModel& m) { m.meterChecked.set(3); }, checked, "1"},
-        {"no meter", [](PanelModel& m) { m.meterChecked.set(std::nullopt); }, checked, "0"},
-        {"disabled", [](PanelModel& m) { m.setEnabled(Control::cmdTune, false); },
-         flag("cmdTune", &QWidget::isEnabled), "0"},
-        {"hidden", [](PanelModel& m) { m.setVisible(Control::txtInData, false); },
-         flag("txtInData", &QWidget::isHidden), "1"},
-        {"panel off", [](PanelModel& m) { m.panelEnabled.set(false); },
-         [](PanelViewTest& t) { return QString::number(t.window.isEnabled()); }, "0"},
-    };
-    for (const Row& row : rows) {
-        row.set(model);
-        EXPECT_EQ(row.read(*this), QLatin1String(row.shown)) << row.what;
+    using M = PanelModel;
+    const std::tuple<void (*)(M&), const char*, const char*> rows[] = {
+        {[](M& m) { m.vfoA.set(QStringLiteral("1420500")); }, "cmdF_4", "5"},
+        {[](M& m) { m.mode.set(Mode::Lsb); }, "cmbMode", "LSB"},
+        {[](M& m) { m.bandIndicator.set(BandIndicator::OutOfBand); }, "lblInBand", "Out Of Band"},
+        {[](M& m) { m.bandIndicatorColour.set(Colour::Red); }, "lblInBand", "#ff0000"},
+        {[](M& m) { m.xmitActive.set(true); }, "cmdXmit", "&XMT OFF"},
+        {[](M& m) { m.meterChecked.set(3); }, "optMeter_3", "checked"},
+        {[](M& m) { m.setEnabled(Control::cmdTune, false); }, "cmdTune", "disabled"},
+        {[](M& m) { m.setVisible(Control::txtInData, false); }, "txtInData", "hidden"}};
+    for (const auto& [set, name, expected] : rows) {
+        EXPECT_FALSE(shown(name).contains(QLatin1String(expected))) << name << " already";
+        set(model);
+        EXPECT_TRUE(shown(name).contains(QLatin1String(expected))) << name << " " << expected;
     }
     EXPECT_TRUE(take().isEmpty()) << "the model setting a box is no choice of the operator's";
+    model.panelEnabled.set(false);
+    EXPECT_FALSE(window.isEnabled());
 }
 
 TEST_F(PanelViewTest, TurnsClicksChoicesHoldsKeysAndSlidersIntoActions) {
