@@ -6,7 +6,6 @@ namespace tq::test {
 namespace {
 
 using namespace tq::panel;
-using protocol::SyncCharacter;
 
 struct AmplifierTest : PanelTest {
     void operateAndAskForTune() {
@@ -53,14 +52,12 @@ TEST_F(AmplifierTest, TuneKeysTheRadioOnlyWhenAskedAndASecondClickStopsIt) {
     EXPECT_EQ(model.ampTune(), AmpTune::PendingUp);
     EXPECT_TRUE(model.ampTuneActive());
     EXPECT_DOUBLE_EQ(model.ampTuneStarted(), clicked);
-    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::K);
     EXPECT_TRUE(bench.radioKeyed());
 
     after(0.5);
     EXPECT_EQ(model.ampTune(), AmpTune::Tuning);
     EXPECT_EQ(click(PanelRequest::cmdTuneAmp), QStringList{"U"});
     EXPECT_FALSE(model.ampTuneActive());
-    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::U);
     EXPECT_FALSE(bench.radioKeyed());
 }
 
@@ -72,7 +69,6 @@ TEST_F(AmplifierTest, TunedReportEndsTheTuneAndReleasesTheTransmitter) {
     EXPECT_EQ(model.ampTune(), AmpTune::Tuned);
     EXPECT_EQ(model.ampTuneColour(), Colour::Red);
     EXPECT_FALSE(model.ampTuneActive());
-    EXPECT_EQ(bench.link().SyncChar, SyncCharacter::U);
     EXPECT_EQ(bench.sent(), QStringList{"U"});
     EXPECT_FALSE(bench.radioKeyed());
 }

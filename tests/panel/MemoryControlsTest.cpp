@@ -54,13 +54,10 @@ TEST_F(MemoryTest, InMemoryOperationAReleasedChannelGoesOutOnceBetweenExchanges)
     click(PanelRequest::cmdVM);
     settle();
     model.channel.set(QStringLiteral("10"));
-    // Stepped while a frequency is on its way: its reply is read undisturbed.
-    bench.port.clearWritten();
-    bench.at(0.1, [this] { step(1, 0.6); });
-    panel.commands().SendFrequency(QStringLiteral("1410500"));
-    EXPECT_EQ(bench.sent(), QStringList{"F1410500"});
-    EXPECT_EQ(bench.state.FreqReply, "F1410500");
-
+    step(1, 0.6);
+    bench.link().SyncChar = protocol::SyncCharacter::K;  // a transmission keeps its channel
+    EXPECT_TRUE(settle().isEmpty());
+    bench.link().SyncChar = protocol::SyncCharacter::U;
     EXPECT_EQ(settle(), QStringList{"C13"});
     EXPECT_EQ(bench.setting(Setting::Channel), 13);
     EXPECT_EQ(model.vfoA(), "1413000");

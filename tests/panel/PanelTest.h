@@ -15,13 +15,11 @@ void servePass(panel::Panel& panel);
 /// The panel against the simulated radio (the Adapt firmware), started from
 /// the radio's status; the test plays the main loop's part.
 struct PanelTest : ::testing::Test {
-    /// The operator clicks and the main loop serves what the click raised;
-    /// returns what that sent to the radio.
+    /// A click served by the main loop; returns what that sent to the radio.
     QStringList click(panel::PanelRequest request);
     /// The main loop's next pass; returns what it sent.
     QStringList serve();
-    /// Time passes in the main loop: what the radio reported meanwhile is
-    /// shown.
+    /// Time passes in the main loop, showing what the radio reported.
     void after(double seconds);
     /// A reply as the decoder leaves it: the value and its new-value flag.
     void reply(QString protocol::RadioState::*field, bool protocol::RadioState::*flag,

