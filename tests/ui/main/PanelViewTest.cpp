@@ -33,9 +33,8 @@ struct PanelViewTest : WidgetTest {
         window.show();
         QApplication::setActiveWindow(&window);
     }
-    template <typename Control = QWidget>
-    Control* find(const QString& name) {
-        Control* found = control<Control>(window, name);
+    QWidget* find(const QString& name) {
+        QWidget* found = control(window, name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
@@ -78,8 +77,8 @@ TEST_F(PanelViewTest, PaintsTheModelOnItsControls) {
 
 TEST_F(PanelViewTest, TurnsClicksChoicesHoldsAndKeysIntoActions) {
     QTest::mouseClick(find(QStringLiteral("cmdSwap")), Qt::LeftButton);
-    find<QRadioButton>(QStringLiteral("optMeter_4"))->click();
-    emit find<QComboBox>(QStringLiteral("cmbSource"))->activated(3);
+    qobject_cast<QRadioButton*>(find(QStringLiteral("optMeter_4")))->click();
+    emit qobject_cast<QComboBox*>(find(QStringLiteral("cmbSource")))->activated(3);
     EXPECT_EQ(take(), QStringList({QStringLiteral("click %1").arg(int(PanelRequest::cmdSwap)),
                                    "meter 4", "source REMOTE"}));
 
