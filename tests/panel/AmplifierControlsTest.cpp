@@ -45,6 +45,7 @@ TEST_F(AmplifierTest, TuneKeysTheRadioOnlyWhenAskedAndASecondClickStopsIt) {
         EXPECT_TRUE(click(PanelRequest::cmdTuneAmp).isEmpty());
         EXPECT_FALSE(model.ampTuneActive());
     }
+    model.setEnabled(Control::cmdTuneAmp, false);  // operating enables it again
     operateAndAskForTune();
     ASSERT_EQ(model.ampTune(), AmpTune::StartTune);
     const double clicked = bench.clock.now();
