@@ -144,13 +144,15 @@ void ReceiverControls::digitalModeCmd() {
             stepVoxTo(m_digitalVox);
         }
     } else {
-        if (SavedLocRem == kRemoteAudio) {
-            SetLocalRemote(QStringLiteral("REMOTE"));
-            SavedLocRem.clear();
-        }
+        // The source first: setting it switches the audio path to local,
+        // which would undo a remote path put back before it.
         if (isReplyCode(SavedSource, u'H')) {
             SetAudioSource(SavedSource);
             SavedSource.clear();
+        }
+        if (SavedLocRem == kRemoteAudio) {
+            SetLocalRemote(QStringLiteral("REMOTE"));
+            SavedLocRem.clear();
         }
         if (isReplyCode(SavedVox, u'V')) {
             stepVoxTo(SavedVox);
