@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "panel/Panel.h"
 #include "support/PanelFixture.h"
 

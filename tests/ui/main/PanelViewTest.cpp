@@ -6,7 +6,7 @@
 #include <QTest>
 #include <utility>
 
-#include "link/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "panel/PanelColours.h"
 #include "support/PanelLookup.h"
 #include "support/RecordingPanelActions.h"
