@@ -36,8 +36,8 @@
 #include "ProcessUsage.h"
 #include "StationClients.h"
 #include "TimedLines.h"
-#include "support/PtyPair.h"
 #include "support/ProgramProcess.h"
+#include "support/PtyPair.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "cat/CatBridge.h"
 #include "cat/CatPanel.h"
 #include "link/PortFailure.h"
-#include "support/QStringPrinter.h"
 #include "panel/StationGateway.h"
+#include "support/QStringPrinter.h"
 #include "support/ScriptedPort.h"
 #include "support/TestClock.h"
 

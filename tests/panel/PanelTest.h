@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/QStringPrinter.h"
 #include "panel/Panel.h"
 #include "support/PanelFixture.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::test {
 

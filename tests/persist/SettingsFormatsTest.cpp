@@ -8,7 +8,6 @@
 #include <cmath>
 #include <functional>
 
-#include "support/QStringPrinter.h"
 #include "persist/PersistedAudioSetup.h"
 #include "persist/PersistedNumber.h"
 #include "persist/PersistedState.h"
@@ -16,6 +15,7 @@
 #include "persist/SerialPortsFile.h"
 #include "persist/StationLinksFile.h"
 #include "persist/WebPanelFile.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::persist {
 namespace {

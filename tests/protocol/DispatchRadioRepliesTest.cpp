@@ -2,8 +2,8 @@
 
 #include <QRegularExpression>
 
-#include "support/QStringPrinter.h"
 #include "protocol/DispatchRadioReplies.h"
+#include "support/QStringPrinter.h"
 #include "support/RecordingIndicators.h"
 
 namespace tq::protocol {

@@ -2,10 +2,10 @@
 // extended replies, and what reaches the radio.
 #include <gtest/gtest.h>
 
-#include "support/FakeRig.h"
 #include "rigctl/HttpLine.h"
 #include "rigctl/RigctlLine.h"
 #include "rigctl/RigctlParser.h"
+#include "support/FakeRig.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "support/FakeRig.h"
 #include "rigctl/RigctlServer.h"
 #include "support/CoreApplication.h"
+#include "support/FakeRig.h"
 #include "support/TestClock.h"
 
 namespace {

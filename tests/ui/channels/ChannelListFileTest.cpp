@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/QStringPrinter.h"
 #include "persist/ChannelListFile.h"
 #include "persist/DataDirectoryTest.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::persist {
 namespace {

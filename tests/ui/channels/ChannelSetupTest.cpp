@@ -8,10 +8,10 @@
 
 #include <QTest>
 
-#include "support/QStringPrinter.h"
 #include "persist/DataDirectoryTest.h"
 #include "persist/ReadOnlyDirectory.h"
 #include "sim/SimulatedPort.h"
+#include "support/QStringPrinter.h"
 #include "support/RecordingIndicators.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestClock.h"

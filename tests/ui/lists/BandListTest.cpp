@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-#include "support/QStringPrinter.h"
 #include "panel/ListFrequency.h"
 #include "persist/BandList.h"
+#include "support/QStringPrinter.h"
 #include "ui/lists/BandSelectPlacement.h"
 
 namespace tq::persist {

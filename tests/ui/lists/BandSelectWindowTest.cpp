@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "support/CurrentDirectory.h"
-#include "support/QStringPrinter.h"
 #include "panel/PanelColours.h"
 #include "persist/ReadOnlyDirectory.h"
+#include "support/CurrentDirectory.h"
 #include "support/PanelFixture.h"
+#include "support/QStringPrinter.h"
 #include "ui/lists/frmBandSelect.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"

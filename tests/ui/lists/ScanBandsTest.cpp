@@ -1,8 +1,8 @@
 // The band scan window against the simulated radio, in virtual time.
 #include <gtest/gtest.h>
 
-#include "support/QStringPrinter.h"
 #include "support/PanelFixture.h"
+#include "support/QStringPrinter.h"
 #include "ui/lists/frmScanBands.h"
 #include "ui/main/WidgetColours.h"
 #include "ui/main/frmTQ5820.h"

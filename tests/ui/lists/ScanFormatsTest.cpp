@@ -1,10 +1,10 @@
 // The scanners' text formats: frequency boxes, list lines and ScanFreqs.txt.
 #include <gtest/gtest.h>
 
-#include "support/QStringPrinter.h"
 #include "panel/ScanConversions.h"
 #include "persist/ListLine.h"
 #include "persist/ScanFreqsFile.h"
+#include "support/QStringPrinter.h"
 
 namespace tq::ui {
 namespace {

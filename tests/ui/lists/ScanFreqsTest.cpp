@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "support/CurrentDirectory.h"
-#include "support/QStringPrinter.h"
 #include "persist/ReadOnlyDirectory.h"
+#include "support/CurrentDirectory.h"
 #include "support/PanelFixture.h"
+#include "support/QStringPrinter.h"
 #include "ui/lists/frmScanFreqs.h"
 #include "ui/main/ModalWindow.h"
 #include "ui/main/WidgetColours.h"

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <utility>
 
-#include "support/QStringPrinter.h"
 #include "panel/PanelColours.h"
 #include "support/PanelLookup.h"
+#include "support/QStringPrinter.h"
 #include "support/RecordingPanelActions.h"
 #include "support/WidgetApplication.h"
 #include "ui/main/WidgetColours.h"
