@@ -59,6 +59,10 @@ void Panel::setServedOperationCheck(std::function<bool()> check) {
     m_transmit->setServedOperationCheck(std::move(check));
 }
 
+void Panel::setStationKeyingWithdrawal(std::function<void()> withdraw) {
+    m_transmit->setStationKeyingWithdrawal(std::move(withdraw));
+}
+
 void Panel::click(PanelRequest request) {
     if (!m_model.panelEnabled()) {
         return;

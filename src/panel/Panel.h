@@ -72,6 +72,7 @@ public:
     /// Tells the panel when the main loop is serving a request (or is in a
     /// set-up): a press arriving then must not start an exchange of its own.
     void setServedOperationCheck(std::function<bool()> check);
+    void setStationKeyingWithdrawal(std::function<void()> withdraw);
 
     // PanelActions: each refuses what the window's disabled controls would.
     void click(PanelRequest request) override;

@@ -179,6 +179,12 @@ void TransmitControls::cmdPTT_MouseUp(int /*button*/, int /*shift*/, int /*x*/, 
 void TransmitControls::noteClick(PanelRequest request) {
     if (request == PanelRequest::cmdXmit) {
         m_xmitWanted = !m_panel.model.xmitActive();
+        // The operator's XMT OFF is the newest word: a key request from
+        // station software that came before it and waits must not key the
+        // radio again after the click is served.
+        if (!*m_xmitWanted && m_withdrawStationKeying) {
+            m_withdrawStationKeying();
+        }
     } else if (request == PanelRequest::cmdTune) {
         m_tuneWanted = !tuning();
     }

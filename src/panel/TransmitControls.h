@@ -76,6 +76,10 @@ public:
     /// nothing. The main loop's own call for the external PTT is not one.
     void setServedOperationCheck(std::function<bool()> check) { m_servedCheck = std::move(check); }
     bool inServedOperation() const { return m_servedCheck && m_servedCheck(); }
+    /// Drops station software's requests to key that wait to be carried out.
+    void setStationKeyingWithdrawal(std::function<void()> withdraw) {
+        m_withdrawStationKeying = std::move(withdraw);
+    }
 
     /// The VFOs that split transmit exchanges; VfoControls registers itself.
     /// Without them a split transmit is refused.
@@ -105,6 +109,7 @@ private:
     const link::RadioLinkFlags* m_linkFlags;
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
+    std::function<void()> m_withdrawStationKeying;
 
     // What the pending clicks on XMT and TUNE asked for: on or off.
     std::optional<bool> m_xmitWanted;

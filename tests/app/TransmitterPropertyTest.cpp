@@ -256,6 +256,11 @@ TEST(Transmitter, SequencesThatFoundFaultsKeepItUnkeyed) {
     };
     for (const auto& [fault, events] : regressions)
         EXPECT_EQ(runSequence(false, events)->watch.broken(), "") << fault;
+    EXPECT_EQ(runSequence(true, {on("PTT held"), on("CAT RX;", 28), on("XMT clicked"),
+                                 on("PTT held", 10), on("network T 1"), on("XMT clicked")})
+                  ->watch.broken(),
+              "")
+        << "a key request from station software carried out after the operator's XMT OFF";
 }
 
 }  // namespace
