@@ -48,6 +48,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     // exchange in the middle of the first.
     panel->setServedOperationCheck([this] { return operationRunning; });
     panel->setStationKeyingWithdrawal([this] { gateway.withdrawTransmit(); });
+    panel->setStationReleaseCheck([this] { return gateway.releaseWaiting(); });
     panel->setBeep(&QApplication::beep);
     stationService = std::make_unique<StationService>(*this, gateway);
     catPanel = std::make_unique<CatWindowPanel>(panel->model());

@@ -63,6 +63,10 @@ void Panel::setStationKeyingWithdrawal(std::function<void()> withdraw) {
     m_transmit->setStationKeyingWithdrawal(std::move(withdraw));
 }
 
+void Panel::setStationReleaseCheck(std::function<bool()> waiting) {
+    m_transmit->setStationReleaseCheck(std::move(waiting));
+}
+
 void Panel::click(PanelRequest request) {
     if (!m_model.panelEnabled()) {
         return;

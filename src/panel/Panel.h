@@ -73,6 +73,7 @@ public:
     /// set-up): a press arriving then must not start an exchange of its own.
     void setServedOperationCheck(std::function<bool()> check);
     void setStationKeyingWithdrawal(std::function<void()> withdraw);
+    void setStationReleaseCheck(std::function<bool()> waiting);
 
     // PanelActions: each refuses what the window's disabled controls would.
     void click(PanelRequest request) override;

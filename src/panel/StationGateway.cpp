@@ -165,6 +165,13 @@ void StationGateway::withdrawTransmit() {
     });
 }
 
+bool StationGateway::releaseWaiting() const {
+    QMutexLocker lock(&m_mutex);
+    return std::ranges::any_of(m_waiting, [](const StationSet& set) {
+        return set.setting == StationSet::Setting::Transmit && !set.on;
+    });
+}
+
 void StationGateway::setWakeUp(std::function<void()> wakeUp) {
     QMutexLocker lock(&m_mutex);
     m_wakeUp = std::move(wakeUp);

@@ -78,6 +78,8 @@ public:
     /// Drops a request to transmit or to stop that waits: the panel let go
     /// of the transmitter meanwhile (the radio port was lost).
     void withdrawTransmit();
+    /// Whether a request to stop transmitting waits to be carried out.
+    bool releaseWaiting() const;
     /// Called (on the asker's thread) when a set was queued: wakes the main
     /// loop from its wait.
     void setWakeUp(std::function<void()> wakeUp);

@@ -201,7 +201,14 @@ void TransmitControls::withdrawRequests() {
 
 void TransmitControls::xmitCmd() {
     m_panel.requests.clear(PanelRequest::cmdXmit);
-    setLatch(std::exchange(m_xmitWanted, std::nullopt).value_or(!m_panel.model.xmitActive()));
+    const bool on = std::exchange(m_xmitWanted, std::nullopt).value_or(!m_panel.model.xmitActive());
+    // A release from station software waiting behind this click meets it
+    // here as it would there: the transmitter stays off, not keyed until
+    // the release is carried out a moment later.
+    if (on && m_stationReleaseWaiting && m_stationReleaseWaiting()) {
+        return;
+    }
+    setLatch(on);
 }
 
 void TransmitControls::setLatch(bool on) {

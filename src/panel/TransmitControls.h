@@ -80,6 +80,10 @@ public:
     void setStationKeyingWithdrawal(std::function<void()> withdraw) {
         m_withdrawStationKeying = std::move(withdraw);
     }
+    /// Whether station software's release waits to be carried out.
+    void setStationReleaseCheck(std::function<bool()> waiting) {
+        m_stationReleaseWaiting = std::move(waiting);
+    }
 
     /// The VFOs that split transmit exchanges; VfoControls registers itself.
     /// Without them a split transmit is refused.
@@ -110,6 +114,7 @@ private:
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
     std::function<void()> m_withdrawStationKeying;
+    std::function<bool()> m_stationReleaseWaiting;
 
     // What the pending clicks on XMT and TUNE asked for: on or off.
     std::optional<bool> m_xmitWanted;
