@@ -17,6 +17,7 @@
 #include "SecondaryWindows.h"
 #include "TransmitterWatch.h"
 #include "app/StationRigAccess.h"
+#include "panel/PanelNames.h"
 
 namespace {
 
@@ -70,6 +71,11 @@ struct Run {
     /// The operator means the opposite of what the panel shows by clicking a
     /// toggle; a click refused changes nothing.
     void toggle(PanelRequest request, bool shownOn, bool& holds) {
+        // A click the panel does not take (the button disabled meanwhile)
+        // changes no one's hold, even with an earlier click still waiting.
+        const auto gate = tq::panel::gateOf(request);
+        if (!model().panelEnabled() || (gate && !model().canRelease(*gate)))
+            return;
         panel().click(request);
         holds = panel().requests().isRaised(request) ? !shownOn : holds;
     }
@@ -263,6 +269,8 @@ TEST(Transmitter, SequencesThatFoundFaultsKeepItUnkeyed) {
         {"XMT clicked as a release was under way",
          {on("network T 1"), on("CAT RX;", 2), on("XMT clicked", 2)}},
         {"scan opened inside tune's exchange", {on("TUNE clicked", 1), on("Scan Bands open", 1)}},
+        {"XMT click served before a CAT release that came after it",
+         {on("Split clicked", 1), on("Split clicked", 24), on("CAT RX;", 8), on("XMT clicked")}},
     };
     for (const auto& [fault, events] : regressions)
         EXPECT_EQ(runSequence(false, events)->watch.broken(), "") << fault;
