@@ -480,6 +480,17 @@ Stage FormLoad::mainLoopSetUp() {
     radio.SyncCount = 0;
     m_program.SyncLossRestart = false;
     radio.SyncChar = protocol::SyncCharacter::U;
+    // Under local control no keep-alive follows to carry that "U": a radio
+    // last told "K" (a latch held when it went local) hears it now, or it
+    // would stay keyed while the panel believes it is not and lets its
+    // frequency move.
+    if (radio.LastSyncChar == protocol::SyncCharacter::K && m_program.radioPort.isOpen()) {
+        try {
+            radio.gSendSync(protocol::SyncCharacter::U);
+        } catch (const link::PortFailure& failure) {
+            link::reportFailure(m_program.panel->display(), QStringLiteral("gSendSync"), failure);
+        }
+    }
     try {
         checkExternalPtt();
     } catch (const link::PortFailure& failure) {

@@ -269,6 +269,9 @@ TEST(Transmitter, SequencesThatFoundFaultsKeepItUnkeyed) {
         {"XMT clicked as a release was under way",
          {on("network T 1"), on("CAT RX;", 2), on("XMT clicked", 2)}},
         {"scan opened inside tune's exchange", {on("TUNE clicked", 1), on("Scan Bands open", 1)}},
+        {"radio left keyed by a latch when it went local, then retuned",
+         {on("radio local", 0, 2), on("network T 1", 2), on("PTT held", 15),
+          on("VFO A MHz or 100 kHz", 2)}},
         {"XMT click served before a CAT release that came after it",
          {on("Split clicked", 1), on("Split clicked", 24), on("CAT RX;", 8), on("XMT clicked")}},
     };
