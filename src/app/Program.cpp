@@ -47,8 +47,7 @@ Program::Program(link::Clock& clock_, link::SerialPort& radioPort_, link::Serial
     // A click that arrives while an operation pauses must not start a second
     // exchange in the middle of the first.
     panel->setServedOperationCheck([this] { return operationRunning; });
-    panel->setStationKeyingWithdrawal([this] { gateway.withdrawTransmit(); });
-    panel->setStationReleaseCheck([this] { return gateway.releaseWaiting(); });
+    panel->setStationGateway(gateway);
     panel->setBeep(&QApplication::beep);
     stationService = std::make_unique<StationService>(*this, gateway);
     catPanel = std::make_unique<CatWindowPanel>(panel->model());

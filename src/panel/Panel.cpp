@@ -59,12 +59,8 @@ void Panel::setServedOperationCheck(std::function<bool()> check) {
     m_transmit->setServedOperationCheck(std::move(check));
 }
 
-void Panel::setStationKeyingWithdrawal(std::function<void()> withdraw) {
-    m_transmit->setStationKeyingWithdrawal(std::move(withdraw));
-}
-
-void Panel::setStationReleaseCheck(std::function<bool()> waiting) {
-    m_transmit->setStationReleaseCheck(std::move(waiting));
+void Panel::setStationGateway(StationGateway& gateway) {
+    m_transmit->setStationGateway(&gateway);
 }
 
 void Panel::click(PanelRequest request) {

@@ -29,6 +29,8 @@ namespace tq::panel {
 /// controls raise, the display of the radio's replies, the link to the radio
 /// and every operation on them. Views (the window, the browser panel) paint
 /// the model and act through PanelActions; the main loop serves the requests.
+class StationGateway;
+
 class Panel final : public PanelActions {
 public:
     /// The digital-mode audio settings are the operator's saved ones; the
@@ -72,8 +74,7 @@ public:
     /// Tells the panel when the main loop is serving a request (or is in a
     /// set-up): a press arriving then must not start an exchange of its own.
     void setServedOperationCheck(std::function<bool()> check);
-    void setStationKeyingWithdrawal(std::function<void()> withdraw);
-    void setStationReleaseCheck(std::function<bool()> waiting);
+    void setStationGateway(StationGateway& gateway);
 
     // PanelActions: each refuses what the window's disabled controls would.
     void click(PanelRequest request) override;

@@ -1,5 +1,7 @@
 #include "panel/TransmitControls.h"
 
+#include "panel/StationGateway.h"
+
 #include <QScopeGuard>
 #include <QStringList>
 #include <utility>
@@ -182,8 +184,8 @@ void TransmitControls::noteClick(PanelRequest request) {
         // The operator's XMT OFF is the newest word: a key request from
         // station software that came before it and waits must not key the
         // radio again after the click is served.
-        if (!*m_xmitWanted && m_withdrawStationKeying) {
-            m_withdrawStationKeying();
+        if (!*m_xmitWanted && m_stationGateway != nullptr) {
+            m_stationGateway->withdrawTransmit();
         }
     } else if (request == PanelRequest::cmdTune) {
         m_tuneWanted = !tuning();
@@ -205,7 +207,7 @@ void TransmitControls::xmitCmd() {
     // A release from station software waiting behind this click meets it
     // here as it would there: the transmitter stays off, not keyed until
     // the release is carried out a moment later.
-    if (on && m_stationReleaseWaiting && m_stationReleaseWaiting()) {
+    if (on && m_stationGateway != nullptr && m_stationGateway->releaseWaiting()) {
         return;
     }
     setLatch(on);

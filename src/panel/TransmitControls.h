@@ -10,6 +10,7 @@
 
 namespace tq::panel {
 
+class StationGateway;
 class VfoControls;
 
 /// The transmit side of the front panel: the periodic sync exchange that
@@ -76,14 +77,9 @@ public:
     /// nothing. The main loop's own call for the external PTT is not one.
     void setServedOperationCheck(std::function<bool()> check) { m_servedCheck = std::move(check); }
     bool inServedOperation() const { return m_servedCheck && m_servedCheck(); }
-    /// Drops station software's requests to key that wait to be carried out.
-    void setStationKeyingWithdrawal(std::function<void()> withdraw) {
-        m_withdrawStationKeying = std::move(withdraw);
-    }
-    /// Whether station software's release waits to be carried out.
-    void setStationReleaseCheck(std::function<bool()> waiting) {
-        m_stationReleaseWaiting = std::move(waiting);
-    }
+    /// Where station software's waiting transmit requests meet the
+    /// operator's XMT clicks.
+    void setStationGateway(StationGateway* gateway) { m_stationGateway = gateway; }
 
     /// The VFOs that split transmit exchanges; VfoControls registers itself.
     /// Without them a split transmit is refused.
@@ -113,8 +109,7 @@ private:
     const link::RadioLinkFlags* m_linkFlags;
     VfoControls* m_vfos = nullptr;
     std::function<bool()> m_servedCheck;
-    std::function<void()> m_withdrawStationKeying;
-    std::function<bool()> m_stationReleaseWaiting;
+    StationGateway* m_stationGateway = nullptr;
 
     // What the pending clicks on XMT and TUNE asked for: on or off.
     std::optional<bool> m_xmitWanted;
