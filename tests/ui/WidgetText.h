@@ -1,31 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
 namespace tq::test {
 
-/// Every named label, frame and button of a window as "name=caption", in
-/// creation order: one string shows a changed or missing caption at once.
-inline QString captionsOf(const QWidget& window) {
-    QStringList captions;
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        const QString name = widget->objectName();
-        if (const auto* label = qobject_cast<const QLabel*>(widget); label && !name.isEmpty()) {
-            captions << name + u'=' + label->text();
-        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-            captions << name + u'=' + frame->title();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            captions << name + u'=' + button->text();
-        }
-    }
-    return captions.join(u',');
-}
-
-/// The names of the checked option buttons, in creation order.
+/// The checked option buttons, in creation order.
 inline QString checkedOptions(const QWidget& window) {
     QStringList names;
     for (const QRadioButton* button : window.findChildren<QRadioButton*>()) {

@@ -1,5 +1,4 @@
-// The main window as a view of the panel model: it paints what the model
-// holds and turns the operator's input into the panel's actions.
+// The main window as a view of the panel model.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,7 +18,7 @@ namespace {
 
 using namespace tq::panel;
 
-/// The recorder, answering key() as told: whether the panel used the key.
+/// Whether the panel used a key is the test's to say.
 struct KeyActions : RecordingPanelActions {
     bool key(int qtKey) override {
         RecordingPanelActions::key(qtKey);

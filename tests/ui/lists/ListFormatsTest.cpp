@@ -1,21 +1,20 @@
-// The band list file format, the sort and the frequency conversions, without
-// a window.
+// The list windows' file formats, the sort and the frequency conversions,
+// without a window.
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
+#include "link/RegularFile.h"
 #include "panel/ListFrequency.h"
+#include "panel/ScanConversions.h"
 #include "persist/BandList.h"
+#include "persist/BandListFile.h"
+#include "persist/DataDirectoryTest.h"
+#include "persist/ListLine.h"
+#include "persist/ScanFreqsFile.h"
 #include "support/QStringPrinter.h"
-#include "ui/lists/BandSelectPlacement.h"
 
 namespace tq::persist {
-
-void PrintTo(const BandListRow& row, std::ostream* out) {
-    *out << '{' << row.freq.toStdString() << '|' << row.mode.toStdString() << '|'
-         << row.info.toStdString() << '}';
-}
-
 namespace {
 
 using Row = BandListRow;
@@ -48,12 +47,9 @@ TEST(BandListFormat, ReaderSplitsFieldsAtRunsOfSpacesAndTakesFourteenLines) {
 }
 
 TEST(BandListFormat, WrittenFileHasFourteenLinesAndReadsBackUnchanged) {
-    const BandListRows rows =
-        rowsOf({{"14.20000", "USB", "Net control   "}, {"7.1", "lsb", ""}, {"3.5", "CW", "DX  w"}});
-    const QString text = formatBandList(rows);
-    EXPECT_EQ(text, QStringLiteral("14.20000 USB Net control   \r\n7.1 lsb \r\n3.5 CW DX  w\r\n") +
-                        QStringLiteral("  \r\n").repeated(11));
-    EXPECT_EQ(parseBandList(text), rows);
+    // The window's own test checks the bytes written.
+    const BandListRows rows = rowsOf({{"14.20000", "USB", "Net  "}, {"3.5", "CW", "DX  w"}});
+    EXPECT_EQ(parseBandList(formatBandList(rows)), rows);
     // Line breaks inside a field do not add lines.
     const QString broken = formatBandList(rowsOf({{"7.1", "LSB", "two\r\nlines"}}));
     EXPECT_EQ(broken.count(QStringLiteral("\r\n")), 14);
@@ -77,12 +73,10 @@ TEST(BandListSort, AscendingWithEqualFrequenciesReversedAndRowsWithoutAValueDrop
                                                      {"0", "USB", "zero"},
                                                      {"14.3", "CW", "second"},
                                                      {"14.3000001", "", "same in floats"}}));
-    EXPECT_EQ(sorted[0], (Row{"7.1", "LSB", ""}));
-    EXPECT_EQ(sorted[1], (Row{"14.3000001", "", "same in floats"}));
-    EXPECT_EQ(sorted[2], (Row{"14.3", "CW", "second"}));
-    EXPECT_EQ(sorted[3], (Row{"14.3", "USB", "first"}));
-    EXPECT_EQ(sorted[4], Row{});
-    EXPECT_EQ(sorted[13], Row{});
+    EXPECT_EQ(sorted, rowsOf({{"7.1", "LSB", ""},
+                              {"14.3000001", "", "same in floats"},
+                              {"14.3", "CW", "second"},
+                              {"14.3", "USB", "first"}}));
 }
 
 TEST(ListFrequency, ConvertsMegahertzTextToSevenDigitsAndChecksTheTuningRange) {
@@ -107,29 +101,73 @@ TEST(ListFrequency, ConvertsMegahertzTextToSevenDigitsAndChecksTheTuningRange) {
 }
 
 TEST(ListFrequency, RadioReplyAndModeCodes) {
-    EXPECT_EQ(panel::listFrequencyFromReply(QStringLiteral("F0715000")), "7.15000");
-    EXPECT_EQ(panel::listFrequencyFromReply(QStringLiteral("F1407500")), "14.07500");
-    EXPECT_EQ(panel::listFrequencyFromReply(QStringLiteral("F0016000")), "0.16000");
-    for (const char* reply : {"        ", "F14075", "F14O7500", "M1"}) {
-        EXPECT_EQ(panel::listFrequencyFromReply(QString::fromLatin1(reply)), std::nullopt) << reply;
+    const std::pair<const char*, const char*> replies[] = {
+        {"F1407500", "14.07500"}, {"F0016000", "0.16000"}, {"        ", nullptr},
+        {"F14075", nullptr},      {"F14O7500", nullptr},   {"M1", nullptr}};
+    for (const auto& [reply, text] : replies) {
+        EXPECT_EQ(panel::listFrequencyFromReply(QString::fromLatin1(reply)),
+                  text ? std::optional(QString::fromLatin1(text)) : std::nullopt)
+            << reply;
     }
     EXPECT_EQ(panel::modeWordOf(QStringLiteral("M3")), "AME");
     EXPECT_EQ(panel::modeWordOf(QStringLiteral("M5")), std::nullopt);
-    EXPECT_EQ(panel::modeCodeOf(QStringLiteral("usb")), "M1");
     EXPECT_EQ(panel::modeCodeOf(QStringLiteral("Cw")), "M4");
     EXPECT_EQ(panel::modeCodeOf(QStringLiteral("AM")), std::nullopt);
-    EXPECT_EQ(panel::modeCodeOf(QString()), std::nullopt);
 }
 
-TEST(BandSelectPlacement, OpensOverTheBandFrameAndStaysOnTheScreen) {
-    const QRect screen(0, 0, 1920, 1080);
-    const QRect main(100, 50, 900, 600);
-    using ui::bandSelectPosition;
-    EXPECT_EQ(bandSelectPosition(main, 200, {500, 500}, screen), QPoint(800, 50));
-    EXPECT_EQ(bandSelectPosition(main.translated(700, 0), 200, {500, 500}, screen),
-              QPoint(1420, 50));
-    EXPECT_EQ(bandSelectPosition(main.translated(0, 700), 200, {500, 500}, screen),
-              QPoint(800, 580));
+TEST(ScanFrequency, ReadsMegahertzIntoTenHertzUnitsWithinTheRadiosRange) {
+    const std::pair<const char*, int> good[] = {
+        {"1.800", 180000}, {"14.00", 1400000},    {"29.700", 2970000}, {"7.15", 715000},
+        {" 3.5 ", 350000}, {"7.1500000", 715000}, {"1.6", 160000},     {"29.99999", 2999999}};
+    for (const auto& [text, value] : good) {
+        EXPECT_EQ(tq::panel::scanFrequency(QString::fromLatin1(text)), value) << text;
+    }
+    for (const char* text :
+         {"1.59999", "30.000", "", "USB", "7.1a", "-7.1", "7,150", "14.2000001", "7.150001"}) {
+        EXPECT_EQ(tq::panel::scanFrequency(QString::fromLatin1(text)), std::nullopt) << text;
+    }
+    EXPECT_EQ(tq::panel::frequencyCommand(715000), "F0715000");
+}
+
+TEST(ListLine, SplitsAtRunsOfSpacesAndJoinsBackUnchanged) {
+    EXPECT_EQ(splitListLine("14.20000   USB    Net control   "),
+              (ListRow{"14.20000", "USB", "Net control   "}));
+    EXPECT_EQ(splitListLine(" USB note"), (ListRow{"", "USB", "note"}));
+    EXPECT_EQ(joinListLine({}), "  ");
+    const ListRow row{"7.150", "CW", "QRP  calling "};
+    EXPECT_EQ(splitListLine(joinListLine(row)), row);
+}
+
+TEST(ScanFreqsFile, DwellLineCountsOnlyAsASixteenBitWholeNumber) {
+    const QString rows = QString("  \r\n").repeated(13);
+    EXPECT_EQ(tq::persist::parseScanFreqs(rows + " 7 \r\n").dwell, "7");
+    EXPECT_EQ(tq::persist::parseScanFreqs(rows + "32767").dwell, "32767");
+    for (const char* line : {"32768", "3 secs", "2.5", "three", ""}) {
+        EXPECT_EQ(tq::persist::parseScanFreqs(rows + line).dwell, std::nullopt) << line;
+    }
+}
+
+class BandListFileTest : public test::DataDirectoryTest {};
+
+TEST_F(BandListFileTest, LongLinesAreCutAndAFileLargerThanAnyListIsRefused) {
+    QByteArray bytes("7.1 LSB ");
+    bytes += QByteArray(tq::persist::kBandListLineLimit + 5000, 'x') + "\r\n";
+    bytes += "7.2 USB second\n";
+    for (int line = 0; line < 20000; ++line) {
+        bytes += "3.5 CW filler line that is never read\r\n";
+    }
+    ASSERT_LE(bytes.size(), tq::link::kFileSizeLimit);
+    writeFile(QStringLiteral("M40List.txt"), bytes);
+    const auto rows = tq::persist::readBandListFile(QStringLiteral("M40List.txt"));
+    ASSERT_TRUE(rows);
+    EXPECT_EQ((*rows)[0].info.size(), tq::persist::kBandListLineLimit - 8)
+        << "cut to what a text box holds";
+    EXPECT_EQ((*rows)[1].info, "second") << "the next line starts after the cut one";
+    EXPECT_EQ((*rows)[13].freq, "3.5");
+
+    writeFile(QStringLiteral("M40List.txt"), bytes + QByteArray(tq::link::kFileSizeLimit, '\n'));
+    EXPECT_EQ(tq::persist::readBandListFile(QStringLiteral("M40List.txt")), std::nullopt);
+    EXPECT_EQ(tq::persist::readBandListFile(QStringLiteral("missing.txt")), std::nullopt);
 }
 
 }  // namespace
