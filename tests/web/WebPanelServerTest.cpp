@@ -120,7 +120,7 @@ TEST_F(WebPanelServerTest, AWebSocketWithoutAValidSessionOrOriginIsRefusedAtTheH
     EXPECT_EQ(server.pageCount(), 0);
 }
 
-TEST_F(WebPanelServerTest, APageIsToldWhyItsActionWasRefusedAndSeesEveryChange) {
+TEST_F(WebPanelServerTest, APageIsToldWhyItsActionWasRefusedAndWhoHoldsWhat) {
     model.setEnabled(tq::panel::Control::cmdXmit, false);
     const QByteArray cookie = logIn();
     auto holder = openSocket(cookie, origin());
@@ -137,12 +137,10 @@ TEST_F(WebPanelServerTest, APageIsToldWhyItsActionWasRefusedAndSeesEveryChange) 
               "Another page holds that control.");
     other->sendTextMessage(R"({"t":"click","request":"cmdXmit"})");
     EXPECT_FALSE(next(otherMessages, "refused").isEmpty());
-    model.mode.set(tq::panel::Mode::Lsb);
-    EXPECT_EQ(next(otherMessages, "update")["fields"]["mode"].toString(), "LSB");
     EXPECT_EQ(actions.calls, QStringList{"press ptt 0 1"});
 }
 
-TEST_F(WebPanelServerTest, APageIsClosedWhenItsSessionEndsByLogoutOrExpiry) {
+TEST_F(WebPanelServerTest, APageIsClosedWhenItsSessionEndsByLogout) {
     const QByteArray loggedOut = logIn();
     auto page = openSocket(loggedOut, origin());
     QSignalSpy messages(page.get(), &QWebSocket::textMessageReceived);
@@ -153,19 +151,6 @@ TEST_F(WebPanelServerTest, APageIsClosedWhenItsSessionEndsByLogoutOrExpiry) {
     ASSERT_TRUE(closed.wait(kLimitMs));
     EXPECT_EQ(page->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
     EXPECT_EQ(page->closeReason(), "Logged out.");
-
-    server.setPasswordHash(std::nullopt);  // a fresh access address
-    const QByteArray again = logIn();
-    auto second = openSocket(again, origin());
-    QSignalSpy secondMessages(second.get(), &QWebSocket::textMessageReceived);
-    next(secondMessages, "hello");
-    QSignalSpy secondClosed(second.get(), &QWebSocket::disconnected);
-    clock.advance(tq::web::SessionStore::kLifetime - 1);
-    server.tick();
-    EXPECT_EQ(server.pageCount(), 1);
-    clock.advance(1);
-    server.tick();
-    ASSERT_TRUE(secondClosed.wait(kLimitMs));
 }
 
 TEST_F(WebPanelServerTest, TheWholePanelIsServedOverTlsWithASecureCookie) {
@@ -197,7 +182,6 @@ TEST_F(WebPanelServerTest, RefusesToListenBeyondLoopbackWithoutAPasswordOrWithAB
     server.stop();
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"0.0.0.0", "", "set a password"},
-        {"radio.example", "", "not an IP address"},
         {"127.0.0.1", "/nonexistent/cert.pem", "certificate"},
     };
     for (const auto& [address, certificate, said] : cases) {
