@@ -83,26 +83,7 @@ TEST_F(LinkDeviceWatch, ReturningDeviceIsReopenedAfterFailuresReportedOncePerCau
     EXPECT_EQ(m_reopens, 6) << "done watching";
 }
 
-TEST(LinkSerialDevice, LabelSaysWhatTheDeviceSaysWithoutRepeatingIt) {
-    // A description and a maker both shown: the setup and first-start tests.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"Prolific USB-to-Serial Comm Port", "Prolific",
-         "ttyUSB0: Prolific USB-to-Serial Comm Port"},
-        {"", "FTDI", "ttyUSB0 (FTDI)"},
-        {"", "", "ttyUSB0"},
-    };
-    const QString name = QStringLiteral("ttyUSB0");
-    for (const auto& [what, maker, label] : cases) {
-        const SerialDevice device{name,
-                                  QStringLiteral("/dev/") + name,
-                                  {},
-                                  QString::fromLatin1(what),
-                                  QString::fromLatin1(maker)};
-        EXPECT_EQ(device.label(), QString::fromLatin1(label));
-    }
-}
-
-TEST(LinkSerialDevice, IsFoundBehindItsStableNameAndBehindAnyLinkToIt) {
+TEST(LinkSerialDevice, IsFoundBehindItsStableNameAndAnyLinkAndNamedWithoutRepeats) {
     QTemporaryDir dir;
     const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
     const QString other = dir.filePath(QStringLiteral("ttyUSB1"));
@@ -117,13 +98,15 @@ TEST(LinkSerialDevice, IsFoundBehindItsStableNameAndBehindAnyLinkToIt) {
 
     EXPECT_EQ(QtSerialDeviceList::stableNameOf(device, byId), stable);
     EXPECT_EQ(QtSerialDeviceList::stableNameOf(other, byId), QString());
-    const SerialDevice listed{QStringLiteral("ttyUSB0"), device, stable, {}, {}};
+    const SerialDevice listed{QStringLiteral("ttyUSB0"), device, stable,
+                              QStringLiteral("Prolific PL2303"), QStringLiteral("prolific")};
     EXPECT_EQ(listed.path(), stable) << "the name that survives re-plugging";
     for (const QString& path : {device, stable, ownLink}) {
         EXPECT_TRUE(listed.isNamedBy(path)) << path.toStdString();
     }
     EXPECT_FALSE(listed.isNamedBy(other));
     EXPECT_FALSE(listed.isNamedBy(QString()));
+    EXPECT_EQ(listed.label(), QStringLiteral("ttyUSB0: Prolific PL2303")) << "its maker once";
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ TEST(WebProtocol, RefusesAnythingThePanelDoesNotOffer) {
         R"({"t":"choose","box":"mode","value":"FM"})",
         R"({"t":"choose","box":"agc","value":"USB"})",
         R"({"t":"meter","value":6})",
-        R"({"t":"bfo","value":201})",
         R"({"t":"rfGain","value":-1})",
         R"({"t":"rfGain","value":"63"})",
     };
@@ -81,7 +80,6 @@ TEST(WebProtocol, FieldsAndHelloCarryTheWindowsTextsColoursListsAndControls) {
     EXPECT_EQ(fields["remoteIndicatorColour"].toString(), "ButtonText");
     EXPECT_EQ(fields["rfGain"]["readout"].toString(), "087");
     EXPECT_FALSE(fields.contains("rawData")) << "the raw reply box stays on the window";
-    EXPECT_EQ(tq::web::cssColour(tq::panel::Colour::GreyText), "GrayText");
 
     const QJsonObject hello = tq::web::helloMessage(model, 250, 1000);
     EXPECT_EQ(hello["items"]["agc"].toArray().first().toString(), "SLOW");
