@@ -1,3 +1,5 @@
+// Serial devices behind the names the port map holds: found again, named to
+// the operator, and watched for while unplugged.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -6,6 +8,8 @@
 
 #include "link/DeviceWatch.h"
 #include "link/PortFailure.h"
+#include "link/QtSerialDeviceList.h"
+#include "link/SerialDevice.h"
 #include "support/CoreApplication.h"
 #include "support/FakeSerialPort.h"
 #include "support/QStringPrinter.h"
@@ -14,8 +18,7 @@
 namespace tq::link {
 namespace {
 
-/// A port whose device is a by-id style link in a temporary directory; the
-/// test plugs the "adapter" in by making the link's target.
+/// The port's device is a by-id style link; making its target plugs the adapter in.
 class LinkDeviceWatch : public ::testing::Test {
 protected:
     LinkDeviceWatch() {
@@ -26,7 +29,6 @@ protected:
 
     void plugIn() { QFile(m_target).open(QIODevice::WriteOnly); }
 
-    /// Reopens the port, failing as long as failures are queued.
     void reopen() {
         ++m_reopens;
         if (!m_failures.isEmpty()) {
@@ -55,7 +57,6 @@ TEST_F(LinkDeviceWatch, ReturningDeviceIsReopenedAfterFailuresReportedOncePerCau
     m_watch.watch();
     EXPECT_EQ(m_watch.device(), m_byId) << "the name as given, not where it led";
     m_watch.poll();
-    m_watch.poll();
     EXPECT_EQ(m_reopens, 0) << "a dangling by-id link is no device";
 
     plugIn();
@@ -73,26 +74,39 @@ TEST_F(LinkDeviceWatch, ReturningDeviceIsReopenedAfterFailuresReportedOncePerCau
     m_watch.poll();
     m_watch.poll();
     EXPECT_EQ(m_failed.count(), 2);
-    EXPECT_EQ(m_reopened.count(), 0);
-    EXPECT_TRUE(m_watch.isWatching());
-    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_TRUE(m_reopened.isEmpty() && m_watch.isWatching() && !m_port.isOpen());
 
     m_watch.poll();
     EXPECT_EQ(m_reopened.count(), 1);
-    EXPECT_TRUE(m_port.isOpen());
-    EXPECT_FALSE(m_watch.isWatching());
+    EXPECT_TRUE(m_port.isOpen() && !m_watch.isWatching());
     m_watch.poll();
     EXPECT_EQ(m_reopens, 6) << "done watching";
 }
 
-TEST_F(LinkDeviceWatch, PortOpenedMeanwhileEndsTheWatchWithoutAReopen) {
-    m_watch.watch();
-    m_port.open();  // new port settings applied by the operator
-    plugIn();
-    m_watch.poll();
-    EXPECT_EQ(m_reopens, 0);
-    EXPECT_FALSE(m_watch.isWatching());
-    EXPECT_EQ(m_reopened.count(), 0);
+TEST(LinkSerialDevice, IsFoundBehindItsStableNameAndAnyLinkAndNamedWithoutRepeats) {
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
+    const QString other = dir.filePath(QStringLiteral("ttyUSB1"));
+    QFile(device).open(QIODevice::WriteOnly);
+    const QString byId = dir.filePath(QStringLiteral("by-id"));
+    ASSERT_TRUE(QDir().mkpath(byId));
+    const QString stable = byId + QStringLiteral("/usb-FTDI_FT232R_A600-if00-port0");
+    ASSERT_TRUE(QFile::link(device, stable));
+    QFile(byId + QStringLiteral("/not-a-link")).open(QIODevice::WriteOnly);
+    const QString ownLink = dir.filePath(QStringLiteral("radio"));
+    ASSERT_TRUE(QFile::link(stable, ownLink));
+
+    EXPECT_EQ(QtSerialDeviceList::stableNameOf(device, byId), stable);
+    EXPECT_EQ(QtSerialDeviceList::stableNameOf(other, byId), QString());
+    const SerialDevice listed{QStringLiteral("ttyUSB0"), device, stable,
+                              QStringLiteral("Prolific PL2303"), QStringLiteral("prolific")};
+    EXPECT_EQ(listed.path(), stable) << "the name that survives re-plugging";
+    for (const QString& path : {device, stable, ownLink}) {
+        EXPECT_TRUE(listed.isNamedBy(path)) << path.toStdString();
+    }
+    EXPECT_FALSE(listed.isNamedBy(other));
+    EXPECT_FALSE(listed.isNamedBy(QString()));
+    EXPECT_EQ(listed.label(), QStringLiteral("ttyUSB0: Prolific PL2303")) << "its maker once";
 }
 
 }  // namespace

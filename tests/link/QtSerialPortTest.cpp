@@ -1,16 +1,22 @@
+// The serial port on a pseudo-terminal: text both ways and its decoding,
+// events, failures, and which ports count as there to be opened.
 #include <gtest/gtest.h>
 #include <termios.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <vector>
 
+#include "link/ParityMarkDecoder.h"
+#include "link/PortExists.h"
 #include "link/PortFailure.h"
 #include "link/QtSerialPort.h"
 #include "support/CoreApplication.h"
+#include "support/CurrentDirectory.h"
 #include "support/PtyPair.h"
 #include "support/QStringPrinter.h"
 #include "support/TestClock.h"
@@ -21,16 +27,20 @@ namespace {
 // Only keeps a broken build from hanging; never a statement about speed.
 constexpr int kGuardMs = 5000;
 
-/// The program's port on the slave end of a pseudo-terminal, mapped as port 1
-/// through a SerialPorts.txt, with the radio's end in the test's hands.
+/// The program's port on a pseudo-terminal mapped as port 1; the radio's end is the test's.
 class LinkQtSerialPort : public ::testing::Test {
 protected:
     void SetUp() override {
         tq::test::ensureCoreApplication();
         ASSERT_TRUE(m_pty.ok());
+        const QString link = m_dir.filePath(QStringLiteral("radio-link"));
+        ASSERT_TRUE(QFile::link(m_pty.slaveName(), link));
+        QFile(m_dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
         QFile map(m_dir.filePath(QStringLiteral("SerialPorts.txt")));
         ASSERT_TRUE(map.open(QIODevice::WriteOnly));
-        map.write(QStringLiteral("1 %1\n2 /nonexistent/ttyUSB7\n").arg(m_pty.slaveName()).toUtf8());
+        map.write(QStringLiteral("1 %1\n2 /nonexistent/ttyUSB7\n3 %2\n4 %3/plain\n5 %3/\n0 %1\n")
+                      .arg(m_pty.slaveName(), link, m_dir.path())
+                      .toUtf8());
         map.close();
         m_port = std::make_unique<QtSerialPort>(m_clock, PortMap(m_dir.path()));
         m_port->setEventHandler([this](int code) {
@@ -41,11 +51,6 @@ protected:
         m_port->setSettings(QStringLiteral("9600 ,O,7,1"));
         m_port->setHandshaking(Handshaking::RtsCts);
         m_port->setRts(true);
-    }
-
-    void TearDown() override {
-        m_port.reset();
-        QCoreApplication::processEvents();
     }
 
     /// Reads until the text has the given length, waiting on the port
@@ -90,8 +95,7 @@ TEST_F(LinkQtSerialPort, TextGoesOutAndComesBackSevenBitWithoutNulsAndInputCanBe
     EXPECT_EQ(readText(14), QStringLiteral("F1420000\r\nM1\r\n"));
     EXPECT_EQ(m_port->bytesToRead(), 0);
 
-    // 0xFF reaches the port doubled (the kernel marks it as a literal), so a
-    // single 0x7F here also shows the line errors are being marked.
+    // 0xFF arrives doubled (a literal under marking) and reads as one 0x7F.
     m_pty.send(QByteArray("\0R\xB1\0\r\xFF\x8A", 7));
     EXPECT_EQ(readText(4), QString::fromLatin1("R1\r\x7F\n"));
 
@@ -103,15 +107,14 @@ TEST_F(LinkQtSerialPort, TextGoesOutAndComesBackSevenBitWithoutNulsAndInputCanBe
     m_pty.send("R0\r\n");
     EXPECT_EQ(readText(4), QStringLiteral("R0\r\n"));
     EXPECT_TRUE(m_events.empty());
-}
 
-TEST_F(LinkQtSerialPort, TerminalIsAskedToMarkLineErrorsAfterOpenAndAfterNewSettings) {
-    m_port->open();
+    // The terminal marks line errors after the open and after every new setting.
     const auto expectMarking = [this](const char* when) {
         termios attributes{};
         tcgetattr(m_pty.slaveFd(), &attributes);
-        EXPECT_EQ(attributes.c_iflag & (INPCK | PARMRK), tcflag_t(INPCK | PARMRK)) << when;
-        EXPECT_EQ(attributes.c_iflag & (IGNPAR | ISTRIP | IGNBRK | BRKINT), tcflag_t(0)) << when;
+        EXPECT_EQ(attributes.c_iflag & (INPCK | PARMRK | IGNPAR | ISTRIP | IGNBRK | BRKINT),
+                  tcflag_t(INPCK | PARMRK))
+            << when;
     };
     expectMarking("after open");
     m_port->setSettings(QStringLiteral("4800,N,8,1"));
@@ -184,15 +187,11 @@ TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbersAndSayWhy) {
         return {0, {}};
     };
     m_port->setPortNumber(2);  // mapped to a device that is not there
-    const auto missing = failureOf(*m_port);
-    EXPECT_EQ(missing.first, PortFailure::kInvalidPortNumber);
-    EXPECT_FALSE(missing.second.isEmpty());
+    EXPECT_EQ(failureOf(*m_port).first, PortFailure::kInvalidPortNumber);
     EXPECT_FALSE(m_port->isOpen());
 
     m_port->setPortNumber(1);
     m_port->open();
-    EXPECT_EQ(failureOf(*m_port).first, PortFailure::kPortAlreadyOpen);
-
     QtSerialPort second(m_clock, PortMap(m_dir.path()));
     second.setPortNumber(1);
     EXPECT_EQ(failureOf(second),
@@ -201,6 +200,92 @@ TEST_F(LinkQtSerialPort, OpenFailuresCarryTheirNumbersAndSayWhy) {
                                             "or choose another port.")
                                  .arg(m_pty.slaveName())));
     EXPECT_FALSE(second.isOpen());
+}
+
+TEST_F(LinkQtSerialPort, OnlyATerminalThatNoLiveProgramHoldsIsAPort) {
+    const CurrentDirectory current(m_dir.path());
+    const auto expectPorts = [](const QList<int>& ports, bool exist, const char* when) {
+        for (const int number : ports) {
+            EXPECT_EQ(PortExists(number), exist) << "port " << number << ' ' << when;
+        }
+    };
+    // 6 is unmapped: /dev/ttyS5, absent here.
+    expectPorts({1, 3}, true, "mapped");
+    expectPorts({-32768, -1, 0, 2, 4, 5, 6}, false, "mapped");
+    m_port->open();
+    expectPorts({1, 3}, false, "while this program holds it, under either name");
+    m_port->close();
+    expectPorts({1, 3}, true, "once closed");
+
+    // Lock files as Qt writes them (pid, program, host), in the temporary
+    // directory where Qt may keep its serial port locks.
+    QFile lock(QDir::tempPath() + QStringLiteral("/LCK..") +
+               m_pty.slaveName().mid(5).replace(u'/', u'_'));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("1\nother-program\n\n");  // process 1 is always alive
+    lock.close();
+    expectPorts({1}, false, "locked by a live program");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.write("2147483646\ndead-program\n\n");
+    lock.close();
+    expectPorts({1}, true, "locked by a dead program");
+    lock.remove();
+
+    m_pty.closeMaster();
+    expectPorts({1, 3}, false, "with the far end gone");
+}
+
+constexpr int P = CommEvent::kParityError;
+constexpr int B = CommEvent::kBreak;
+
+// The table writes 0xFF as '#', NUL as '_', DEL as '@' and the end of a read as '|'.
+QByteArray spelled(const char* text) {
+    QByteArray bytes(text);
+    return bytes.replace('#', '\xFF').replace('_', '\0').replace('@', '\x7F');
+}
+
+TEST(LinkParityMarkDecoder, MarkedBytesBecomeTextAndEventsEvenWhenSplitAcrossReads) {
+    // Plain text, a doubled FF, NULs and the eighth bit: the pseudo-terminal test above.
+    const struct {
+        const char* what;
+        const char* reads;
+        const char* text;
+        std::vector<int> events = {};
+        bool marks = true;
+        bool discardNull = true;
+        QChar replacement = u':';
+        bool toggleMarks = false;  // off and on again between reads
+    } cases[] = {
+        {"error byte replaced", "M#_x2", "M:2", {P}},
+        {"error byte kept", "#_\xC1", "A", {P}, true, true, QChar()},
+        {"breaks add no text", "a#__b#__", "ab", {B, B}},
+        {"error over three reads", "1#|_|q2", "1:2", {P}},
+        {"literal FF over two reads", "#|#z", "@z"},
+        {"break over two reads", "#_|_", "", {B}},
+        {"NULs kept", "a_b", "a_b", {}, true, false},
+        {"FF before no mark keeps both", "#A", "@A"},
+        {"toggling forgets a half-read mark", "#|A", "A", {}, true, true, u':', true},
+        {"unmarked stream", "#__A", "@A", {}, false},
+    };
+    for (const auto& c : cases) {
+        ParityMarkDecoder decoder;
+        decoder.setMarksEnabled(c.marks);
+        decoder.setDiscardNull(c.discardNull);
+        decoder.setParityReplacement(c.replacement);
+        QString text;
+        std::vector<int> events;
+        for (const QByteArray& read : spelled(c.reads).split('|')) {
+            const auto out = decoder.decode(read);
+            if (c.toggleMarks) {
+                decoder.setMarksEnabled(false);
+                decoder.setMarksEnabled(true);
+            }
+            text += out.text;
+            events.insert(events.end(), out.events.begin(), out.events.end());
+        }
+        EXPECT_EQ(text, QString::fromLatin1(spelled(c.text))) << c.what;
+        EXPECT_EQ(events, c.events) << c.what;
+    }
 }
 
 }  // namespace

