@@ -27,8 +27,7 @@ struct TransmitTest : PanelTest {
 
 TEST(TransmitPermission, OnlyRemoteWithTheRadioThereNoScanNoOtherHolderInsideTheBands) {
     const QString f = QStringLiteral("1420000");
-    // Remote, radio reachable, scanning, another holder, frequency, any allowed
-    // (a scan is refused in the display test).
+    // Remote, reachable, scanning (see the display test), holder, frequency, any allowed.
     const std::tuple<const char*, TransmitConditions, bool> rows[] = {
         {"in band", {true, true, false, false, f, false}, true},
         {"local", {false, true, false, false, f, false}, false},
@@ -86,6 +85,15 @@ TEST_F(TransmitTest, PushToTalkTransmitsWhileTheLeftButtonIsHeldOnVfoBUnderSplit
     EXPECT_EQ(during, Moment(true, 1420000, true));
     EXPECT_FALSE(bench.radioKeyed());
     EXPECT_GE(bench.clock.elapsedTotal() - pressed, 1.0);
+}
+
+TEST_F(TransmitTest, LatchOnSplitTransmitsOnVfoBUntilTheSecondClick) {
+    model.split.set(Split::On);
+    model.vfoB.set(QStringLiteral("0710000"));
+    EXPECT_EQ(click(PanelRequest::cmdXmit), QStringList({"F0710000", "K"}));
+    refreshLater();
+    EXPECT_EQ(click(PanelRequest::cmdXmit), QStringList({"U", "F1420000"}));
+    EXPECT_EQ(QStringList({model.vfoA(), model.vfoB()}), QStringList({"1420000", "0710000"}));
 }
 
 TEST_F(TransmitTest, LatchAndTuneKeepOnlyTheirOwnButtonAndRefusePushToTalk) {

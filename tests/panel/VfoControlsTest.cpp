@@ -15,8 +15,7 @@ struct VfoTest : PanelTest {
 TEST_F(VfoTest, DigitClickStepsTheWholeNumberAndBeepsAtTheRangeEdges) {
     // The radio's frequency, the digit and button, what is sent, the beeps.
     for (const auto& [radio, digit, button, sent, beeps] :
-         {std::tuple{"2999999", 6, kLeft, "2999999", 1},  // 30 MHz is out of range
-          std::tuple{"2999998", 6, kLeft, "2999999", 0},
+         {std::tuple{"2999999", 6, kLeft, "2999999", 1},   // 30 MHz is out of range
           std::tuple{"0160001", 6, kRight, "0160000", 0},  // the lowest frequency
           std::tuple{"0160000", 6, kRight, "0160000", 1},
           std::tuple{"1000000", 1, kRight, "0900000", 0},      // a leading zero

@@ -12,8 +12,7 @@ TEST(SimFraming, SyncAndDialectOnesPttToggleActAloneAndLinesOnceComplete) {
     EXPECT_EQ(radio.send("K"), (QList<QByteArray>{"K", "J12"}));
     EXPECT_EQ(radio.send("U").value(0), "U");
     EXPECT_EQ(radio.send("''"), (QList<QByteArray>{"'0", "'1"}));
-    EXPECT_TRUE(radio.send("F07").isEmpty());
-    EXPECT_TRUE(radio.send("000").isEmpty());
+    EXPECT_TRUE(radio.send("F07000").isEmpty());
     EXPECT_EQ(radio.send("00\nG1"), QList<QByteArray>{"F0700000"});
     EXPECT_EQ(radio.send("2\n"), QList<QByteArray>{"G12"});
 }
