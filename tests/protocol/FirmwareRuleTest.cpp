@@ -12,10 +12,7 @@ TEST(FirmwareRule, MarkerLinesOfACompleteStatusIdentifyTheDialect) {
         int type;  // 2, as it stood, where the status was incomplete
         const char *remoteCaption, *localCaption;
     } cases[] = {
-        {true, true, false, false, 2, "F/W: v604 Adapt", "F/W: v604M Adapt"},
-        {true, true, false, true, 2, "F/W: v604 Adapt", "F/W: v604M Adapt"},
         {true, true, true, true, 3, "F/W: v604 NonAdapt", "F/W: v604M NonAdapt"},
-        {true, true, true, false, 1, "F/W: v601", "F/W: v601C"},
         // "." with "!" but without "#" is enough; without "." it is not.
         {false, true, true, false, 1, "F/W: v601", "F/W: v601C"},
         {true, false, true, false, 2, "", ""},

@@ -19,24 +19,17 @@ TEST(SimKeys, EachPressStepsTheSettingAndTheReplyIsTheSettingReached) {
     // clang-format off
     const Case cases[] = {
         // SLOW -> MED -> FAST -> SLOW: OFF is never reached by the key.
-        {v1, "A\n", {"A3"}}, {v1, "AA\n", {"A4"}}, {v1, "AAA\n", {"A2"}}, {ad, "AA\n", {"A4"}},
-        {na, "aaaa\n", {"A3"}},
-        {na, "m\n", {"M2", "S0", "H1", "'1"}}, {na, "mmmm\n", {"M1", "S0", "H1", "'1"}},
-        {ad, "MM\n", {"M3", "S0", "H1", "'1"}},
+        {v1, "AAA\n", {"A2"}}, {na, "aaaa\n", {"A3"}},
+        {na, "mmmm\n", {"M1", "S0", "H1", "'1"}}, {ad, "MM\n", {"M3", "S0", "H1", "'1"}},
         // The oldest firmware flips PTT enable with every mode change, but
         // not when the presses come full circle.
         {v1, "MMM\n", {"M4", "S0", "H1", "'0"}}, {v1, "MMMM\n", {"M1", "S0", "H1", "'1"}},
-        {v1, "dd\n", {"D3", "J03"}}, {ad, "d\n", {"D2", "J03"}}, {na, "DDDDD\n", {"D6", "J14"}},
-        {na, "DDDDDD\n", {"D1", "J03"}},
-        {ad, "HH\n", {"H3"}}, {ad, "HHH\n", {"H1"}}, {v1, "V\n", {"V1"}}, {v1, "VVV\n", {"V0"}},
-        {na, "I\n", {"I1"}}, {na, "SS\n", {"S0"}}, {ad, "(1\n", {"(1"}}, {ad, "G63\n", {"G63"}},
-        {ad, "B000\n", {"B000"}},
+        {v1, "dd\n", {"D3", "J03"}}, {na, "DDDDD\n", {"D6", "J14"}}, {na, "DDDDDD\n", {"D1", "J03"}},
         // Audio routing and PTT enable: toggles in dialect 1, digits in the others.
-        {v1, "\"\n", {"\"0"}}, {v1, "\"\"\n", {"\"1"}}, {ad, "\"0\n", {"\"0"}},
-        {na, "\"1\n", {"\"1"}}, {ad, "'0\n", {"'0"}}, {na, "'1\n", {"'1"}},
+        {v1, "\"\"\n", {"\"1"}}, {ad, "\"0\n", {"\"0"}}, {na, "'0\n", {"'0"}},
         // Another dialect's letters and forms do nothing at all.
-        {na, "A\n", {}}, {na, "M\n", {}}, {v1, "a\n", {}}, {v1, "D\n", {}}, {ad, "D\n", {}},
-        {v1, "\"0\n", {}}, {v1, "A3\n", {}}, {na, "M2\n", {}}, {ad, "AAM\n", {}}, {ad, "'\n", {}},
+        {na, "A\n", {}}, {v1, "a\n", {}}, {ad, "D\n", {}}, {v1, "\"0\n", {}}, {v1, "A3\n", {}},
+        {ad, "AAM\n", {}}, {ad, "'\n", {}},
     };
     // clang-format on
     for (const Case& c : cases) {
