@@ -2,71 +2,41 @@
 
 namespace tq::test {
 
-void ScriptedPrompts::answerQuestion(bool yes) {
-    m_questionAnswers.push_back(yes);
-}
-
-void ScriptedPrompts::answerChoice(int button) {
-    m_choiceAnswers.push_back(button);
-}
-
-void ScriptedPrompts::answerOpenFile(const QString& path) {
-    m_openAnswers.push_back(path);
-}
-
-void ScriptedPrompts::answerSaveFile(const QString& path) {
-    m_saveAnswers.push_back(path);
+QVariant ScriptedPrompts::answer(const Prompt& prompt, const QVariant& cautious) {
+    m_prompts.append(prompt);
+    std::deque<QVariant>& answers = m_answers[prompt.kind];
+    if (answers.empty()) {
+        ++m_unexpected;
+        return cautious;
+    }
+    QVariant next = answers.front();
+    answers.pop_front();
+    return next;
 }
 
 void ScriptedPrompts::message(QWidget*, Icon icon, const QString& title, const QString& text) {
-    m_prompts.append({Kind::Message, icon, title, text, {}, {}, {}, {}});
+    m_prompts.append({Kind::Message, icon, title, text, {}, {}});
 }
 
 bool ScriptedPrompts::question(QWidget*, const QString& title, const QString& text) {
-    m_prompts.append({Kind::Question, Icon::Information, title, text, {}, {}, {}, {}});
-    if (m_questionAnswers.empty()) {
-        ++m_unexpected;
-        return false;
-    }
-    const bool yes = m_questionAnswers.front();
-    m_questionAnswers.pop_front();
-    return yes;
+    return answer({Kind::Question, Icon::Information, title, text, {}, {}}, false).toBool();
 }
 
 int ScriptedPrompts::choice(QWidget*, Icon icon, const QString& title, const QString& text,
                             const QStringList& buttons) {
-    m_prompts.append({Kind::Choice, icon, title, text, {}, {}, {}, buttons});
-    if (m_choiceAnswers.empty()) {
-        ++m_unexpected;
-        return -1;
-    }
-    const int button = m_choiceAnswers.front();
-    m_choiceAnswers.pop_front();
-    return button;
+    return answer({Kind::Choice, icon, title, text, {}, buttons}, -1).toInt();
 }
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& directory,
-                                      const QString& filter, const QString& selectedFilter) {
-    m_prompts.append(
-        {Kind::OpenFile, Icon::Information, title, {}, directory, filter, selectedFilter, {}});
-    return nextPath(m_openAnswers);
+                                      const QString&, const QString&) {
+    return answer({Kind::OpenFile, Icon::Information, title, {}, directory, {}}, QString())
+        .toString();
 }
 
 QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& directory,
-                                      const QString& filter, const QString& selectedFilter) {
-    m_prompts.append(
-        {Kind::SaveFile, Icon::Information, title, {}, directory, filter, selectedFilter, {}});
-    return nextPath(m_saveAnswers);
-}
-
-QString ScriptedPrompts::nextPath(std::deque<QString>& answers) {
-    if (answers.empty()) {
-        ++m_unexpected;
-        return {};
-    }
-    QString path = answers.front();
-    answers.pop_front();
-    return path;
+                                      const QString&, const QString&) {
+    return answer({Kind::SaveFile, Icon::Information, title, {}, directory, {}}, QString())
+        .toString();
 }
 
 }  // namespace tq::test

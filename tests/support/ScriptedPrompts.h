@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <deque>
+#include <map>
 
 #include "ui/setup/Prompts.h"
 
@@ -23,22 +26,18 @@ public:
         Icon icon = Icon::Information;
         QString title;
         QString text;
-        /// File dialogs only.
-        QString directory;
-        QString filter;
-        QString selectedFilter;
-        /// Choices only: the button captions.
-        QStringList buttons;
+        QString directory;    // file dialogs only
+        QStringList buttons;  // choices only
     };
 
     /// The answer for the next question (true: Yes).
-    void answerQuestion(bool yes);
+    void answerQuestion(bool yes) { m_answers[Kind::Question].push_back(yes); }
     /// The button index the next choice returns.
-    void answerChoice(int button);
+    void answerChoice(int button) { m_answers[Kind::Choice].push_back(button); }
     /// The path the next open-file dialog returns (empty: cancelled).
-    void answerOpenFile(const QString& path);
+    void answerOpenFile(const QString& path) { m_answers[Kind::OpenFile].push_back(path); }
     /// The path the next save-file dialog returns (empty: cancelled).
-    void answerSaveFile(const QString& path);
+    void answerSaveFile(const QString& path) { m_answers[Kind::SaveFile].push_back(path); }
 
     /// Every prompt so far, in order.
     const QList<Prompt>& prompts() const { return m_prompts; }
@@ -55,12 +54,10 @@ public:
                          const QString& filter, const QString& selectedFilter = {}) override;
 
 private:
-    QString nextPath(std::deque<QString>& answers);
+    /// Records the prompt and takes its answer, or the cautious one.
+    QVariant answer(const Prompt& prompt, const QVariant& cautious);
 
-    std::deque<bool> m_questionAnswers;
-    std::deque<int> m_choiceAnswers;
-    std::deque<QString> m_openAnswers;
-    std::deque<QString> m_saveAnswers;
+    std::map<Kind, std::deque<QVariant>> m_answers;
     QList<Prompt> m_prompts;
     int m_unexpected = 0;
 };
