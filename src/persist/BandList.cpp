@@ -11,31 +11,6 @@ namespace {
 
 constexpr QChar kSpace = u' ';
 
-qsizetype skipSpaces(const QString& line, qsizetype from) {
-    while (from < line.size() && line.at(from) == kSpace) {
-        ++from;
-    }
-    return from;
-}
-
-BandListRow parseLine(const QString& line) {
-    BandListRow row;
-    const qsizetype firstSpace = line.indexOf(kSpace);
-    if (firstSpace < 0) {
-        row.freq = line;
-        return row;
-    }
-    row.freq = line.left(firstSpace);
-    const qsizetype modeStart = skipSpaces(line, firstSpace + 1);
-    qsizetype modeEnd = line.indexOf(kSpace, modeStart);
-    if (modeEnd < 0) {
-        modeEnd = line.size();
-    }
-    row.mode = line.mid(modeStart, modeEnd - modeStart);
-    row.info = line.mid(skipSpaces(line, modeEnd));
-    return row;
-}
-
 QString withoutLineBreaks(QString field) {
     field.replace(u'\r', kSpace);
     field.replace(u'\n', kSpace);
@@ -53,7 +28,7 @@ BandListRows parseBandList(const QString& text) {
     const QStringList lines = persist::persistedLines(text);
     const qsizetype count = std::min<qsizetype>(lines.size(), kBandListRows);
     for (qsizetype i = 0; i < count; ++i) {
-        rows[static_cast<std::size_t>(i)] = parseLine(lines.at(i));
+        rows[static_cast<std::size_t>(i)] = splitListLine(lines.at(i));
     }
     return rows;
 }

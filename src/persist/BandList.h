@@ -4,17 +4,13 @@
 #include <array>
 #include <cstddef>
 
+#include "persist/ListLine.h"
+
 namespace tq::persist {
 
 /// One row of a band list: the frequency in MHz as typed, the mode word and
-/// a free-text note.
-struct BandListRow {
-    QString freq;
-    QString mode;
-    QString info;
-
-    bool operator==(const BandListRow&) const = default;
-};
+/// a free-text note, split as every list line is.
+using BandListRow = ListRow;
 
 inline constexpr std::size_t kBandListRows = 14;
 
