@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTest>
 
 #include "ProgramHarness.h"
 #include "app/AppTitle.h"
@@ -38,13 +38,11 @@ TEST_P(StartUp, RemoteRadioGetsTheWholePanelAndItsFirmwareShown) {
     const char* captions[] = {"", "F/W: v601", "F/W: v604 Adapt", "F/W: v604 NonAdapt"};
     EXPECT_EQ(h.ui<QLabel>("lblFWType")->text(), captions[static_cast<int>(GetParam())]);
     EXPECT_EQ(h.program->window->windowTitle(), tq::app::AppTitle);
+    EXPECT_TRUE(h.program->window->isVisible());
     EXPECT_EQ(h.ui<QLabel>("lblREMOTE")->text(), "REMOTE");
-    EXPECT_TRUE(h.ui("cmdXmit")->isEnabled());
-    EXPECT_TRUE(h.ui("cmdAmpPwr")->isEnabled());
+    EXPECT_TRUE(h.ui("cmdXmit")->isEnabled() && h.ui("cmdAmpPwr")->isEnabled());
     EXPECT_FALSE(h.program->model().frequencyLock());
     EXPECT_TRUE(h.port.dtr()) << "DTR goes on at the end of the remote set-up";
-    EXPECT_EQ(h.ui<QLabel>("lblSplit")->text(), "Split Off");
-    EXPECT_EQ(h.ui<QComboBox>("cmbStepSize")->currentText(), "OFF");
     // Full RF gain was sent once the set-up was through.
     h.runFor(1.0);
     EXPECT_EQ(h.port.radio().settings().get(Setting::RfGain), 0);
@@ -74,26 +72,17 @@ TEST(AudioRestore, SendsOnlyWhatDiffersFromTheSavedSettings) {
     options.initial.set(Setting::Clip, 1);
     ProgramHarness h(options);
     ASSERT_TRUE(h.runToMainLoop());
-    const QString sent = h.takeWritten();
+    const QString all = h.takeWritten();
     // PATCH to MIC is one press of the source key; clipping goes off.
-    for (const char* key : {"\nH\n", "\nI\n"})
-        EXPECT_TRUE(sent.contains(QLatin1String(key))) << key << sent.toStdString();
     // PTT enable, VOX and local audio already matched: not a single command.
-    for (const char* command : {"'0", "\nV\n", "\"0"})
-        EXPECT_FALSE(sent.contains(QLatin1String(command))) << command << sent.toStdString();
+    for (const auto& [command, sent] : {std::pair{"\nH\n", true},
+                                        {"\nI\n", true},
+                                        {"'0", false},
+                                        {"\nV\n", false},
+                                        {"\"0", false}})
+        EXPECT_EQ(all.contains(QLatin1String(command)), sent) << command << all.toStdString();
     EXPECT_EQ(h.port.radio().settings().get(Setting::Source), 1);
     EXPECT_EQ(h.port.radio().settings().get(Setting::Clip), 0);
-}
-
-TEST(ControlSwitch, LocalAndBackRearrangeThePanel) {
-    ProgramHarness h(radioWith(Firmware::V604Adapt));
-    ASSERT_TRUE(h.runToMainLoop());
-    h.port.radio().setRemote(false);
-    ASSERT_TRUE(h.runToMainLoop(ControlMode::Local));
-    EXPECT_FALSE(h.ui("cmdXmit")->isEnabled());
-    h.port.radio().setRemote(true);
-    ASSERT_TRUE(h.runToMainLoop());
-    EXPECT_TRUE(h.ui("cmdXmit")->isEnabled());
 }
 
 TEST(LostSync, RestartsTheLinkWithoutRebuildingThePanel) {
@@ -150,71 +139,33 @@ TEST(PortStep, MissingPortWaitsForNewSettings) {
     EXPECT_TRUE(h.runToMainLoop());
 }
 
-TEST(Sliders, RfGainAndBfoReadOutsAndCommandsAndRefreshAsksForTheStatus) {
+TEST(PortStep, ALostRadioPortReleasesTheTransmitterOnThePanel) {
     ProgramHarness h(radioWith(Firmware::V604NonAdapt));
     ASSERT_TRUE(h.runToMainLoop());
-    h.takeWritten();
-    h.ui<QSlider>("vscRFG")->setValue(55);  // eight steps down from full gain
-    EXPECT_EQ(h.ui<QLineEdit>("txtRFG")->text(), "087");
-    h.runFor(0.5);
-    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("G08\n")));
-
-    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdBFO);  // BFO on
-    h.runFor(0.5);
-    EXPECT_EQ(h.ui<QPushButton>("cmdBFO")->text(), "OFF");
-    EXPECT_TRUE(h.ui("vscBFO")->isEnabled());
-    h.ui<QSlider>("vscBFO")->setValue(0);
-    EXPECT_EQ(h.ui<QLineEdit>("txtBFO")->text(), "-1000");
-    h.runFor(0.5);
-    EXPECT_EQ(h.ui<QLabel>("lblPorM")->text(), "-");
-    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("B000\n")));
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Bfo), 0);
-
-    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdGetStatus);  // Refresh
-    h.runFor(0.5);
-    EXPECT_TRUE(h.takeWritten().contains(QStringLiteral("?\n")));
-    EXPECT_FALSE(h.program->panel->requests().isRaised(tq::panel::PanelRequest::cmdGetStatus));
+    h.program->panel->requests().raise(tq::panel::PanelRequest::cmdXmit);
+    ASSERT_TRUE(h.runUntil([&] { return h.port.radio().settings().keyed(); }, 5.0));
+    h.port.unplug();
+    ASSERT_TRUE(h.runUntil([&] { return h.program->radioWatch->isWatching(); }));
+    const auto& model = h.program->model();
+    EXPECT_FALSE(model.xmitActive() || model.frequencyLock() || model.transmitting());
 }
 
-TEST(DigitalModes, SaveTheAudioSettingsAndRestoreThemAtOff) {
-    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
-    ASSERT_TRUE(h.runToMainLoop());
-    const auto& radio = h.port.radio().settings();
-    for (const auto mode : {tq::panel::DigitalMode::Psk, tq::panel::DigitalMode::Rtty}) {
-        h.program->panel->chooseDigitalMode(mode);
-        h.runFor(3.0);
-        EXPECT_EQ(radio.get(Setting::Source), 3) << "the digital-mode source";
-        EXPECT_EQ(radio.get(Setting::Vox), 2) << "DATA VOX";
-    }
-    h.program->panel->chooseDigitalMode(tq::panel::DigitalMode::Off);
-    h.runFor(3.0);
-    EXPECT_EQ(radio.get(Setting::Source), 1);
-    EXPECT_EQ(radio.get(Setting::Vox), 0);
-    EXPECT_TRUE(h.program->panel->receiver().SavedSource.isEmpty());
-}
-
-TEST(IniFile, TwoLineFileIsRepairedAtTheMainLoopSetUp) {
-    ProgramHarness h(radioWith(Firmware::V604Adapt));
-    h.writeFile("TQ5820ini.txt", " 1500 \r\n-300 \r\n");
-    ASSERT_TRUE(h.runToMainLoop());
-    EXPECT_EQ(h.program->window->x(), 100);
-    EXPECT_LT(h.program->window->y(), 0) << "the window system may nudge it back on screen";
-    EXPECT_EQ(h.ui<QLabel>("lblSplit")->text(), "Split Off");
-    EXPECT_EQ(h.ui<QComboBox>("cmbStepSize")->currentText(), "OFF");
-}
-
-TEST(FrontPanel, DigitClickTunesTheRadioThroughTheWholeProgram) {
-    ProgramHarness h(radioWith(Firmware::V604NonAdapt));
-    ASSERT_TRUE(h.runToMainLoop());
-    auto* digit = h.ui("cmdF_2");  // 100 kHz
-    h.whenIdle(0.5, [&] {
-        // The press handler runs until the release, so the release is due first.
-        h.clock.schedule(0.05, [&] { QTest::mouseRelease(digit, Qt::LeftButton); });
-        QTest::mousePress(digit, Qt::LeftButton);
+TEST(PortStep, FirstStartOpensThePortDialogOnTheAdaptersFound) {
+    ProgramHarness h;
+    QFile::remove(h.dir.filePath(QStringLiteral("PortSetup.txt")));
+    h.devices.plugIn({"ttyUSB0", "/dev/tq5820-test-usb0", {}, "FT232R USB UART", "FTDI"});
+    QStringList offered;
+    h.clock.schedule(2.0, [&] {
+        QWidget* dialog = ProgramHarness::openWindow("frmPortSetup");
+        ASSERT_NE(dialog, nullptr);
+        const auto* devices = dialog->findChild<QComboBox*>(QStringLiteral("cmbDevice"));
+        for (int i = 0; i < devices->count(); ++i) {
+            offered << devices->itemText(i);
+        }
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
     });
     h.runFor(3.0);
-    EXPECT_EQ(h.port.radio().settings().get(Setting::Frequency), 1430000);
-    EXPECT_EQ(h.ui<QPushButton>("cmdF_2")->text(), "3");
+    EXPECT_EQ(offered, QStringList{QStringLiteral("ttyUSB0: FT232R USB UART (FTDI)")});
 }
 
 }  // namespace

@@ -51,10 +51,6 @@ bool ProgramHarness::runUntil(const std::function<bool()>& condition, double sec
     return met;
 }
 
-void ProgramHarness::runFor(double seconds) {
-    runUntil([] { return false; }, seconds);
-}
-
 bool ProgramHarness::runToMainLoop(panel::ControlMode mode) {
     return runUntil([&] {
         return program->model().controlMode() == mode && formLoad->stage() == app::Stage::MainLoop;

@@ -27,21 +27,19 @@ public:
     explicit ProgramHarness(const sim::RadioOptions& radio = {}, double startTime = 10 * 3600.0);
     ~ProgramHarness();
 
-    /// Writes a file into the data directory before start-up reads it.
+    /// A file of the data directory; write before start-up reads it.
     void writeFile(const QString& name, const QString& text);
     QString readFile(const QString& name) const;
 
-    /// Runs the program until the condition holds or the virtual time limit
-    /// passes; false on the limit.
+    /// Runs the program until the condition holds; false at the time limit.
     bool runUntil(const std::function<bool()>& condition, double seconds = 60.0);
-    /// Runs the main loop for a stretch of virtual time.
-    void runFor(double seconds);
-    /// Runs until the main loop runs in the given operation.
+    void runFor(double seconds) {
+        runUntil([] { return false; }, seconds);
+    }
     bool runToMainLoop(panel::ControlMode mode = panel::ControlMode::Remote);
 
-    /// Runs action at a moment from delaySeconds on that falls between the
-    /// main loop's operations: a click or a menu entry inside a served
-    /// operation's pause is refused.
+    /// Runs action between the main loop's operations from delaySeconds on:
+    /// a click or a menu entry inside a served operation's pause is refused.
     void whenIdle(double delaySeconds, std::function<void()> action);
 
     /// What the program has sent to the radio since the last call.
@@ -55,26 +53,21 @@ public:
     /// The open (visible) top-level window of that name; nullptr when none is.
     template <typename Window = QWidget>
     static Window* openWindow(const QString& name) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == name && widget->isVisible()) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == name && widget->isVisible())
                 return qobject_cast<Window*>(widget);
-            }
-        }
         return nullptr;
     }
 
     tq::test::TestClock clock;
     sim::SimulatedPort port;
-    /// The CAT port, where the test stands for station software.
-    link::FakeSerialPort catPort;
+    link::FakeSerialPort catPort;  // where the test stands for station software
     tq::test::ScriptedPrompts prompts;
-    /// The serial devices the port dialogs list.
-    tq::test::FakeSerialDeviceList devices;
+    tq::test::FakeSerialDeviceList devices;  // what the port dialogs list
     QTemporaryDir dir;
     QString previousDir;
     bool programEnded = false;
-    /// The exit status the close handler ended the program with.
-    int exitStatus = -1;
+    int exitStatus = -1;  // what the close handler ended the program with
     std::unique_ptr<app::Program> program;
     std::unique_ptr<app::FormLoad> formLoad;
 };

@@ -12,23 +12,23 @@ namespace {
 
 struct Table : ::testing::Test {
     Table() {
-        const auto row = [this](tq::panel::PanelRequest request, const char* name) {
+        const auto row = [this](PanelRequest request, const char* name) {
             table.addPanelRow(request, [this, request, name] {
                 served << QString::fromLatin1(name);
                 requests.clear(request);
             });
         };
-        row(tq::panel::PanelRequest::cmd160M, "160");
-        row(tq::panel::PanelRequest::cmd75M, "75");
+        row(PanelRequest::cmd160M, "160");
+        row(PanelRequest::cmd75M, "75");
         table.addPortChangedExit();
-        row(tq::panel::PanelRequest::vscRFG, "rfg");
+        row(PanelRequest::vscRFG, "rfg");
         table.addRow([this] { return stationSets; },
                      [this] {
                          served << QStringLiteral("station");
                          stationSets = false;
                      });
         table.addPanelResetExit();
-        row(tq::panel::PanelRequest::cmdVM, "vm");
+        row(PanelRequest::cmdVM, "vm");
     }
 
     tq::panel::PanelRequests requests;
@@ -39,10 +39,9 @@ struct Table : ::testing::Test {
 };
 
 TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
-    requests.raise(tq::panel::PanelRequest::cmdVM);
-    requests.raise(tq::panel::PanelRequest::cmd75M);
+    for (const auto request : {PanelRequest::cmdVM, PanelRequest::cmd75M, PanelRequest::cmd160M})
+        requests.raise(request);
     stationSets = true;
-    requests.raise(tq::panel::PanelRequest::cmd160M);
     EXPECT_TRUE(table.anyRaised());
     EXPECT_FALSE(table.serve().has_value());
     EXPECT_EQ(served, QStringList({"160", "75", "station", "vm"}));
@@ -50,8 +49,8 @@ TEST_F(Table, RequestsRunInTableOrderNotInTheOrderRaised) {
 }
 
 TEST_F(Table, ExitsLeaveThePassWhereTheyStand) {
-    requests.raise(tq::panel::PanelRequest::cmd160M);
-    requests.raise(tq::panel::PanelRequest::vscRFG);
+    requests.raise(PanelRequest::cmd160M);
+    requests.raise(PanelRequest::vscRFG);
     flags.RadioPortChanged = true;
     EXPECT_EQ(table.serve(), Stage::PortStep);
     EXPECT_EQ(served, QStringList({"160"}));
@@ -59,10 +58,10 @@ TEST_F(Table, ExitsLeaveThePassWhereTheyStand) {
 
     flags.RadioPortChanged = false;
     flags.PanelResetRequest = true;
-    requests.raise(tq::panel::PanelRequest::cmdVM);
+    requests.raise(PanelRequest::cmdVM);
     EXPECT_EQ(table.serve(), Stage::RemotePanelStep);
     EXPECT_FALSE(flags.PanelResetRequest);
-    EXPECT_TRUE(requests.isRaised(tq::panel::PanelRequest::cmdVM)) << "rows after the exit wait";
+    EXPECT_TRUE(requests.isRaised(PanelRequest::cmdVM)) << "rows after the exit wait";
 }
 
 }  // namespace

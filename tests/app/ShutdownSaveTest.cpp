@@ -24,10 +24,8 @@ const QString kReport = QStringLiteral("TQ5820ini.txt: Err 28. No space left on 
 /// A save that fails as often as told before it works.
 ShutdownSave::Save failing(int times) {
     return [times]() mutable -> std::optional<persist::PersistedFileError> {
-        if (times-- > 0) {
-            return persist::PersistedFileError::fromErrno(ENOSPC);
-        }
-        return std::nullopt;
+        return times-- > 0 ? std::optional(persist::PersistedFileError::fromErrno(ENOSPC))
+                           : std::nullopt;
     };
 }
 
@@ -49,15 +47,13 @@ TEST(ShutdownSave, FailureIsAskedAboutOrPrintedAndSetsTheExitStatus) {
     };
     for (const Case& c : cases) {
         test::ScriptedPrompts prompts;
-        for (const int answer : c.answers) {
+        for (const int answer : c.answers)
             prompts.answerChoice(answer);
-        }
         QStringList complaints;
         link::RecordingLinkIndicators info;
         ShutdownSave save(prompts, [&](const QString& line) { complaints << line; });
-        if (c.signal) {
+        if (c.signal)
             save.signalReceived();
-        }
         EXPECT_EQ(save.run(failing(c.failures), QStringLiteral("TQ5820ini.txt"), nullptr, info),
                   c.status)
             << c.what;

@@ -25,17 +25,12 @@ public:
         std::optional<bool> catWish;
     } holders;
 
-    /// The radio's port has just come back.
-    void portBack();
+    void portBack();  // the radio's port has just come back
     /// Notes a rule broken, unless one was before.
     void breakRule(const std::string& rule);
 
     /// The first rule broken, empty while none is.
     const std::string& broken() const { return m_broken; }
-    /// Which rules the run put to the test.
-    bool sawKeyed() const { return m_sawKeyed; }
-    bool releaseChecked() const { return m_releaseChecked; }
-    bool returnChecked() const { return m_returnChecked; }
 
 private:
     void look();
@@ -50,9 +45,6 @@ private:
     qsizetype m_returnMark = -1;
     bool m_keyedAtReturn = false;
     std::string m_broken;
-    bool m_sawKeyed = false;
-    bool m_releaseChecked = false;
-    bool m_returnChecked = false;
 };
 
 }  // namespace tq::test

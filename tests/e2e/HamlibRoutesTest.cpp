@@ -1,9 +1,7 @@
-// Hamlib's own rigctl (from Debian's libhamlib-utils) against the real tq5820
-// and tq5820-sim, on both routes station software takes: the network, as to
-// rigctld (-m 2), and the CAT port with the extended commands on, as to a
-// TS-2000 (-m 2014) through a null modem, the CAT port named by its device
-// path. On each, Hamlib opens the rig (which it only does when the program's
-// answers parse), reads and sets frequency and mode, and keys inside the bands.
+// Hamlib's own rigctl (Debian's libhamlib-utils) against the real tq5820 and
+// tq5820-sim on both routes: the network, as to rigctld (-m 2), and the CAT
+// port through a null modem, as to a TS-2000 (-m 2014). Hamlib opens the rig
+// only when the program's answers parse.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -49,8 +47,7 @@ protected:
         ASSERT_TRUE(m_program->ready());
         ASSERT_TRUE(m_program->startToMainLoop(kStartLimitMs)) << m_program->output().toStdString();
     }
-    /// One rigctl run, as a logger or a digital-mode program opens the rig
-    /// for a few commands; this process serves the null modem meanwhile.
+    /// One rigctl run; this process serves the null modem meanwhile.
     RigctlRun rigctl(const QStringList& commands) {
         const QStringList rig =
             GetParam() == Route::Network
@@ -79,8 +76,7 @@ protected:
 
     quint16 m_port = tq::test::ProgramProcess::freePort();
     std::unique_ptr<tq::app::NullModem> m_modem;
-    // Made after the null modem and gone before it: the program ends while
-    // its CAT line still exists.
+    // Gone before the null modem: the program ends while its CAT line exists.
     std::unique_ptr<tq::test::ProgramProcess> m_program;
 };
 

@@ -1,7 +1,6 @@
-// The real tq5820, offscreen, against tq5820-sim over a pseudo-terminal: it
-// reaches the main loop in remote operation listening nowhere and, ended with
-// SIGTERM, leaves its state file behind and the radio at full RF gain; a state
-// file it cannot write is told on standard error and in its exit status.
+// The real tq5820 against tq5820-sim over a pseudo-terminal, ended with
+// SIGTERM: it leaves its state file and the radio at full RF gain; a state file
+// it cannot write is told on standard error and in its exit status.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 

@@ -1,12 +1,19 @@
+// Before the program starts: where its files are, that one copy runs per
+// data directory, and what its command line asks for.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <utility>
 
+#include "app/DataDirectory.h"
 #include "app/ProgramOptions.h"
 #include "app/SingleInstance.h"
+#include "support/CurrentDirectory.h"
+#include "support/QStringPrinter.h"
+#include "support/WidgetApplication.h"
 
 using tq::app::ProgramOptions;
 using tq::app::SingleInstance;
@@ -56,12 +63,9 @@ TEST(SingleInstance, OneCopyPerDataDirectoryWhateverItsSpelling) {
 
 TEST(ProgramOptions, CommandLinesAreReadBeforeQtTakesItsOwnAndBadOnesAreRefused) {
     const auto demo = ProgramOptions::parse({"tq5820", "--demo", "--data-dir", "/tmp/x"});
-    EXPECT_TRUE(demo.demo);
+    EXPECT_TRUE(demo.demo && demo.error.isEmpty());
     EXPECT_EQ(demo.dataDir, "/tmp/x");
-    EXPECT_TRUE(demo.error.isEmpty());
     EXPECT_EQ(ProgramOptions::parse({"tq5820", "--data-dir=/d"}).dataDir, "/d");
-    EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--help"}).showHelp);
-    EXPECT_TRUE(ProgramOptions::parse({"tq5820", "--version"}).showVersion);
     const auto qt = ProgramOptions::parse(
         {"tq5820", "-platform", "offscreen", "--style", "Fusion", "-reverse", "--demo"});
     EXPECT_TRUE(qt.demo);
@@ -73,6 +77,44 @@ TEST(ProgramOptions, CommandLinesAreReadBeforeQtTakesItsOwnAndBadOnesAreRefused)
                             "--rigctld=0", "--rigctld=65536", "--rigctld=x", "--rigctld="}) {
         EXPECT_FALSE(ProgramOptions::parse({"tq5820", bad}).error.isEmpty()) << bad;
     }
+}
+
+// Where the program keeps the operator's files: never the directory it was
+// started in.
+TEST(DataDirectory, PerUserUnlessGivenAndAFreshOneForEachDemo) {
+    tq::test::ensureWidgetApplication();
+    QStandardPaths::setTestModeEnabled(true);  // ~/.qttest, never the real one
+    QTemporaryDir startedIn;
+    const tq::link::CurrentDirectory current(startedIn.path());
+    const QString perUser = tq::app::defaultDataDir();
+    ASSERT_FALSE(perUser.isEmpty());
+    QDir(perUser).removeRecursively();
+
+    QString error;
+    const auto entered = tq::app::enterDataDir({}, error);
+    EXPECT_EQ(entered, QDir(perUser).canonicalPath())
+        << "made when missing: " << error.toStdString();
+    EXPECT_EQ(QDir::currentPath(), QDir(perUser).canonicalPath());
+
+    ProgramOptions given;
+    given.demo = true;
+    given.dataDir = startedIn.path();
+    EXPECT_EQ(tq::app::enterDataDir(given, error), QDir(startedIn.path()).canonicalPath());
+
+    ProgramOptions demo;
+    demo.demo = true;
+    const auto first = tq::app::enterDataDir(demo, error);
+    const auto second = tq::app::enterDataDir(demo, error);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_NE(*first, QDir(perUser).canonicalPath());
+    QDir(*first).removeRecursively();
+    QDir(*second).removeRecursively();
+
+    given.dataDir = startedIn.filePath(QStringLiteral("no-such-dir"));
+    EXPECT_FALSE(tq::app::enterDataDir(given, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("no-such-dir"))) << error.toStdString();
+    QDir(perUser).removeRecursively();
 }
 
 }  // namespace
