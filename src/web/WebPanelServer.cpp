@@ -312,9 +312,9 @@ void WebPanelServer::acceptSockets() {
         connect(raw, &QWebSocket::binaryMessageReceived, this,
                 [this, id](const QByteArray&) { closePage(id, QStringLiteral("Text only.")); });
         connect(raw, &QWebSocket::disconnected, this, [this, id] { pageGone(id); });
-        Page& page = m_pages[id] = Page{std::move(socket), session};
-        send(page, helloMessage(m_model, kHeartbeatMs,
-                                static_cast<int>(HoldTracker::kReleaseAfter * 1000)));
+        m_pages[id] = Page{std::move(socket), session};
+        send(id, helloMessage(m_model, kHeartbeatMs,
+                              static_cast<int>(HoldTracker::kReleaseAfter * 1000)));
         emit pageCountChanged(pageCount());
         sendHolds();
     }
@@ -354,9 +354,8 @@ void WebPanelServer::receive(quint64 page, const QString& message) {
         refusal = m_driver.run(page, std::get<PageCommand>(parsed));
     }
     // The command may have run a nested event loop that closed the page.
-    const auto still = m_pages.find(page);
-    if (refusal && still != m_pages.end()) {
-        send(still->second, refusedMessage(*refusal));
+    if (refusal) {
+        send(page, refusedMessage(*refusal));
     }
 }
 
@@ -385,9 +384,27 @@ void WebPanelServer::pageGone(quint64 page) {
     emit pageCountChanged(pageCount());
 }
 
-void WebPanelServer::send(Page& page, const QJsonObject& message) {
-    page.socket->sendTextMessage(QString::fromUtf8(toWire(message)));
-    page.socket->flush();
+void WebPanelServer::send(quint64 page, const QJsonObject& message) {
+    // A write to a page whose browser went away can end the page there and
+    // then (pageGone takes it out of m_pages): look it up at every send, and
+    // never hold an iterator into m_pages across one.
+    const auto found = m_pages.find(page);
+    if (found == m_pages.end()) {
+        return;
+    }
+    QWebSocket* socket = found->second.socket.get();
+    socket->sendTextMessage(QString::fromUtf8(toWire(message)));
+    if (m_pages.contains(page)) {
+        socket->flush();
+    }
+}
+
+std::vector<quint64> WebPanelServer::pageIds() const {
+    std::vector<quint64> ids;
+    for (const auto& [id, page] : m_pages) {
+        ids.push_back(id);
+    }
+    return ids;
 }
 
 void WebPanelServer::noteField(panel::Field field) {
@@ -419,13 +436,13 @@ void WebPanelServer::flush() {
         return;
     }
     const QJsonObject message = updateMessage(fields, controls);
-    for (auto& [id, page] : m_pages) {
-        send(page, message);
+    for (quint64 id : pageIds()) {
+        send(id, message);
     }
 }
 
 void WebPanelServer::sendHolds() {
-    for (auto& [id, page] : m_pages) {
+    for (quint64 id : pageIds()) {
         QStringList mine;
         QStringList others;
         for (panel::Stepper stepper : {panel::Stepper::VfoA, panel::Stepper::VfoB,
@@ -434,7 +451,7 @@ void WebPanelServer::sendHolds() {
                 (*holder == id ? mine : others) << panel::stepperName(stepper);
             }
         }
-        send(page, holdsMessage(mine, others));
+        send(id, holdsMessage(mine, others));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "link/Clock.h"
 #include "panel/PanelActions.h"
@@ -99,7 +100,8 @@ private:
     void receive(quint64 page, const QString& message);
     void closePage(quint64 page, const QString& reason);
     void pageGone(quint64 page);
-    void send(Page& page, const QJsonObject& message);
+    void send(quint64 page, const QJsonObject& message);
+    std::vector<quint64> pageIds() const;
     void noteField(panel::Field field);
     void noteControl(panel::Control control);
     void flush();
