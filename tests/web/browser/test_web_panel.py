@@ -240,7 +240,9 @@ class WebPanelInBrowser(unittest.TestCase):
             def log_message(self, *args):
                 pass
 
-        server = http.server.HTTPServer(("127.0.0.1", 0), Foreign)
+        # Threads: a connection the browser opens ahead and leaves idle must not
+        # hold up the one that asks for the page.
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Foreign)
         threading.Thread(target=server.serve_forever, daemon=True).start()
         try:
             self.browser.get(f"http://127.0.0.1:{server.server_port}/")
