@@ -16,7 +16,7 @@ struct Row {
 
 // The rows of the main loop's request table these tests raise, in serving
 // order.
-constexpr std::array<Row, 23> kRows{{
+constexpr std::array<Row, 24> kRows{{
     {PanelRequest::cmbSource, [](Panel& p) { p.receiver().sourceCmd(); }},
     {PanelRequest::cmbAGC, [](Panel& p) { p.receiver().agcCmd(); }},
     {PanelRequest::cmdBFO, [](Panel& p) { p.receiver().bfoButton(); }},
@@ -37,6 +37,7 @@ constexpr std::array<Row, 23> kRows{{
     {PanelRequest::cmdGetStatus, [](Panel& p) { p.receiver().refreshCmd(); }},
     {PanelRequest::vscBFO, [](Panel& p) { p.receiver().bfoSend(); }},
     {PanelRequest::vscRFG, [](Panel& p) { p.receiver().rfGainSend(); }},
+    {PanelRequest::cmbDig, [](Panel& p) { p.receiver().digitalModeCmd(); }},
     {PanelRequest::cmdSwap, [](Panel& p) { p.vfo().swapCmd(); }},
     {PanelRequest::cmdA2B, [](Panel& p) { p.vfo().a2bCmd(); }},
     {PanelRequest::cmdVM, [](Panel& p) { p.memory().vmCmd(); }},

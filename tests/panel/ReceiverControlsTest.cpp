@@ -66,6 +66,20 @@ TEST(Receiver, AudioPathFlipsInEachDialectAndOneTheRadioNeverTakesIsGivenUp) {
     EXPECT_EQ(bench.model().info(), "Radio did not switch to REMOTE audio..");
 }
 
+TEST(Receiver, DigitalModesSaveTheAudioSettingsOnceAndRestoreThemAtOff) {
+    sim::RadioOptions options = PanelFixture::radio(Firmware::V604Adapt);
+    options.initial.set(Setting::Audio, 0);  // remote audio
+    PanelFixture bench(options);             // digital source H2, DATA VOX
+    for (const DigitalMode mode : {DigitalMode::Psk, DigitalMode::Rtty, DigitalMode::Off}) {
+        bench.panel.chooseDigitalMode(mode);
+        servePass(bench.panel);
+        const bool digital = mode != DigitalMode::Off;
+        EXPECT_EQ(bench.setting(Setting::Audio), digital ? 1 : 0);
+        EXPECT_EQ(bench.setting(Setting::Source), digital ? 2 : 1);
+        EXPECT_EQ(bench.setting(Setting::Vox), digital ? 2 : 0);
+    }
+}
+
 TEST_F(ReceiverTest, SwitchesAndControlsSendTheirCodeFromWhatTheyShow) {
     using P = PanelRequest;
     const std::pair<std::function<void()>, QStringList> rows[] = {

@@ -75,6 +75,24 @@ TEST_F(PanelDriverTest, WhatTheWindowCouldNotClickThePageCannotEither) {
     EXPECT_FALSE(driver.run(1, {.kind = Kind::RfGain, .text = {}, .value = 40}));
     EXPECT_FALSE(driver.run(1, click(PanelRequest::cmdA2B)));
     EXPECT_EQ(actions.calls, QStringList({"rfGain 40", "click 35"}));
+
+    // Each box, the meter and the BFO reach the panel as the window's own would.
+    using tq::web::ChoiceBox;
+    model.setEnabled(Control::vscBFO, true);
+    actions.calls.clear();
+    for (const auto& [box, text] : {std::pair{ChoiceBox::Mode, "LSB"},
+                                    {ChoiceBox::Agc, "SLOW"},
+                                    {ChoiceBox::Source, "OFF/CW"},
+                                    {ChoiceBox::DigitalMode, "PSK"},
+                                    {ChoiceBox::StepSize, "1KHz"},
+                                    {ChoiceBox::VfoBMode, "CW"}}) {
+        EXPECT_FALSE(driver.run(1, {.kind = Kind::Choose, .box = box, .text = text, .value = 0}));
+    }
+    EXPECT_FALSE(driver.run(1, {.kind = Kind::Meter, .text = {}, .value = 5}));
+    EXPECT_FALSE(driver.run(1, {.kind = Kind::Bfo, .text = {}, .value = 120}));
+    EXPECT_EQ(actions.calls,
+              QStringList({"mode LSB", "agc SLOW", "source OFF/CW", "digitalMode PSK",
+                           "stepSize 1KHz", "vfoBMode CW", "meter 5", "bfo 120"}));
 }
 
 TEST_F(PanelDriverTest, ASilentPageLosesItsHoldAfterOneSecondAsIfReleased) {

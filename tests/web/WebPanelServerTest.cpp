@@ -125,6 +125,17 @@ TEST_F(WebPanelServerTest, APageIsToldWhyItsActionWasRefusedWhoHoldsWhatAndWhenI
     QSignalSpy otherMessages(other.get(), &QWebSocket::textMessageReceived);
     EXPECT_FALSE(next(holderMessages, "hello")["controls"]["cmdXmit"]["enabled"].toBool());
     next(otherMessages, "hello");
+    // A change to the panel reaches every page; the raw reply box stays on the window.
+    model.rfGain.set(55);
+    model.rawData.set(QStringLiteral("F1420000"));
+    model.setEnabled(tq::panel::Control::cmdXmit, true);
+    for (QSignalSpy* page : {&holderMessages, &otherMessages}) {
+        const QJsonObject update = next(*page, "update");
+        EXPECT_EQ(update["fields"]["rfGain"]["readout"].toString(), "087");
+        EXPECT_FALSE(update["fields"].toObject().contains("rawData"));
+        EXPECT_TRUE(update["controls"]["cmdXmit"]["enabled"].toBool());
+    }
+    model.setEnabled(tq::panel::Control::cmdXmit, false);
     holder->sendTextMessage(R"({"t":"press","stepper":"ptt","index":0,"button":1})");
     const auto othersHold = [](const QJsonObject& m) { return !m["others"].toArray().isEmpty(); };
     EXPECT_EQ(next(otherMessages, "holds", othersHold)["others"].toArray(), QJsonArray{"ptt"});
