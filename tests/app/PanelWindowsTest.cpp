@@ -140,4 +140,15 @@ TEST_F(PanelWindows, ScanFreqsScansTheTickedRowsOfItsFile) {
     EXPECT_EQ(inBand(), "");
 }
 
+TEST_F(PanelWindows, RadioGoingLocalDuringAScanEndsItAndLeavesTheLocalPanelUsable) {
+    runMenu<tq::ui::frmScanFreqs>("mnuScanFreqs", "frmScanFreqs", [this](auto& scan) {
+        scan.txtFreq[0]->setText("7.150");
+        scan.Check1[0]->setChecked(true);
+        h.clock.schedule(2.0, [this] { h.port.radio().setRemote(false); });
+        scan.cmdScan->click();
+        EXPECT_TRUE(scan.isHidden());  // well before the close at 4 s
+    });
+    EXPECT_EQ(h.program->model().controlMode(), tq::panel::ControlMode::Local);
+}
+
 }  // namespace
