@@ -28,6 +28,12 @@ TEST_F(VfoTest, DigitClickStepsTheWholeNumberAndBeepsAtTheRangeEdges) {
         EXPECT_EQ(bench.beeps, beeps) << radio;
         EXPECT_EQ(model.vfoA(), QLatin1String(sent));
     }
+    // A read-out that holds no frequency is nothing to step from: the radio's comes back.
+    model.vfoA.set(QStringLiteral("14-2000"));
+    bench.port.clearWritten();
+    tap(Stepper::VfoA, 6, kLeft);
+    EXPECT_EQ(bench.sentFrequencies(), QStringList{});
+    EXPECT_EQ(model.vfoA(), QStringLiteral("1420000"));
 }
 
 TEST_F(VfoTest, HeldDigitSendsTheFirstFiveStepsThenEveryTenthAndTheLastOnRelease) {
