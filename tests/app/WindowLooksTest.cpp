@@ -1,0 +1,203 @@
+// What the operator sees in every window, compared with its record in
+// tests/app/looks: each widget's caption, state, font, colours, layout and
+// fixed size, as the whole program shows them after start-up against the
+// simulated radio. A control left out of a layout, a lost bold or word wrap, a
+// changed caption or a button enabled too early shows up as a line that
+// differs. After an intended change, run with TQ_RECORD_LOOKS=1 to rewrite
+// the records and review their diff.
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "ProgramHarness.h"
+#include "support/QStringPrinter.h"
+
+using tq::test::ProgramHarness;
+
+namespace {
+
+// What the operator sees of a widget or a menu entry; a value left at
+// nothing (empty, false, 0) is not written.
+constexpr std::array kShownProperties{
+    "windowTitle", "text",     "title",    "toolTip",    "checked",      "alignment",
+    "wordWrap",    "readOnly", "echoMode", "editable",   "currentIndex", "count",
+    "minimum",     "maximum",  "value",    "frameShape", "styleSheet"};
+
+bool holds(const QLayout* layout, const QWidget* widget) {
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        if (layout->itemAt(i)->widget() == widget || holds(layout->itemAt(i)->layout(), widget)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString shownProperties(const QObject* object) {
+    QString out =
+        QString::fromLatin1(object->metaObject()->className()) + u'#' + object->objectName();
+    for (const char* name : kShownProperties) {
+        const QVariant value = object->property(name);
+        if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) {
+            out += QStringLiteral(" %1 \"%2\"")
+                       .arg(name, value.toString().replace(u'\n', "\\n").replace(u'\r', "\\r"));
+        } else if (value.isValid() && value.typeId() != QMetaType::QString && value.toInt() != 0) {
+            out += QStringLiteral(" %1 %2").arg(name).arg(value.toInt());
+        }
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(object)) {
+        for (int i = 0; i < combo->count(); ++i)
+            out += QStringLiteral(" |") + combo->itemText(i);
+    }
+    if (const auto* action = qobject_cast<const QAction*>(object); action && !action->isEnabled()) {
+        out += QStringLiteral(" disabled");
+    }
+    return out;
+}
+
+/// One line for the widget: its properties, then where and how it shows.
+QString describe(const QWidget* widget, const QWidget* window) {
+    QStringList parts{shownProperties(widget)};
+    const QLayout* parentLayout = widget == window ? nullptr : widget->parentWidget()->layout();
+    if (parentLayout && !qobject_cast<const QMenuBar*>(widget) && !holds(parentLayout, widget)) {
+        parts << QStringLiteral("NOT-LAID-OUT");
+    }
+    if (!widget->isVisibleTo(window))
+        parts << QStringLiteral("hidden");
+    if (!widget->isEnabled())
+        parts << QStringLiteral("disabled");
+    if (widget->testAttribute(Qt::WA_SetFont)) {
+        const QFont& font = widget->font();
+        parts << QStringLiteral("font %1 %2%3")
+                     .arg(font.family())
+                     .arg(font.pointSize())
+                     .arg(font.bold() ? " bold" : "");
+    }
+    if (widget->testAttribute(Qt::WA_SetPalette)) {
+        parts << QStringLiteral("fore ") + widget->palette().color(QPalette::WindowText).name();
+        if (widget->autoFillBackground())
+            parts << QStringLiteral("back ") + widget->palette().color(QPalette::Window).name();
+    }
+    if (widget != window && (!widget->minimumSize().isNull() ||
+                             widget->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))) {
+        parts << QStringLiteral("min %1x%2 max %3x%4")
+                     .arg(widget->minimumWidth())
+                     .arg(widget->minimumHeight())
+                     .arg(widget->maximumWidth())
+                     .arg(widget->maximumHeight());
+    }
+    if (const QLayout* layout = widget->layout()) {
+        const QMargins m = layout->contentsMargins();
+        parts << QStringLiteral("%1 margins %2,%3,%4,%5 spacing %6")
+                     .arg(layout->metaObject()->className())
+                     .arg(m.left())
+                     .arg(m.top())
+                     .arg(m.right())
+                     .arg(m.bottom())
+                     .arg(layout->spacing());
+    }
+    return parts.join(u' ');
+}
+
+QString menuLook(const QList<QAction*>& actions, int depth) {
+    QString out;
+    for (const QAction* action : actions) {
+        out += QString(depth * 2, u' ') + shownProperties(action) + u'\n';
+        if (action->menu())
+            out += menuLook(action->menu()->actions(), depth + 1);
+    }
+    return out;
+}
+
+/// Every widget of the window, depth-first in the order they were made; the
+/// parts of compound controls (a combo box's list, a scroll area's bars) are
+/// Qt's own and left out.
+QString look(const QWidget* widget, const QWidget* window, int depth = 0) {
+    QString out = QString(depth * 2, u' ') + describe(widget, window) + u'\n';
+    if (qobject_cast<const QMenuBar*>(widget))
+        return out + menuLook(widget->actions(), depth + 1);
+    if (qobject_cast<const QComboBox*>(widget) ||
+        qobject_cast<const QAbstractScrollArea*>(widget) ||
+        qobject_cast<const QLineEdit*>(widget)) {
+        return out;
+    }
+    for (const QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !child->objectName().startsWith(QStringLiteral("qt_"))) {
+            out += look(child, window, depth + 1);
+        }
+    }
+    return out;
+}
+
+/// Compares a window's look with its record, or rewrites the record.
+void compare(const QString& name, const QWidget& window, const QString& dataDir) {
+    const QString actual = look(&window, &window).replace(dataDir, QStringLiteral("<data>"));
+    QFile record(QStringLiteral(TQ_LOOKS_DIR "/%1.txt").arg(name));
+    if (qEnvironmentVariableIsSet("TQ_RECORD_LOOKS")) {
+        ASSERT_TRUE(record.open(QIODevice::WriteOnly)) << record.fileName().toStdString();
+        record.write(actual.toUtf8());
+        return;
+    }
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << record.fileName().toStdString();
+    const QStringList expected = QString::fromUtf8(record.readAll()).split(u'\n');
+    const QStringList lines = actual.split(u'\n');
+    for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i) {
+        ASSERT_EQ(lines.value(i), expected.value(i)) << name.toStdString() << " line " << i + 1;
+    }
+}
+
+/// Opens a window the way the operator does, records how it looks once it
+/// shows and closes it; one that never shows fails the test.
+void openAndCompare(ProgramHarness& h, const std::function<void()>& open, const QString& name) {
+    h.whenIdle(0.01, open);
+    bool compared = false;
+    std::function<void()> compareWhenOpen = [&] {
+        if (QWidget* window = ProgramHarness::openWindow(name)) {
+            compare(name, *window, h.dir.path());
+            compared = true;
+            window->close();
+        } else {
+            h.clock.schedule(0.25, compareWhenOpen);
+        }
+    };
+    h.clock.schedule(0.25, compareWhenOpen);
+    EXPECT_TRUE(h.runUntil([&] { return compared; }, 10.0)) << name.toStdString();
+}
+
+TEST(WindowLooks, EveryWindowLooksAsRecorded) {
+    ProgramHarness h;
+    h.writeFile(QStringLiteral("M40List.txt"),
+                QStringLiteral("7.150 lsb Net control\r\n7.074 usb FT8\r\n"));
+    ASSERT_TRUE(h.runToMainLoop());
+    compare(QStringLiteral("frmTQ5820"), *h.program->window, h.dir.path());
+    openAndCompare(
+        h, [&] { QTest::mouseClick(h.ui("cmd40M"), Qt::LeftButton); },
+        QStringLiteral("frmBandSelect"));
+    for (const auto& [entry, name] :
+         {std::pair{"mnuScanBands", "frmScanBands"}, std::pair{"mnuScanFreqs", "frmScanFreqs"},
+          std::pair{"mnuPortSetup", "frmPortSetup"}, std::pair{"mnuAudioSetup", "frmAudioSetup"},
+          std::pair{"mnuCATSetup", "frmCATSetup"}, std::pair{"mnuLinkSetup", "frmLinkSetup"},
+          std::pair{"mnuChannelSetup", "frmChannelSetup"}, std::pair{"mnuHelpAbout", "frmHelp"},
+          std::pair{"mnuHelpTQ5820", "frmHelpBrowser"}}) {
+        openAndCompare(
+            h, [&h, entry] { h.ui<QAction>(entry)->trigger(); }, QString::fromLatin1(name));
+    }
+}
+
+TEST(WindowLooks, PanelOfALocalRadioWithoutAdaptLooksAsRecorded) {
+    tq::sim::RadioOptions radio;
+    radio.firmware = tq::sim::Firmware::V604NonAdapt;
+    radio.remote = false;
+    ProgramHarness h(radio);
+    ASSERT_TRUE(h.runToMainLoop(tq::panel::ControlMode::Local));
+    compare(QStringLiteral("frmTQ5820-local"), *h.program->window, h.dir.path());
+}
+
+}  // namespace
