@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGridLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -62,6 +63,44 @@ QString shownProperties(const QObject* object) {
     return out;
 }
 
+/// A layout's spacing, its items, how its rows and columns share out room,
+/// and the layouts it holds, in brackets.
+QString layoutLook(QLayout* layout) {
+    const QMargins m = layout->contentsMargins();
+    QString out = QStringLiteral("%1 margins %2,%3,%4,%5 spacing %6 items %7")
+                      .arg(layout->metaObject()->className())
+                      .arg(m.left())
+                      .arg(m.top())
+                      .arg(m.right())
+                      .arg(m.bottom())
+                      .arg(layout->spacing())
+                      .arg(layout->count());
+    if (const auto* grid = qobject_cast<const QGridLayout*>(layout)) {
+        for (int i = 0; i < grid->rowCount(); ++i) {
+            out += QStringLiteral(" row %1 %2/%3")
+                       .arg(i)
+                       .arg(grid->rowStretch(i))
+                       .arg(grid->rowMinimumHeight(i));
+        }
+        for (int i = 0; i < grid->columnCount(); ++i) {
+            out += QStringLiteral(" column %1 %2/%3")
+                       .arg(i)
+                       .arg(grid->columnStretch(i))
+                       .arg(grid->columnMinimumWidth(i));
+        }
+    }
+    for (int i = 0; i < layout->count(); ++i) {
+        if (const auto* box = qobject_cast<const QBoxLayout*>(layout);
+            box && box->stretch(i) != 0) {
+            out += QStringLiteral(" stretch %1=%2").arg(i).arg(box->stretch(i));
+        }
+        if (QLayout* inner = layout->itemAt(i)->layout()) {
+            out += QStringLiteral(" (") + layoutLook(inner) + u')';
+        }
+    }
+    return out;
+}
+
 /// One line for the widget: its properties, then where and how it shows.
 QString describe(const QWidget* widget, const QWidget* window) {
     QStringList parts{shownProperties(widget)};
@@ -93,15 +132,8 @@ QString describe(const QWidget* widget, const QWidget* window) {
                      .arg(widget->maximumWidth())
                      .arg(widget->maximumHeight());
     }
-    if (const QLayout* layout = widget->layout()) {
-        const QMargins m = layout->contentsMargins();
-        parts << QStringLiteral("%1 margins %2,%3,%4,%5 spacing %6")
-                     .arg(layout->metaObject()->className())
-                     .arg(m.left())
-                     .arg(m.top())
-                     .arg(m.right())
-                     .arg(m.bottom())
-                     .arg(layout->spacing());
+    if (widget->layout()) {
+        parts << layoutLook(widget->layout());
     }
     return parts.join(u' ');
 }

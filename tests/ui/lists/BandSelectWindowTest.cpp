@@ -87,7 +87,7 @@ TEST_F(BandSelectWindowTest, FrequencyOutsideTheRadiosRangeShowsTheErrorAndSends
     EXPECT_TRUE(list.cmdWriteFile->isEnabled());
 }
 
-TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteReportedOnTheMainWindow) {
+TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteOrPortReportedOnTheMainWindow) {
     frmBandSelect& list = open("40");
     list.cmdWriteFile->click();
     QFile file(QStringLiteral("M40List.txt"));
@@ -105,6 +105,12 @@ TEST_F(BandSelectWindowTest, WriteFileAndAFailedWriteReportedOnTheMainWindow) {
     EXPECT_EQ(f.model().info(), "M40List.txt: Err 13. Permission denied");
     file.seek(0);
     EXPECT_EQ(file.readAll(), written);
+
+    // A radio port lost under the open list: a row says so.
+    f.port.unplug();
+    list.Option1[0]->click();
+    EXPECT_TRUE(f.model().info().startsWith("Option1_Click: Err "))
+        << f.model().info().toStdString();
 }
 
 }  // namespace
