@@ -67,32 +67,23 @@ QString shownProperties(const QObject* object) {
 /// and the layouts it holds, in brackets.
 QString layoutLook(QLayout* layout) {
     const QMargins m = layout->contentsMargins();
-    QString out = QStringLiteral("%1 margins %2,%3,%4,%5 spacing %6 items %7")
-                      .arg(layout->metaObject()->className())
-                      .arg(m.left())
-                      .arg(m.top())
-                      .arg(m.right())
-                      .arg(m.bottom())
-                      .arg(layout->spacing())
-                      .arg(layout->count());
+    QString out = QString::fromLatin1(layout->metaObject()->className()) +
+                  QString::asprintf(" margins %d,%d,%d,%d spacing %d items %d", m.left(), m.top(),
+                                    m.right(), m.bottom(), layout->spacing(), layout->count());
     if (const auto* grid = qobject_cast<const QGridLayout*>(layout)) {
         for (int i = 0; i < grid->rowCount(); ++i) {
-            out += QStringLiteral(" row %1 %2/%3")
-                       .arg(i)
-                       .arg(grid->rowStretch(i))
-                       .arg(grid->rowMinimumHeight(i));
+            out += QString::asprintf(" row %d %d/%d", i, grid->rowStretch(i),
+                                     grid->rowMinimumHeight(i));
         }
         for (int i = 0; i < grid->columnCount(); ++i) {
-            out += QStringLiteral(" column %1 %2/%3")
-                       .arg(i)
-                       .arg(grid->columnStretch(i))
-                       .arg(grid->columnMinimumWidth(i));
+            out += QString::asprintf(" column %d %d/%d", i, grid->columnStretch(i),
+                                     grid->columnMinimumWidth(i));
         }
     }
     for (int i = 0; i < layout->count(); ++i) {
         if (const auto* box = qobject_cast<const QBoxLayout*>(layout);
             box && box->stretch(i) != 0) {
-            out += QStringLiteral(" stretch %1=%2").arg(i).arg(box->stretch(i));
+            out += QString::asprintf(" stretch %d=%d", i, box->stretch(i));
         }
         if (QLayout* inner = layout->itemAt(i)->layout()) {
             out += QStringLiteral(" (") + layoutLook(inner) + u')';
@@ -114,10 +105,8 @@ QString describe(const QWidget* widget, const QWidget* window) {
         parts << QStringLiteral("disabled");
     if (widget->testAttribute(Qt::WA_SetFont)) {
         const QFont& font = widget->font();
-        parts << QStringLiteral("font %1 %2%3")
-                     .arg(font.family())
-                     .arg(font.pointSize())
-                     .arg(font.bold() ? " bold" : "");
+        parts << QString::asprintf("font %s %d%s", qPrintable(font.family()), font.pointSize(),
+                                   font.bold() ? " bold" : "");
     }
     if (widget->testAttribute(Qt::WA_SetPalette)) {
         parts << QStringLiteral("fore ") + widget->palette().color(QPalette::WindowText).name();
@@ -126,11 +115,9 @@ QString describe(const QWidget* widget, const QWidget* window) {
     }
     if (widget != window && (!widget->minimumSize().isNull() ||
                              widget->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))) {
-        parts << QStringLiteral("min %1x%2 max %3x%4")
-                     .arg(widget->minimumWidth())
-                     .arg(widget->minimumHeight())
-                     .arg(widget->maximumWidth())
-                     .arg(widget->maximumHeight());
+        parts << QString::asprintf("min %dx%d max %dx%d", widget->minimumWidth(),
+                                   widget->minimumHeight(), widget->maximumWidth(),
+                                   widget->maximumHeight());
     }
     if (widget->layout()) {
         parts << layoutLook(widget->layout());
