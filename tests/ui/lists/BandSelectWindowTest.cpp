@@ -78,6 +78,7 @@ TEST_F(BandSelectWindowTest, FrequencyOutsideTheRadiosRangeShowsTheErrorAndSends
         EXPECT_FALSE(list.lblError->isHidden()) << bad;
     }
     EXPECT_EQ(foreColour(list.txtFreq[0]), QColor(tq::panel::kRed));
+    EXPECT_EQ(foreColour(list.lblError), QColor(tq::panel::kRed));
     EXPECT_FALSE(list.cmdGetFreq->isEnabled() || list.cmdSort->isEnabled() ||
                  list.cmdWriteFile->isEnabled());
     list.txtFreq[2]->setText(QStringLiteral("1.6"));
