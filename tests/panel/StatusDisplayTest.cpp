@@ -43,8 +43,7 @@ TEST_F(DisplayTest, EachReplyKindIsShownAndOneMatchingNoKnownValueLeavesItsContr
         {&R::RemoteReply, &R::RemoteReplyNew, "R0", "R5"},
         {&R::AgcReply, &R::AgcReplyNew, "A3", "A5"},
         {&R::ModeReply, &R::ModeReplyNew, "M2", "M9"},
-        {&R::FreqReply, &R::FreqReplyNew, "F0707400",
-         "X0350000"},  // no "F"; the bands still read it
+        {&R::FreqReply, &R::FreqReplyNew, "F0707400", "X0350000"},  // the bands read it, no F
         {&R::SourceReply, &R::SourceReplyNew, "H3", "H0"},
         {&R::ClipReply, &R::ClipReplyNew, "I1", "I2"},
         {&R::PttEnReply, &R::PttEnReplyNew, "'1", "'2"},
