@@ -95,7 +95,7 @@ std::optional<QString> replyOf(Source source) {
 
 std::optional<QString> frequencyDigitsOf(const QString& freqReply) {
     constexpr int kDigits = 7;
-    if (freqReply.size() != kDigits + 1 && freqReply[0] != QLatin1Char('F')) {
+    if (freqReply.size() != kDigits + 1 || freqReply[0] != QLatin1Char('F')) {
         return std::nullopt;
     }
     const QString digits = freqReply.mid(1);

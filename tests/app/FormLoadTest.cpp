@@ -130,6 +130,7 @@ TEST(ExternalPtt, WatchedOnlyWhenTheSettingIsExactlyOneAndAKeyDownAtStartIsWarne
                     QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n%1\r\n").arg(setting));
         h.port.setDsr(released);
         ASSERT_TRUE(h.runToMainLoop());
+        h.runFor(1.0);  // the main loop watches the key from here on
         EXPECT_EQ(h.program->portSetup.ExtPttEnabled, QLatin1String(setting) == "1") << setting;
         EXPECT_EQ(tq::ui::backColour(h.ui<QLabel>("lblExtPTT")), QColor(colour)) << setting;
         EXPECT_EQ(h.prompts.prompts().size(), warned ? 1 : 0) << setting << released;
