@@ -33,7 +33,9 @@ tq::sim::RadioOptions radioWith(Firmware firmware, bool remote = true) {
 class StartUp : public ::testing::TestWithParam<Firmware> {};
 
 TEST_P(StartUp, RemoteRadioGetsTheWholePanelAndItsFirmwareShown) {
-    ProgramHarness h(radioWith(GetParam()));
+    auto options = radioWith(GetParam());
+    options.initial.set(Setting::RfGain, 30);  // where the last session left it
+    ProgramHarness h(options);
     ASSERT_TRUE(h.runToMainLoop());
     const char* captions[] = {"", "F/W: v601", "F/W: v604 Adapt", "F/W: v604 NonAdapt"};
     EXPECT_EQ(h.ui<QLabel>("lblFWType")->text(), captions[static_cast<int>(GetParam())]);
@@ -113,14 +115,23 @@ TEST(AmplifierTune, TimesOutTwentySecondsAfterItBeganAcrossMidnight) {
     EXPECT_LT(h.clock.elapsedTotal() - began, 21.0);
 }
 
-TEST(ExternalPtt, StaysOffUnlessTheSettingIsExactlyOne) {
-    for (const char* setting : {"0", " 1", ""}) {
+TEST(ExternalPtt, WatchedOnlyWhenTheSettingIsExactlyOneAndAKeyDownAtStartIsWarnedOf) {
+    using tq::panel::kGreen, tq::panel::kYellow;
+    // The setting, the key's DSR line (on: released); the label, whether a stuck key is warned of.
+    for (const auto& [setting, released, colour, warned] : {std::tuple{"0", true, kYellow, false},
+                                                            {" 1", true, kYellow, false},
+                                                            {"", false, kYellow, false},
+                                                            {"1", true, kGreen, false},
+                                                            {"1", false, kYellow, true}}) {
         ProgramHarness h(radioWith(Firmware::V604Adapt));
         h.writeFile("PortSetup.txt",
                     QStringLiteral("1\r\n9600,O,7,1\r\ncomNone\r\n%1\r\n").arg(setting));
+        h.port.setDsr(released);
         ASSERT_TRUE(h.runToMainLoop());
-        EXPECT_FALSE(h.program->portSetup.ExtPttEnabled) << setting;
-        EXPECT_EQ(tq::ui::backColour(h.ui<QLabel>("lblExtPTT")), QColor(tq::panel::kYellow));
+        h.runFor(1.0);  // the main loop watches the key from here on
+        EXPECT_EQ(h.program->portSetup.ExtPttEnabled, QLatin1String(setting) == "1") << setting;
+        EXPECT_EQ(tq::ui::backColour(h.ui<QLabel>("lblExtPTT")), QColor(colour)) << setting;
+        EXPECT_EQ(h.prompts.prompts().size(), warned ? 1 : 0) << setting << released;
     }
 }
 

@@ -100,8 +100,12 @@ TEST_F(NetworkRigControl, TheLinksDialogMovesTheServerAtOnceAndKeepsTheSettings)
         apply->click();
         dialog->close();
     });
+    QStringList announced;  // printed for whoever started the program with --rigctld
+    h.program->announce = [&](const QString& text) { announced << text; };
     h.ui<QAction>("mnuLinkSetup")->trigger();
     EXPECT_TRUE(badPortRefused);
+    EXPECT_EQ(announced.join(u'|'),
+              QStringLiteral("Network rig control listening on 127.0.0.1:%1").arg(newPort));
     EXPECT_TRUE(h.readFile(QStringLiteral("StationLinks.txt"))
                     .startsWith(QStringLiteral("1\r\n1\r\n127.0.0.1\r\n%1\r\n").arg(newPort)));
     EXPECT_EQ(h.program->stationSoftware->server().serverPort(), newPort);

@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "app/DataDirectory.h"
+#include "app/DemoDataDir.h"
 #include "app/ProgramOptions.h"
 #include "app/SingleInstance.h"
+#include "persist/PortSetupFile.h"
 #include "support/CurrentDirectory.h"
 #include "support/QStringPrinter.h"
 #include "support/WidgetApplication.h"
@@ -108,6 +110,17 @@ TEST(DataDirectory, PerUserUnlessGivenAndAFreshOneForEachDemo) {
     ASSERT_TRUE(first && second);
     EXPECT_NE(*first, *second);
     EXPECT_NE(*first, QDir(perUser).canonicalPath());
+    // A demo's port settings reach its simulated radio and null modem, the
+    // external PTT off: nothing holds the key line of a radio that is not there.
+    ASSERT_TRUE(tq::app::prepareDemoDataDir(*first, error)) << error.toStdString();
+    for (const auto& [name, port, fourth] :
+         {std::tuple{"PortSetup.txt", "1", "0"}, {"CATSetup.txt", "2", "Kenwood"}}) {
+        QFile file(QDir(*first).filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const auto lines = tq::persist::parsePortSetup(QString::fromLatin1(file.readAll()));
+        EXPECT_EQ(std::pair(lines.portNumber, lines.fourth),
+                  std::pair(QString(port), QString(fourth)));
+    }
     QDir(*first).removeRecursively();
     QDir(*second).removeRecursively();
 

@@ -89,11 +89,18 @@ TEST_F(CatBridgeTest, ConfigureOpensThePortWithAnEventAfterThreeCharactersAndNoS
 
 TEST_F(CatBridgeTest, ABatchIsAnsweredAtOnceAfterItsPauseAndSetsWaitForTheMainLoop) {
     bridge.ConfigureCatPort(setup);
-    // The rest of the batch arrives within the receive pause.
-    clock.schedule(0.010, [this] { catPort.receive(QStringLiteral("MD;")); });
+    // The rest of the batch arrives within the receive pause; what comes
+    // after the pause is the next batch, even while the first is answered.
+    for (const auto& [at, text] : {std::pair{0.010, "MD;"}, {0.020, "FA;"}}) {
+        clock.schedule(at, [this, text] {
+            catPort.receive(QLatin1String(text));
+            catPort.fire(link::CommEvent::kReceiveThreshold);
+        });
+    }
     EXPECT_EQ(exchange(QStringLiteral("FA;")), QStringList({"FA00014200000;", "MD1;"}));
     EXPECT_EQ(panel.input, QStringLiteral("FA;MD;"));
     EXPECT_EQ(panel.output, QStringLiteral("MD1;"));
+    EXPECT_EQ(exchange(QString()), QStringList{"FA00014200000;"});
 
     // Sets go to the gateway; a read after a set reports what was asked for,
     // and a newer set of a setting replaces the older one still waiting.

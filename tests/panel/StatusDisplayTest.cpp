@@ -32,7 +32,8 @@ struct DisplayTest : PanelTest {
                 caption(model.sideTone()),
                 caption(model.vox()),
                 caption(model.ampPower()),
-                caption(model.ampOperate())};
+                caption(model.ampOperate()),
+                caption(model.ampTune())};
     }
 };
 
@@ -42,7 +43,7 @@ TEST_F(DisplayTest, EachReplyKindIsShownAndOneMatchingNoKnownValueLeavesItsContr
         {&R::RemoteReply, &R::RemoteReplyNew, "R0", "R5"},
         {&R::AgcReply, &R::AgcReplyNew, "A3", "A5"},
         {&R::ModeReply, &R::ModeReplyNew, "M2", "M9"},
-        {&R::FreqReply, &R::FreqReplyNew, "F0707400", "F142000 "},  // the bands still read it
+        {&R::FreqReply, &R::FreqReplyNew, "F0707400", "X0350000"},  // the bands read it, no F
         {&R::SourceReply, &R::SourceReplyNew, "H3", "H0"},
         {&R::ClipReply, &R::ClipReplyNew, "I1", "I2"},
         {&R::PttEnReply, &R::PttEnReplyNew, "'1", "'2"},
@@ -56,6 +57,7 @@ TEST_F(DisplayTest, EachReplyKindIsShownAndOneMatchingNoKnownValueLeavesItsContr
     }
     show();
     EXPECT_EQ(shown(), before);
+    model.ampTune.set(AmpTune::Tuned);  // only an operating amplifier has a tune state
     for (const auto& [field, flag, known, unknown] : replies) {
         reply(field, flag, known);
     }
@@ -64,7 +66,7 @@ TEST_F(DisplayTest, EachReplyKindIsShownAndOneMatchingNoKnownValueLeavesItsContr
         EXPECT_FALSE(bench.state.*flag) << known;
     }
     EXPECT_EQ(shown(), QStringList({"LOCAL", "MED", "LSB", "0707400", "PATCH", "ON", "ON", "ON",
-                                    "ON", "VOICE", "ON", "Standby"}));
+                                    "ON", "VOICE", "ON", "Standby", ""}));
     EXPECT_EQ(model.remoteIndicatorColour(), Colour::ButtonText);
 
     // A channel entry read for the channel manager shows on VFO A too, its

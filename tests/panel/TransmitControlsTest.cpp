@@ -69,6 +69,7 @@ TEST_F(TransmitTest, PushToTalkTransmitsWhileTheLeftButtonIsHeldOnVfoBUnderSplit
         EXPECT_EQ(QStringList({model.vfoA(), model.vfoB()}), QStringList({"1420000", "0710000"}));
         refreshLater();
         EXPECT_FALSE(model.transmitting() || model.frequencyLock());
+        EXPECT_EQ(model.syncLabelColour(), Colour::Green) << "the radio answers U";
     }
     bench.port.clearWritten();
     bench.hold(Stepper::Ptt, 0, kRightButton, 0.5);

@@ -135,7 +135,8 @@ TEST_F(WebPanelServerTest, APageIsToldWhyItsActionWasRefusedWhoHoldsWhatAndWhenI
         EXPECT_FALSE(update["fields"].toObject().contains("rawData"));
         EXPECT_TRUE(update["controls"]["cmdXmit"]["enabled"].toBool());
     }
-    model.setEnabled(tq::panel::Control::cmdXmit, false);
+    model.setEnabled(tq::panel::Control::cmdXmit, false);  // a control alone is news too
+    EXPECT_FALSE(next(otherMessages, "update")["controls"]["cmdXmit"]["enabled"].toBool());
     holder->sendTextMessage(R"({"t":"press","stepper":"ptt","index":0,"button":1})");
     const auto othersHold = [](const QJsonObject& m) { return !m["others"].toArray().isEmpty(); };
     EXPECT_EQ(next(otherMessages, "holds", othersHold)["others"].toArray(), QJsonArray{"ptt"});
