@@ -154,11 +154,12 @@ class WebPanelInBrowser(unittest.TestCase):
 
     def log_in(self):
         self.browser.get(self.host.base + "/login")
-        if "/login" not in self.browser.current_url:
-            return  # still logged in
-        self.browser.find_element(By.ID, "password").send_keys(PASSWORD)
-        self.browser.find_element(By.ID, "login").click()
-        self.wait.until(lambda b: b.find_element(By.ID, "connection").text == "Connected")
+        if "/login" in self.browser.current_url:  # else still logged in, sent on to the panel
+            self.browser.find_element(By.ID, "password").send_keys(PASSWORD)
+            self.browser.find_element(By.ID, "login").click()
+        # The panel is ready once the program's first message has filled its boxes.
+        self.wait.until(lambda b: b.find_element(By.ID, "connection").text == "Connected"
+                        and Select(b.find_element(By.ID, "cmbMode")).options)
 
     def digits(self, read_out):
         return "".join(d.text for d in self.browser.find_elements(By.CSS_SELECTOR, f"#{read_out} button"))
