@@ -1,10 +1,7 @@
-// What the operator sees in every window, compared with its record in
-// tests/app/looks: each widget's caption, state, font, colours, layout and
-// fixed size, as the whole program shows them after start-up against the
-// simulated radio. A control left out of a layout, a lost bold or word wrap, a
-// changed caption or a button enabled too early shows up as a line that
-// differs. After an intended change, run with TQ_RECORD_LOOKS=1 to rewrite
-// the records and review their diff.
+// Every window as the operator sees it after start-up (captions, states,
+// fonts, colours, sizes, layouts), compared line by line with its record in
+// tests/app/looks; TQ_RECORD_LOOKS=1 rewrites the records after an intended
+// change, for review in their diff.
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -165,8 +162,8 @@ void compare(const QString& name, const QWidget& window, const QString& dataDir)
         return;
     }
     ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << record.fileName().toStdString();
-    const QStringList expected = QString::fromUtf8(record.readAll()).split(u'\n');
-    const QStringList lines = actual.split(u'\n');
+    const QStringList expected = QString::fromUtf8(record.readAll()).split(u'\n'),
+                      lines = actual.split(u'\n');
     for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i) {
         ASSERT_EQ(lines.value(i), expected.value(i)) << name.toStdString() << " line " << i + 1;
     }
