@@ -24,10 +24,9 @@ namespace {
 
 // What the operator sees of a widget or a menu entry; a value left at
 // nothing (empty, false, 0) is not written.
-constexpr std::array kShownProperties{
-    "windowTitle", "text",     "title",    "toolTip",    "checked",      "alignment",
-    "wordWrap",    "readOnly", "echoMode", "editable",   "currentIndex", "count",
-    "minimum",     "maximum",  "value",    "frameShape", "styleSheet"};
+constexpr const char* kShownProperties =
+    "windowTitle text title toolTip checked autoExclusive alignment wordWrap readOnly echoMode "
+    "editable currentIndex count minimum maximum value frameShape styleSheet textInteractionFlags";
 
 bool holds(const QLayout* layout, const QWidget* widget) {
     for (int i = 0; layout && i < layout->count(); ++i) {
@@ -41,13 +40,14 @@ bool holds(const QLayout* layout, const QWidget* widget) {
 QString shownProperties(const QObject* object) {
     QString out =
         QString::fromLatin1(object->metaObject()->className()) + u'#' + object->objectName();
-    for (const char* name : kShownProperties) {
-        const QVariant value = object->property(name);
+    for (const QByteArray& name : QByteArray(kShownProperties).split(' ')) {
+        const QVariant value = object->property(name.constData());
         if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) {
             out += QStringLiteral(" %1 \"%2\"")
-                       .arg(name, value.toString().replace(u'\n', "\\n").replace(u'\r', "\\r"));
+                       .arg(QString::fromLatin1(name),
+                            value.toString().replace(u'\n', "\\n").replace(u'\r', "\\r"));
         } else if (value.isValid() && value.typeId() != QMetaType::QString && value.toInt() != 0) {
-            out += QStringLiteral(" %1 %2").arg(name).arg(value.toInt());
+            out += QStringLiteral(" %1 %2").arg(QString::fromLatin1(name)).arg(value.toInt());
         }
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(object)) {

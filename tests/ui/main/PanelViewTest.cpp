@@ -70,6 +70,8 @@ TEST_F(PanelViewTest, PaintsTheModelOnItsControls) {
         set(model);
         EXPECT_TRUE(shown(name).contains(QLatin1String(expected))) << name << " " << expected;
     }
+    model.meterChecked.set(std::nullopt);
+    EXPECT_FALSE(shown("optMeter_3").contains("checked")) << "no meter named: none checked";
     EXPECT_TRUE(take().isEmpty()) << "the model setting a box is no choice of the operator's";
     model.panelEnabled.set(false);
     EXPECT_FALSE(window.isEnabled());
