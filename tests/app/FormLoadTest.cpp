@@ -11,7 +11,6 @@
 #include <QSlider>
 
 #include "ProgramHarness.h"
-#include "app/AppTitle.h"
 #include "panel/PanelColours.h"
 #include "sim/RadioSettings.h"
 #include "ui/main/WidgetColours.h"
