@@ -1,7 +1,5 @@
-// Every window as the operator sees it after start-up (captions, states,
-// fonts, colours, sizes, layouts), compared line by line with its record in
-// tests/app/looks; TQ_RECORD_LOOKS=1 rewrites the records after an intended
-// change, for review in their diff.
+// Every window after start-up, compared line by line with its record in
+// tests/app/looks; TQ_RECORD_LOOKS=1 rewrites the records (review their diff).
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -22,8 +20,7 @@ using tq::test::ProgramHarness;
 
 namespace {
 
-// What the operator sees of a widget or a menu entry; a value left at
-// nothing (empty, false, 0) is not written.
+// What the operator sees of a widget or menu entry; empty, false and 0 go unwritten.
 constexpr const char* kShownProperties =
     "windowTitle text title toolTip checked autoExclusive alignment wordWrap readOnly echoMode "
     "editable currentIndex count minimum maximum value frameShape styleSheet textInteractionFlags";
@@ -60,8 +57,7 @@ QString shownProperties(const QObject* object) {
     return out;
 }
 
-/// A layout's spacing, its items, how its rows and columns share out room,
-/// and the layouts it holds, in brackets.
+/// A layout's spacing, items, stretch and minimum sizes; the layouts it holds in brackets.
 QString layoutLook(QLayout* layout) {
     const QMargins m = layout->contentsMargins();
     QString out = QString::fromLatin1(layout->metaObject()->className()) +
@@ -132,9 +128,8 @@ QString menuLook(const QList<QAction*>& actions, int depth) {
     return out;
 }
 
-/// Every widget of the window, depth-first in the order they were made; the
-/// parts of compound controls (a combo box's list, a scroll area's bars) are
-/// Qt's own and left out.
+/// Every widget, depth-first in the order they were made; the parts of compound
+/// controls (a combo box's list, a scroll area's bars) are Qt's own, left out.
 QString look(const QWidget* widget, const QWidget* window, int depth = 0) {
     QString out = QString(depth * 2, u' ') + describe(widget, window) + u'\n';
     if (qobject_cast<const QMenuBar*>(widget))
@@ -169,10 +164,8 @@ void compare(const QString& name, const QWidget& window, const QString& dataDir)
     }
 }
 
-/// Opens a window the way the operator does, records how it looks once it
-/// shows and closes it; one that never shows fails the test. The window is
-/// looked for every quarter second; a look still due after this one ends
-/// finds it done, so nothing it holds can have gone.
+/// Opens a window as the operator does, compares it once it shows and closes it.
+/// Looks every quarter second; those still due after this call find it done.
 void openAndCompare(ProgramHarness& h, const std::function<void()>& open, const QString& name) {
     h.whenIdle(0.01, open);
     const auto compared = std::make_shared<bool>(false);
