@@ -28,7 +28,7 @@ QString ProgramHarness::readFile(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
-bool ProgramHarness::runUntil(const std::function<bool()>& condition, double seconds) {
+void ProgramHarness::create() {
     if (!program) {
         program = std::make_unique<app::Program>(
             clock, port, catPort, clock,
@@ -41,6 +41,10 @@ bool ProgramHarness::runUntil(const std::function<bool()>& condition, double sec
         program->serialDevices = &devices;
         formLoad = std::make_unique<app::FormLoad>(*program);
     }
+}
+
+bool ProgramHarness::runUntil(const std::function<bool()>& condition, double seconds) {
+    create();
     const double limit = clock.elapsedTotal() + seconds;
     bool met = false;
     formLoad->stopWhen = [&] {

@@ -31,6 +31,8 @@ public:
     void writeFile(const QString& name, const QString& text);
     QString readFile(const QString& name) const;
 
+    /// Makes the program without starting it (running does so on demand).
+    void create();
     /// Runs the program until the condition holds; false at the time limit.
     bool runUntil(const std::function<bool()>& condition, double seconds = 60.0);
     void runFor(double seconds) {

@@ -1,21 +1,29 @@
-// Every window after start-up, compared line by line with its record in
-// tests/app/looks; TQ_RECORD_LOOKS=1 rewrites the records (review their diff).
+// Every window and a whole session of the operator's, compared with their
+// records in tests/app/looks; TQ_RECORD_LOOKS=1 rewrites them (read the diff).
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeySequence>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "ProgramHarness.h"
-#include "support/QStringPrinter.h"
+#include "panel/PanelNames.h"
+#include "web/FieldEncoding.h"
 
+using tq::panel::Control;
+using tq::panel::Field;
 using tq::test::ProgramHarness;
 
 namespace {
@@ -147,9 +155,8 @@ QString look(const QWidget* widget, const QWidget* window, int depth = 0) {
     return out;
 }
 
-/// Compares a window's look with its record, or rewrites the record.
-void compare(const QString& name, const QWidget& window, const QString& dataDir) {
-    const QString actual = look(&window, &window).replace(dataDir, QStringLiteral("<data>"));
+/// Compares a text with its record, or rewrites the record.
+void compareRecord(const QString& name, const QString& actual) {
     QFile record(QStringLiteral(TQ_LOOKS_DIR "/%1.txt").arg(name));
     if (qEnvironmentVariableIsSet("TQ_RECORD_LOOKS")) {
         ASSERT_TRUE(record.open(QIODevice::WriteOnly)) << record.fileName().toStdString();
@@ -160,51 +167,13 @@ void compare(const QString& name, const QWidget& window, const QString& dataDir)
     const QStringList expected = QString::fromUtf8(record.readAll()).split(u'\n'),
                       lines = actual.split(u'\n');
     for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i) {
-        ASSERT_EQ(lines.value(i), expected.value(i)) << name.toStdString() << " line " << i + 1;
+        ASSERT_EQ(lines.value(i).toStdString(), expected.value(i).toStdString())
+            << name.toStdString() << " line " << i + 1;
     }
 }
 
-/// Opens a window as the operator does, compares it once it shows and closes it.
-/// Looks every quarter second; those still due after this call find it done.
-void openAndCompare(ProgramHarness& h, const std::function<void()>& open, const QString& name) {
-    h.whenIdle(0.01, open);
-    const auto compared = std::make_shared<bool>(false);
-    for (double at = 0.25; at <= 10.0; at += 0.25) {
-        h.clock.schedule(at, [&h, name, compared, last = at + 0.25 > 10.0] {
-            if (QWidget* window = *compared ? nullptr : ProgramHarness::openWindow(name)) {
-                compare(name, *window, h.dir.path());
-                *compared = true;
-                window->close();
-            } else if (last && !*compared) {
-                // Another window opened instead: closing it lets its opener return.
-                for (QWidget* other : QApplication::topLevelWidgets()) {
-                    if (other != h.program->window.get())
-                        other->close();
-                }
-            }
-        });
-    }
-    EXPECT_TRUE(h.runUntil([&] { return *compared; }, 10.0)) << name.toStdString();
-}
-
-TEST(WindowLooks, EveryWindowLooksAsRecorded) {
-    ProgramHarness h;
-    h.writeFile(QStringLiteral("M40List.txt"),
-                QStringLiteral("7.150 lsb Net control\r\n7.074 usb FT8\r\n"));
-    ASSERT_TRUE(h.runToMainLoop());
-    compare(QStringLiteral("frmTQ5820"), *h.program->window, h.dir.path());
-    openAndCompare(
-        h, [&] { QTest::mouseClick(h.ui("cmd40M"), Qt::LeftButton); },
-        QStringLiteral("frmBandSelect"));
-    for (const auto& [entry, name] :
-         {std::pair{"mnuScanBands", "frmScanBands"}, std::pair{"mnuScanFreqs", "frmScanFreqs"},
-          std::pair{"mnuPortSetup", "frmPortSetup"}, std::pair{"mnuAudioSetup", "frmAudioSetup"},
-          std::pair{"mnuCATSetup", "frmCATSetup"}, std::pair{"mnuLinkSetup", "frmLinkSetup"},
-          std::pair{"mnuChannelSetup", "frmChannelSetup"}, std::pair{"mnuHelpAbout", "frmHelp"},
-          std::pair{"mnuHelpTQ5820", "frmHelpBrowser"}}) {
-        openAndCompare(
-            h, [&h, entry] { h.ui<QAction>(entry)->trigger(); }, QString::fromLatin1(name));
-    }
+void compare(const QString& name, const QWidget& window, const QString& dataDir) {
+    compareRecord(name, look(&window, &window).replace(dataDir, QStringLiteral("<data>")));
 }
 
 TEST(WindowLooks, PanelOfALocalRadioWithoutAdaptLooksAsRecorded) {
@@ -214,6 +183,190 @@ TEST(WindowLooks, PanelOfALocalRadioWithoutAdaptLooksAsRecorded) {
     ProgramHarness h(radio);
     ASSERT_TRUE(h.runToMainLoop(tq::panel::ControlMode::Local));
     compare(QStringLiteral("frmTQ5820-local"), *h.program->window, h.dir.path());
+}
+
+QStringList openWindows() {
+    QStringList open;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            open << window->objectName();
+    }
+    open.sort();
+    return open;
+}
+
+/// A session as the radio, station software, the panel and the operator see
+/// it, one line per event stamped with the virtual time: what went to the
+/// radio and to station software, each panel value and control state that
+/// changed and which windows are open.
+class SessionTrace {
+public:
+    explicit SessionTrace(ProgramHarness& h) : m_h(h) {
+        h.create();
+        const tq::panel::PanelModel& m = h.program->model();
+        QObject::connect(&m, &tq::panel::PanelModel::changed, [this, &m](Field field) {
+            const QJsonValue value = field == Field::rawData       ? QJsonValue(m.rawData())
+                                     : field == Field::meterChoice ? QJsonValue(m.meterChoice())
+                                                                   : tq::web::encodeField(m, field);
+            add(tq::panel::fieldName(field) + u' ' +
+                QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+        });
+        QObject::connect(&m, &tq::panel::PanelModel::controlChanged, [this, &m](Control control) {
+            add(tq::panel::controlName(control) + (m.enabled(control) ? "" : " disabled") +
+                (m.visible(control) ? "" : " hidden"));
+        });
+        tick();
+    }
+    ~SessionTrace() { *m_alive = false; }
+
+    void add(const QString& line) {
+        catchUp();
+        write(line);
+    }
+    QString text() {
+        catchUp();
+        return QString(m_text)
+            .replace(m_h.dir.path(), QStringLiteral("<data>"))
+            .replace(QCoreApplication::applicationDirPath(), QStringLiteral("<program>"));
+    }
+
+private:
+    void write(QString line) {
+        line.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+        m_text += QString::asprintf("%8.2f ", m_h.clock.elapsedTotal()) + line + u'\n';
+    }
+    /// The wires and the windows since the last line.
+    void catchUp() {
+        if (!m_h.port.written().isEmpty())
+            write(QStringLiteral("radio< ") + m_h.takeWritten());
+        const QStringList cat = m_h.catPort.log().mid(m_catSeen);
+        m_catSeen += cat.size();
+        for (const QString& line : cat.filter(QRegularExpression("^(open|close|write|discard)")))
+            write(QStringLiteral("cat ") + line);
+        const QStringList open = openWindows();
+        if (open != m_open) {
+            m_open = open;
+            write(QStringLiteral("windows ") + open.join(u' '));
+        }
+    }
+    void tick() {
+        m_h.clock.schedule(0.05, [this, alive = m_alive] {
+            if (*alive) {
+                catchUp();
+                tick();
+            }
+        });
+    }
+
+    ProgramHarness& m_h;
+    QString m_text;
+    qsizetype m_catSeen = 0;
+    QStringList m_open;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};
+
+/// Does one step of the operator's: clicks, holds, keys and menus on the
+/// panel; clicks, ticks, texts, looks and closing in another window; what the
+/// radio, its adapter and station software do.
+void act(ProgramHarness& h, const QStringList& w) {
+    const QString& verb = w.value(0);
+    QWidget* const panel = h.program->window.get();
+    if (verb == u"wait") {
+    } else if (verb == u"click") {
+        QTest::mouseClick(h.ui(w[1]), Qt::LeftButton);
+    } else if (verb == u"press") {  // held for a tenth of a second
+        const Qt::MouseButton button = w[2] == u"right" ? Qt::RightButton : Qt::LeftButton;
+        h.clock.schedule(0.1,
+                         [&h, button, name = w[1]] { QTest::mouseRelease(h.ui(name), button); });
+        QTest::mousePress(h.ui(w[1]), button);
+    } else if (verb == u"menu") {
+        h.ui<QAction>(w[1])->trigger();
+    } else if (verb == u"key") {
+        QWidget* to = w[1] == u"panel" ? panel : h.ui(w[1]);
+        QApplication::setActiveWindow(panel);
+        to->setFocus();
+        QTest::keyClick(to, QKeySequence(w[2])[0].key());
+    } else if (verb == u"radio") {
+        h.port.injectBytes(w[1].toLatin1());
+    } else if (verb == u"remote") {
+        h.port.radio().setRemote(w[1] == u"on");
+    } else if (verb == u"unplug") {
+        h.port.unplug();
+    } else if (verb == u"plugin") {
+        h.port.plugIn();
+        h.program->radioWatch->poll();
+    } else if (verb == u"cat") {
+        h.catPort.receive(w[1]);
+        h.catPort.fire(tq::link::CommEvent::kReceiveThreshold);
+    } else if (verb == u"in") {
+        QWidget* window = ProgramHarness::openWindow(w[1]);
+        ASSERT_NE(window, nullptr) << w.join(u' ').toStdString();
+        auto* button = window->findChild<QAbstractButton*>(w.value(3));
+        if (w[2] == u"look") {
+            compare(w.value(3, w[1]), *window, h.dir.path());
+        } else if (w[2] == u"close") {
+            window->close();
+        } else if (w[2] == u"click" && button) {
+            button->click();
+        } else if (w[2] == u"tick" && button) {
+            button->setChecked(true);
+        } else if (auto* box = window->findChild<QLineEdit*>(w.value(3)); w[2] == u"type" && box) {
+            box->setText(w.value(4));
+        } else {
+            ADD_FAILURE() << "no such control: " << w.join(u' ').toStdString();
+        }
+    } else {
+        ADD_FAILURE() << "no such step: " << w.join(u' ').toStdString();
+    }
+}
+
+/// Plays the steps, each line the seconds to the next step and the step. The
+/// panel takes a step between the main loop's operations; another window, or
+/// the wait for a lost port, holds the main loop, so a step then is taken as
+/// it comes.
+bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
+    bool done = false;
+    std::function<void(qsizetype)> take = [&](qsizetype i) {
+        const auto run = [&, i] {
+            const QStringList words = steps[i].split(u' ', Qt::SkipEmptyParts);
+            if (i + 1 == steps.size()) {
+                done = true;
+            } else {
+                h.clock.schedule(words[0].toDouble(), [&, i] { take(i + 1); });
+            }
+            trace.add(QStringLiteral("OPERATOR ") + words.mid(1).join(u' '));
+            act(h, words.mid(1));
+        };
+        if (h.program->linkFlags.PortLost || openWindows().size() > 1) {
+            run();
+        } else {
+            h.whenIdle(0.01, run);
+        }
+    };
+    take(0);
+    return h.runUntil([&] { return done; }, 600.0);
+}
+
+TEST(WindowLooks, ASessionGoesAsRecorded) {
+    ProgramHarness h;
+    h.writeFile(QStringLiteral("CATSetup.txt"),
+                QStringLiteral("2\r\n9600,N,8,1\r\ncomNone\r\nKenwood\r\n"));
+    h.writeFile(QStringLiteral("M40List.txt"), QStringLiteral("7.150 lsb Net control\r\n"));
+    h.writeFile(QStringLiteral("ScanFreqs.txt"),
+                QStringLiteral("7.150 LSB Net\r\n14.074 USB FT8\r\n") +
+                    QStringLiteral("  \r\n").repeated(11) + QStringLiteral("1\r\n"));
+    QFile script(QStringLiteral(TQ_LOOKS_DIR "/session-steps.txt"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList steps;
+    for (const QString& line : QString::fromUtf8(script.readAll()).split(u'\n')) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(u'#'))
+            steps << line;
+    }
+    SessionTrace trace(h);
+    ASSERT_TRUE(h.runToMainLoop());
+    compare(QStringLiteral("frmTQ5820"), *h.program->window, h.dir.path());
+    ASSERT_TRUE(play(h, trace, steps));
+    compareRecord(QStringLiteral("session"), trace.text());
 }
 
 }  // namespace

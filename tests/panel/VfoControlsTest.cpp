@@ -55,18 +55,6 @@ TEST_F(VfoTest, HeldDigitSendsTheFirstFiveStepsThenEveryTenthAndTheLastOnRelease
     EXPECT_EQ(bench.setting(Setting::Frequency), 1420036);
 }
 
-TEST_F(VfoTest, KeysIAndDStepOnceAtTheChosenSize) {
-    for (const auto& [size, key, expected] : {std::tuple{StepSize::Hz100, Qt::Key_D, "F1419990"},
-                                              std::tuple{StepSize::KHz10, Qt::Key_I, "F1421000"}}) {
-        bench.tuneRadio(QStringLiteral("1420000"));
-        panel.chooseStepSize(size);
-        EXPECT_TRUE(panel.key(key));
-        EXPECT_EQ(bench.sentFrequencies(), QStringList{QLatin1String(expected)});
-    }
-    panel.chooseStepSize(StepSize::Off);
-    EXPECT_FALSE(panel.key(Qt::Key_I) || panel.key(Qt::Key_X));
-}
-
 TEST_F(VfoTest, PressesAndKeysChangeNothingWhileLockedTransmittingOrInAnOperation) {
     panel.chooseStepSize(StepSize::KHz1);
     const auto pressAndKey = [this] {

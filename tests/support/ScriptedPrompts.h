@@ -30,8 +30,6 @@ public:
         QStringList buttons;  // choices only
     };
 
-    /// The answer for the next question (true: Yes).
-    void answerQuestion(bool yes) { m_answers[Kind::Question].push_back(yes); }
     /// The button index the next choice returns.
     void answerChoice(int button) { m_answers[Kind::Choice].push_back(button); }
     /// The path the next open-file dialog returns (empty: cancelled).
