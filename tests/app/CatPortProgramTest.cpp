@@ -1,12 +1,9 @@
 // The CAT port in the whole program, in virtual time: left closed when it is
-// missing, re-opened after Apply only; with the extended commands on, TX; keys
-// through the panel's latch and VFO B follows station software in receive.
+// missing; with the extended commands on, TX; keys through the panel's latch
+// and VFO B follows station software in receive.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "ProgramHarness.h"
@@ -41,29 +38,6 @@ TEST_F(CatPort, MissingPortLeavesTheProgramWithoutCat) {
     EXPECT_FALSE(h.catPort.isOpen());
     EXPECT_EQ(h.ui<QLineEdit>("txtInCat")->text(), QStringLiteral("No CAT Port"));
     EXPECT_EQ(h.ui<QLineEdit>("txtOutCAT")->text(), QStringLiteral("No CAT Port"));
-}
-
-TEST_F(CatPort, SetupMenuReopensThePortAfterApplyOnly) {
-    startWith("2\r\n4800 ,N, 8, 1\r\ncomRTS\r\nElecraft\r\n");
-    h.catPort.clearLog();
-    for (const char* button : {"cmdCancel", "cmdApply"}) {
-        h.clock.schedule(0.1, [&] { h.ui<QAction>("mnuCATSetup")->trigger(); });
-        h.clock.schedule(0.5, [&, button] {
-            QWidget* form = ProgramHarness::openWindow("frmCATSetup");
-            ASSERT_NE(form, nullptr);
-            form->findChild<QComboBox*>(QStringLiteral("cmbBits"))->setCurrentIndex(2);
-            form->findChild<QPushButton*>(QString::fromLatin1(button))->click();
-        });
-        h.runFor(2.0);
-        EXPECT_EQ(ProgramHarness::openWindow("frmCATSetup"), nullptr);
-        EXPECT_FALSE(h.program->flags.CatPortChanged);
-    }
-    // Cancel left the port alone; Apply re-opened it with the new settings.
-    const QStringList opens = h.catPort.log().filter(QRegularExpression("^open"));
-    ASSERT_EQ(opens.size(), 1);
-    EXPECT_TRUE(opens[0].contains(QStringLiteral("settings=4800 ,E, 7, 1")))
-        << opens[0].toStdString();
-    EXPECT_EQ(h.program->catSetup.CatPortSettings, QStringLiteral("4800 ,E, 7, 1"));
 }
 
 TEST_F(CatPort, ExtendedTransmitKeysThroughThePanelLatchAndVfoBFollowsInReceive) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -274,9 +275,9 @@ void act(ProgramHarness& h, const QStringList& w) {
     if (verb == u"wait") {
     } else if (verb == u"click") {
         QTest::mouseClick(h.ui(w[1]), Qt::LeftButton);
-    } else if (verb == u"press") {  // held for a tenth of a second
+    } else if (verb == u"press") {  // held for a tenth of a second, or the seconds given
         const Qt::MouseButton button = w[2] == u"right" ? Qt::RightButton : Qt::LeftButton;
-        h.clock.schedule(0.1,
+        h.clock.schedule(w.value(3, QStringLiteral("0.1")).toDouble(),
                          [&h, button, name = w[1]] { QTest::mouseRelease(h.ui(name), button); });
         QTest::mousePress(h.ui(w[1]), button);
     } else if (verb == u"menu") {
@@ -286,6 +287,10 @@ void act(ProgramHarness& h, const QStringList& w) {
         QApplication::setActiveWindow(panel);
         to->setFocus();
         QTest::keyClick(to, QKeySequence(w[2])[0].key());
+    } else if (verb == u"slide") {
+        h.ui<QAbstractSlider>(w[1])->setValue(w[2].toInt());
+    } else if (verb == u"dsr") {
+        h.port.setDsr(w[1] == u"on");
     } else if (verb == u"radio") {
         h.port.injectBytes(w[1].toLatin1());
     } else if (verb == u"remote") {
@@ -309,7 +314,9 @@ void act(ProgramHarness& h, const QStringList& w) {
         } else if (w[2] == u"click" && button) {
             button->click();
         } else if (w[2] == u"tick" && button) {
-            button->setChecked(true);
+            button->setChecked(!button->isChecked());
+        } else if (auto* combo = window->findChild<QComboBox*>(w.value(3)); w[2] == u"choose") {
+            combo->setCurrentIndex(w.value(4).toInt());
         } else if (auto* box = window->findChild<QLineEdit*>(w.value(3)); w[2] == u"type" && box) {
             box->setText(w.value(4));
         } else {
@@ -366,6 +373,8 @@ TEST(WindowLooks, ASessionGoesAsRecorded) {
     ASSERT_TRUE(h.runToMainLoop());
     compare(QStringLiteral("frmTQ5820"), *h.program->window, h.dir.path());
     ASSERT_TRUE(play(h, trace, steps));
+    for (const QString& name : QDir(h.dir.path()).entryList(QDir::Files, QDir::Name))
+        trace.add(QStringLiteral("file %1: %2").arg(name, h.readFile(name)));
     compareRecord(QStringLiteral("session"), trace.text());
 }
 
