@@ -291,6 +291,12 @@ void act(ProgramHarness& h, const QStringList& w) {
         h.ui<QAbstractSlider>(w[1])->setValue(w[2].toInt());
     } else if (verb == u"dsr") {
         h.port.setDsr(w[1] == u"on");
+    } else if (verb == u"delay") {  // the radio answers that many seconds late
+        h.port.setReplyDelay(w[1].toDouble());
+    } else if (verb == u"event" && w[1] == u"cat") {  // a line error or a break
+        h.catPort.fire(w[2].toInt());
+    } else if (verb == u"event") {
+        h.port.raiseLineError(w[2].toInt());
     } else if (verb == u"radio") {
         h.port.injectBytes(w[1].toLatin1());
     } else if (verb == u"remote") {
@@ -328,9 +334,9 @@ void act(ProgramHarness& h, const QStringList& w) {
 }
 
 /// Plays the steps, each line the seconds to the next step and the step. The
-/// panel takes a step between the main loop's operations; another window, or
-/// the wait for a lost port, holds the main loop, so a step then is taken as
-/// it comes.
+/// panel takes a step between the main loop's operations, unless another
+/// window holds the main loop; the radio, its adapter and station software
+/// wait for nobody.
 bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
     bool done = false;
     std::function<void(qsizetype)> take = [&](qsizetype i) {
@@ -344,7 +350,9 @@ bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
             trace.add(QStringLiteral("OPERATOR ") + words.mid(1).join(u' '));
             act(h, words.mid(1));
         };
-        if (h.program->linkFlags.PortLost || openWindows().size() > 1) {
+        const QString verb = steps[i].section(u' ', 1, 1, QString::SectionSkipEmpty);
+        if (!QStringList{"wait", "click", "press", "menu", "key", "slide"}.contains(verb) ||
+            openWindows().size() > 1) {
             run();
         } else {
             h.whenIdle(0.01, run);
