@@ -321,7 +321,7 @@ void act(ProgramHarness& h, const QStringList& w) {
             button->click();
         } else if (w[2] == u"tick" && button) {
             button->setChecked(!button->isChecked());
-        } else if (auto* combo = window->findChild<QComboBox*>(w.value(3)); w[2] == u"choose") {
+        } else if (auto* combo = window->findChild<QComboBox*>(w.value(3)); w[2] == u"choose" && combo) {
             combo->setCurrentIndex(w.value(4).toInt());
         } else if (auto* box = window->findChild<QLineEdit*>(w.value(3)); w[2] == u"type" && box) {
             box->setText(w.value(4));
@@ -359,7 +359,7 @@ bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
         }
     };
     take(0);
-    return h.runUntil([&] { return done; }, 600.0);
+    return h.runUntil([&] { return done; }, 1800.0);
 }
 
 TEST(WindowLooks, ASessionGoesAsRecorded) {
