@@ -343,6 +343,12 @@ bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
         const auto run = [&, i] {
             const QStringList words = steps[i].split(u' ', Qt::SkipEmptyParts);
             if (i + 1 == steps.size()) {
+                // A window that opened later than its steps expected would hold
+                // the main loop, and the test, for ever.
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window != h.program->window.get())
+                        window->close();
+                }
                 done = true;
             } else {
                 h.clock.schedule(words[0].toDouble(), [&, i] { take(i + 1); });
