@@ -30,9 +30,12 @@ using tq::test::ProgramHarness;
 namespace {
 
 // What the operator sees of a widget or menu entry; empty, false and 0 go unwritten.
-constexpr const char* kShownProperties =
-    "windowTitle text title toolTip checked autoExclusive alignment wordWrap readOnly echoMode "
-    "editable currentIndex count minimum maximum value frameShape styleSheet textInteractionFlags";
+const QList<QByteArray> kShownProperties =
+    QByteArray(
+        "windowTitle text title toolTip checked autoExclusive alignment wordWrap readOnly echoMode "
+        "editable currentIndex count minimum maximum value frameShape styleSheet "
+        "textInteractionFlags")
+        .split(' ');
 
 bool holds(const QLayout* layout, const QWidget* widget) {
     for (int i = 0; layout && i < layout->count(); ++i) {
@@ -46,7 +49,7 @@ bool holds(const QLayout* layout, const QWidget* widget) {
 QString shownProperties(const QObject* object) {
     QString out =
         QString::fromLatin1(object->metaObject()->className()) + u'#' + object->objectName();
-    for (const QByteArray& name : QByteArray(kShownProperties).split(' ')) {
+    for (const QByteArray& name : kShownProperties) {
         const QVariant value = object->property(name.constData());
         if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) {
             out += QStringLiteral(" %1 \"%2\"")
@@ -321,7 +324,8 @@ void act(ProgramHarness& h, const QStringList& w) {
             button->click();
         } else if (w[2] == u"tick" && button) {
             button->setChecked(!button->isChecked());
-        } else if (auto* combo = window->findChild<QComboBox*>(w.value(3)); w[2] == u"choose" && combo) {
+        } else if (auto* combo = window->findChild<QComboBox*>(w.value(3));
+                   w[2] == u"choose" && combo) {
             combo->setCurrentIndex(w.value(4).toInt());
         } else if (auto* box = window->findChild<QLineEdit*>(w.value(3)); w[2] == u"type" && box) {
             box->setText(w.value(4));
@@ -340,8 +344,8 @@ void act(ProgramHarness& h, const QStringList& w) {
 bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
     bool done = false;
     std::function<void(qsizetype)> take = [&](qsizetype i) {
-        const auto run = [&, i] {
-            const QStringList words = steps[i].split(u' ', Qt::SkipEmptyParts);
+        const QStringList words = steps[i].split(u' ', Qt::SkipEmptyParts);
+        const auto run = [&, i, words] {
             if (i + 1 == steps.size()) {
                 // A window that opened later than its steps expected would hold
                 // the main loop, and the test, for ever.
@@ -356,9 +360,8 @@ bool play(ProgramHarness& h, SessionTrace& trace, const QStringList& steps) {
             trace.add(QStringLiteral("OPERATOR ") + words.mid(1).join(u' '));
             act(h, words.mid(1));
         };
-        const QString verb = steps[i].section(u' ', 1, 1, QString::SectionSkipEmpty);
-        if (!QStringList{"wait", "click", "press", "menu", "key", "slide"}.contains(verb) ||
-            openWindows().size() > 1) {
+        static const QStringList kPanelSteps{"wait", "click", "press", "menu", "key", "slide"};
+        if (!kPanelSteps.contains(words.value(1)) || openWindows().size() > 1) {
             run();
         } else {
             h.whenIdle(0.01, run);
